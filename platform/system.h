@@ -1,0 +1,20 @@
+// Clock, time of day, the C runtime's random numbers and the program's own path.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// GetTickCount: milliseconds from a monotonic clock, 32 bits, wrapping.
+std::uint32_t tickCount();
+
+// time(NULL): seconds since 1970.
+std::int64_t timeOfDaySeconds();
+
+// srand: seeds the classic C runtime generator.
+void seedRandom(std::uint32_t seed);
+
+// rand: state = state * 214013 + 2531011, answers (state >> 16) & 0x7FFF, 0..32767.
+int nextRandom();
+
+// GetModuleFileName(NULL): the full path of the running program.
+std::string modulePath();

@@ -1,0 +1,62 @@
+// Menu and dialog templates: the program's menus and dialogs as data, built into real
+// widgets by each back end.
+#pragma once
+
+#include <cstddef>
+#include <span>
+
+// One menu entry: a popup (with children), a command item, or a separator.
+struct MenuTemplate {
+    const char* text = nullptr;  // UTF-8, '&' marks the mnemonic; null for a separator
+    int commandId = 0;           // 0 for popups and separators
+    bool checked = false;
+    std::span<const MenuTemplate> children;
+};
+
+enum class ControlKind {
+    pushButton,
+    defaultPushButton,
+    staticText,      // left-aligned label
+    centredText,     // centred label
+    icon,            // the icon resource named by `resourceId`
+    picture,         // an owner-drawn area the procedure paints
+    readOnlyEdit,    // multi-line, read-only, selectable text
+    progressBar,
+    radioButton,
+    autoRadioButton,
+    checkBox,
+    groupBox,
+};
+
+// One control; rectangles are in dialog units.
+struct ControlTemplate {
+    int id = -1;  // -1 for controls the program never addresses
+    ControlKind kind = ControlKind::staticText;
+    const char* text = "";  // UTF-8
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    int resourceId = 0;     // icon resource for ControlKind::icon
+    bool groupStart = false;  // first radio button of a group
+};
+
+struct DialogTemplate {
+    int id = 0;
+    const char* caption = "";  // UTF-8
+    int width = 0;             // dialog units
+    int height = 0;
+    const char* fontName = "";  // UTF-8 face name of the template
+    int pointSize = 9;
+    bool systemModal = false;   // kept above every other window
+    bool visible = false;       // shown as soon as it is created
+    bool centred = true;
+    bool hasCaption = true;
+    std::span<const ControlTemplate> controls;
+};
+
+// Menu resource by number (113); null when absent. The top level is a list of popups.
+const MenuTemplate* findMenuTemplate(int menuId, std::size_t* count);
+
+// Dialog resource by number; null when absent.
+const DialogTemplate* findDialogTemplate(int dialogId);

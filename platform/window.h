@@ -1,0 +1,67 @@
+// Top-level windows: creation, placement, the client surface, repainting, menus and styles.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/surface.h"
+#include "platform/types.h"
+
+constexpr std::uint32_t WS_EX_LAYERED = 0x80000;
+constexpr std::uint32_t LWA_COLORKEY = 1;
+constexpr std::uint32_t LWA_ALPHA = 2;
+
+// CreateWindowEx of an overlapped, visible window with the menu resource and icon resource
+// given; the class cursor is the arrow and the class background black.
+Window* createMainWindow(const char* title, int x, int y, int width, int height, int menuId,
+                         int iconId, WindowProc proc);
+
+// DestroyWindow: the procedure receives WM_DESTROY, then the window goes away.
+void destroyWindow(Window* window);
+
+// SetWindowPos(HWND_TOP, SWP_SHOWWINDOW): outer rectangle in screen coordinates; sizes are
+// passed on unchanged, negative ones included (the back end shows what it can).
+void setWindowPos(Window* window, int x, int y, int width, int height);
+
+// MoveWindow: outer rectangle in screen coordinates, repainting or not.
+void moveWindow(Window* window, int x, int y, int width, int height, bool repaint);
+
+// ShowWindow(SW_SHOW).
+void showWindow(Window* window);
+
+// UpdateWindow: delivers a pending WM_PAINT to the window at once.
+void updateWindow(Window* window);
+
+// GetWindowRect: the outer rectangle in screen coordinates.
+Rect getWindowRect(Window* window);
+
+// GetClientRect: (0, 0, width, height) of the client area.
+Rect getClientRect(Window* window);
+
+// ClientToScreen.
+Point clientToScreen(Window* window, Point point);
+
+// The client area as a surface: what is drawn on it reaches the screen after the message
+// being handled returns (only the drawn rectangles are shown again).
+Surface& clientSurface(Window* window);
+
+// InvalidateRect(window, NULL, erase): queues one WM_PAINT for the whole client area.
+void invalidateWindow(Window* window, bool erase);
+
+// CheckMenuItem on the window's menu by command id.
+void checkMenuItem(Window* window, int commandId, bool checked);
+
+// SetFocus.
+void setFocus(Window* window);
+
+// GetWindowLong/SetWindowLong(GWL_EXSTYLE).
+std::uint32_t getWindowExStyle(Window* window);
+void setWindowExStyle(Window* window, std::uint32_t exStyle);
+
+// SetLayeredWindowAttributes: with LWA_COLORKEY, pixels of exactly the key colour are
+// see-through; with LWA_ALPHA and alpha 255 the window is opaque again.
+using LayeredWindowFunction = void (*)(Window* window, Colour key, std::uint8_t alpha,
+                                       std::uint32_t flags);
+
+// LoadLibrary("user32.dll") + GetProcAddress: null when the platform cannot make windows
+// see-through.
+LayeredWindowFunction lookupLayeredWindowFunction();

@@ -1,0 +1,6 @@
+// Building a puzzle: read the embedded resource, cut the pieces, scatter them on the board.
+#pragma once
+
+// Builds puzzle `puzzleNumber` (resource 162 + puzzleNumber). When the resource is missing
+// or malformed, tells the player and leaves the puzzle in play as it was.
+void buildPuzzle();
