@@ -163,3 +163,21 @@ void resetGameState()
     setLabelSurface(labelSurface);
     std::memset(&tables, 0, sizeof tables);
 }
+
+namespace {
+int neighbourDxTable[4] = {};
+int neighbourDyTable[4] = {};
+}  // namespace
+
+int neighbourDx(int direction) { return neighbourDxTable[direction]; }
+int neighbourDy(int direction) { return neighbourDyTable[direction]; }
+
+void fillNeighbourSteps()
+{
+    const int dx[4] = {0, 1, 0, -1};
+    const int dy[4] = {-1, 0, 1, 0};
+    for (int i = 0; i < 4; ++i) {
+        neighbourDxTable[i] = dx[i];
+        neighbourDyTable[i] = dy[i];
+    }
+}

@@ -206,3 +206,9 @@ inline int base255High(int n) { return n / 255; }
 // Every table zero, every block released and null, every scalar back to its initial value
 // (the shared handles and surfaces excepted).
 void resetGameState();
+
+// Column and row steps to the neighbour above, to the right, below and to the left
+// (directions 0 to 3); filled once at start-up.
+int neighbourDx(int direction);
+int neighbourDy(int direction);
+void fillNeighbourSteps();

@@ -1,0 +1,107 @@
+// The main window's commands: restart, colour, exit, dialogs, sound, order and see-through.
+#include "app/commands.h"
+
+#include "app/settings.h"
+#include "board/render.h"
+#include "platform/dialogs.h"
+#include "platform/messages.h"
+#include "platform/surface.h"
+#include "platform/window.h"
+#include "puzzle/construction.h"
+#include "puzzle/state.h"
+#include "ui/dialogs.h"
+
+namespace {
+
+void makeColourTransparent(Colour key)
+{
+    Window* window = getMainWindow();
+    setWindowExStyle(window, getWindowExStyle(window) | WS_EX_LAYERED);
+    getLayeredWindowFunction()(window, key, 0, LWA_COLORKEY);
+}
+
+void chooseBackgroundColour()
+{
+    Window* window = getMainWindow();
+    Colour colour = composeBackgroundColor();
+    setBackgroundColor(colour);
+    if (chooseColour(window, colour, customColours())) {
+        setBackgroundColor(colour);
+        setBackgroundRed(static_cast<int>(colour & 0xFF));
+        setBackgroundGreen(static_cast<int>((colour >> 8) & 0xFF));
+        setBackgroundBlue(static_cast<int>((colour >> 16) & 0xFF));
+        fillRect(clientSurface(window), 0, 0, 2000, 1200, colour);
+        invalidateWindow(window, true);
+        if (getLayeredWindowFunction() && getTransparentBackground() == 1)
+            makeColourTransparent(colour);
+    }
+    setFocus(window);
+}
+
+void switchSound()
+{
+    setSoundOn(getSoundOn() == 1 ? 0 : 1);
+    checkMenuItem(getMainWindow(), soundCommandId, getSoundOn() == 1);
+}
+
+void switchTransparency()
+{
+    LayeredWindowFunction layered = getLayeredWindowFunction();
+    if (layered && getTransparentBackground() == 0) {
+        makeColourTransparent(composeBackgroundColor());
+        setTransparentBackground(1);
+    } else {
+        setTransparentBackground(0);
+    }
+    if (layered && getTransparentBackground() == 0) {
+        // Opaque again; the window stays layered.
+        Window* window = getMainWindow();
+        setWindowExStyle(window, getWindowExStyle(window) | WS_EX_LAYERED);
+        layered(window, composeBackgroundColor(), 255, LWA_ALPHA);
+    }
+    checkMenuItem(getMainWindow(), transparencyCommandId, getTransparentBackground() == 1);
+}
+
+}  // namespace
+
+void recordWindowRect()
+{
+    const Rect rect = getWindowRect(getMainWindow());
+    setWindowLeft(rect.left);
+    setWindowTop(rect.top);
+    setWindowRight(rect.right);
+    setWindowBottom(rect.bottom);
+}
+
+void runCommand(int commandId)
+{
+    switch (commandId) {
+    case restartCommandId:
+        buildPuzzle();
+        break;
+    case colourCommandId:
+        chooseBackgroundColour();
+        break;
+    case exitCommandId:
+        recordWindowRect();
+        postQuitMessage(0);
+        break;
+    case aboutCommandId:
+        showAboutDialog();
+        break;
+    case messageCommandId:
+        showAttachedMessageDialog();
+        break;
+    case soundCommandId:
+        switchSound();
+        break;
+    case reverseCommandId:
+        reverseDrawingOrder();
+        break;
+    case transparencyCommandId:
+        switchTransparency();
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,85 @@
+// The program's life: entry point, start-up, the message loop and shut-down.
+#include "app/lifecycle.h"
+
+#include <cstdint>
+
+#include "app/commands.h"
+#include "app/settings.h"
+#include "app/window_proc.h"
+#include "board/surfaces.h"
+#include "platform/input.h"
+#include "platform/messages.h"
+#include "platform/surface.h"
+#include "platform/window.h"
+#include "puzzle/construction.h"
+#include "puzzle/state.h"
+
+namespace {
+constexpr int mainMenuId = 113;
+constexpr int programIconId = 118;
+constexpr int boardWidth = 2000;
+constexpr int boardHeight = 1200;
+}  // namespace
+
+void startUp()
+{
+    Window* window = getMainWindow();
+    createDrawingSurfaces();
+    fillNeighbourSteps();
+    buildSettingsPath();
+    readColourSettings();
+    fillRect(clientSurface(window), 0, 0, boardWidth, boardHeight, getBackgroundColor());
+    readWindowAndSwitchSettings();
+    checkMenuItem(window, soundCommandId, getSoundOn() == 1);
+    if (getTransparentBackground() == 1)
+        checkMenuItem(window, transparencyCommandId, true);
+    if (getLayeredWindowFunction() && getTransparentBackground() == 1) {
+        setWindowExStyle(window, getWindowExStyle(window) | WS_EX_LAYERED);
+        getLayeredWindowFunction()(window, composeBackgroundColor(), 0, LWA_COLORKEY);
+    }
+    buildPuzzle();
+}
+
+void keyboardPoll()
+{
+    std::uint8_t keys[256];
+    getKeyboardState(keys);
+    if (keys[VK_ESCAPE] & 0xF0)
+        postQuitMessage(0);
+}
+
+void shutDown()
+{
+    releaseDrawingSurfaces();
+    releaseImageBlocks();
+    releasePixelTables();
+    buildSettingsPath();
+    writeStartUpSettings();
+}
+
+int runGame()
+{
+    setPuzzleNumber(2);
+    Window* window =
+        createMainWindow("VELMORA", 0, 0, 1000, 700, mainMenuId, programIconId, mainWindowProc);
+    setMainWindow(window);
+    setLayeredWindowFunction(lookupLayeredWindowFunction());
+    startUp();
+    setWindowPos(window, getWindowLeft(), getWindowTop(), getWindowRight() - getWindowLeft(),
+                 getWindowBottom() - getWindowTop());
+    showWindow(window);
+    for (;;) {
+        Message message;
+        while (peekMessage(message)) {
+            if (message.message == WM_QUIT) {
+                shutDown();
+                return 0;
+            }
+            dispatchMessage(message);
+        }
+        keyboardPoll();
+        // Unlike a busy loop this sleeps until the next event; a key press is one, so
+        // Escape still ends the program on the next pass.
+        waitMessage();
+    }
+}

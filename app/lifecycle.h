@@ -1,0 +1,15 @@
+// The program's life: entry point, start-up, keyboard poll and shut-down.
+#pragma once
+
+// The program: creates the main window, starts up, runs the message loop until the quit
+// message and shuts down. Returns the exit code.
+int runGame();
+
+// Surfaces, settings, menu check marks, see-through background and the first puzzle.
+void startUp();
+
+// Escape held down ends the program.
+void keyboardPoll();
+
+// Releases the surfaces and images and writes the settings back.
+void shutDown();

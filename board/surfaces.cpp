@@ -1,0 +1,53 @@
+// The off-screen drawing surfaces of the board and of puzzle construction.
+#include "board/surfaces.h"
+
+#include "puzzle/state.h"
+
+namespace {
+
+Surface board;
+Surface pieceTile;
+Surface maskTile;
+Surface scratch;
+Surface picture;
+Surface label;
+
+constexpr Colour freshBitmapColour = 0;  // a new compatible bitmap is black
+
+void releaseSurface(Surface& surface)
+{
+    surface = Surface{};
+}
+
+}  // namespace
+
+Surface& boardSurface() { return board; }
+Surface& pieceTileSurface() { return pieceTile; }
+Surface& maskTileSurface() { return maskTile; }
+Surface& scratchSurface() { return scratch; }
+
+void createDrawingSurfaces()
+{
+    resizeSurface(board, boardWidth, boardHeight, freshBitmapColour);
+    // A memory surface without a bitmap of its own draws on a single pixel until the puzzle
+    // build gives it the picture's size.
+    resizeSurface(label, 1, 1, freshBitmapColour);
+    resizeSurface(picture, 1, 1, freshBitmapColour);
+    setLabelSurface(&label);
+    setPictureSurface(&picture);
+    resizeSurface(pieceTile, tileSurfaceSide, tileSurfaceSide, freshBitmapColour);
+    resizeSurface(maskTile, tileSurfaceSide, tileSurfaceSide, freshBitmapColour);
+    resizeSurface(scratch, scratchSurfaceSide, scratchSurfaceSide, freshBitmapColour);
+}
+
+void releaseDrawingSurfaces()
+{
+    releaseSurface(pieceTile);
+    releaseSurface(maskTile);
+    releaseSurface(scratch);
+    releaseSurface(picture);
+    releaseSurface(label);
+    releaseSurface(board);
+    setPictureSurface(nullptr);
+    setLabelSurface(nullptr);
+}

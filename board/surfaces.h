@@ -1,0 +1,24 @@
+// The off-screen drawing surfaces of the board: made once at start-up, released at shut-down.
+#pragma once
+
+#include "platform/surface.h"
+
+constexpr int boardWidth = 2000;
+constexpr int boardHeight = 1200;
+constexpr int tileSurfaceSide = 400;
+constexpr int scratchSurfaceSide = 200;
+
+// The board as last painted, minus the group being carried.
+Surface& boardSurface();
+// One piece's picture and silhouette, at (0, 0).
+Surface& pieceTileSurface();
+Surface& maskTileSurface();
+// One piece's mask for a hit test, or one rebuilt box of the board.
+Surface& scratchSurface();
+
+// Makes the board, tile and scratch surfaces at their fixed sizes, and the picture and label
+// surfaces (which a puzzle build sizes to its picture), handing those two to the game state.
+void createDrawingSurfaces();
+// Frees the pixels of every surface made by createDrawingSurfaces; the state's picture and
+// label surfaces become null.
+void releaseDrawingSurfaces();

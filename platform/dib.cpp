@@ -1,0 +1,194 @@
+// Drawing packed device-independent bitmaps (StretchDIBits) onto surfaces.
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+#include "platform/raster_detail.h"
+#include "platform/surface.h"
+
+namespace {
+
+constexpr std::size_t infoHeaderSize = 40;
+
+std::uint32_t readU32(const std::uint8_t* p)
+{
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+
+std::int32_t readI32(const std::uint8_t* p)
+{
+    return static_cast<std::int32_t>(readU32(p));
+}
+
+unsigned readU16(const std::uint8_t* p)
+{
+    return static_cast<unsigned>(p[0]) | static_cast<unsigned>(p[1]) << 8;
+}
+
+// What drawing needs to know of a DIB, with its colour table as 0x00RRGGBB pixels (indices
+// past the table's end show black).
+struct DibFormat {
+    int width = 0;
+    int height = 0;
+    int bitCount = 0;
+    bool bottomUp = true;
+    std::size_t stride = 0;
+    std::uint32_t palette[256] = {};
+};
+
+// Reads an uncompressed 1, 4, 8 or 24-bit DIB's header; false for anything else.
+bool readFormat(const std::uint8_t* info, DibFormat& format)
+{
+    const std::int32_t width = readI32(info + 4);
+    const std::int32_t height = readI32(info + 8);
+    const unsigned bitCount = readU16(info + 14);
+    if (readU32(info) != infoHeaderSize || readU32(info + 16) != 0 || width <= 0 ||
+        height == 0 || height == INT32_MIN)
+        return false;
+    if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24)
+        return false;
+    format.width = width;
+    format.height = height > 0 ? height : -height;
+    format.bitCount = static_cast<int>(bitCount);
+    format.bottomUp = height > 0;
+    format.stride = (static_cast<std::size_t>(width) * bitCount + 31) / 32 * 4;
+    if (bitCount <= 8) {
+        const std::uint32_t capacity = 1u << bitCount;
+        const std::uint32_t used = readU32(info + 32);
+        const std::uint32_t entries = used == 0 ? capacity : std::min(used, capacity);
+        const std::uint8_t* table = info + infoHeaderSize;
+        for (std::uint32_t i = 0; i < entries; ++i)
+            format.palette[i] = readU32(table + 4 * i) & 0xFFFFFFu;
+    }
+    return true;
+}
+
+// `count` pixels of a stored row from column x, combined into `out`.
+template <int bitCount, RasterOp op>
+void drawRow(std::uint32_t* out, const std::uint8_t* row, int x, int count,
+             const std::uint32_t* palette)
+{
+    if constexpr (bitCount == 24) {
+        const std::uint8_t* p = row + 3 * static_cast<std::size_t>(x);
+        for (int i = 0; i < count; ++i, p += 3)
+            raster::combine<op>(out[i], p[0] | static_cast<std::uint32_t>(p[1]) << 8 |
+                                            static_cast<std::uint32_t>(p[2]) << 16);
+    } else if constexpr (bitCount == 1) {
+        // A byte at a time, its bits most significant first.
+        const std::uint8_t* p = row + (x >> 3);
+        int bit = x & 7;
+        for (int i = 0; i < count; bit = 0) {
+            const unsigned byte = *p++;
+            for (; bit < 8 && i < count; ++bit, ++i)
+                raster::combine<op>(out[i], palette[(byte >> (7 - bit)) & 1]);
+        }
+    } else if constexpr (bitCount == 4) {
+        for (int i = 0, at = x; i < count; ++i, ++at)
+            raster::combine<op>(out[i], palette[(row[at >> 1] >> ((at & 1) ? 0 : 4)) & 0xF]);
+    } else {
+        for (int i = 0; i < count; ++i)
+            raster::combine<op>(out[i], palette[row[x + i]]);
+    }
+}
+
+// Calls body<bitCount>() for the format's depth.
+template <class Body>
+void withBitCount(int bitCount, Body&& body)
+{
+    switch (bitCount) {
+    case 1: body.template operator()<1>(); break;
+    case 4: body.template operator()<4>(); break;
+    case 8: body.template operator()<8>(); break;
+    default: body.template operator()<24>(); break;
+    }
+}
+
+// The unscaled case: source rows map straight onto destination rows.
+void drawOneToOne(Surface& dst, int dx, int dy, int w, int h, const DibFormat& format,
+                  const std::uint8_t* bits, int sx, int sy, RasterOp op)
+{
+    using std::int64_t;
+    // Destination row j shows stored row firstRow + j * rowStep.
+    const int64_t firstRow = format.bottomUp ? int64_t{sy} + h - 1 : sy;
+    const int64_t rowStep = format.bottomUp ? -1 : 1;
+    const int64_t left = std::max<int64_t>({0, -int64_t{dx}, -int64_t{sx}});
+    const int64_t right =
+        std::min<int64_t>({w, int64_t{dst.width} - dx, int64_t{format.width} - sx});
+    // Rows whose stored index lies in [0, height), and whose destination lies in dst.
+    int64_t top = std::max<int64_t>(0, -int64_t{dy});
+    int64_t bottom = std::min<int64_t>(h, int64_t{dst.height} - dy);
+    if (format.bottomUp) {
+        top = std::max(top, firstRow - (format.height - 1));
+        bottom = std::min(bottom, firstRow + 1);
+    } else {
+        top = std::max(top, -firstRow);
+        bottom = std::min(bottom, format.height - firstRow);
+    }
+    if (right <= left || bottom <= top)
+        return;
+    const int count = static_cast<int>(right - left);
+    withBitCount(format.bitCount, [&]<int bitCount>() {
+        raster::withOp(op, [&]<RasterOp rop>() {
+            for (int64_t j = top; j < bottom; ++j) {
+                const std::uint8_t* row =
+                    bits + static_cast<std::size_t>(firstRow + j * rowStep) * format.stride;
+                std::uint32_t* out =
+                    &dst.pixels[static_cast<std::size_t>((dy + j) * dst.width + dx + left)];
+                drawRow<bitCount, rop>(out, row, static_cast<int>(sx + left), count,
+                                       format.palette);
+            }
+        });
+    });
+    raster::markDirty(dst, static_cast<int>(dx + left), static_cast<int>(dy + top),
+                      static_cast<int>(dx + right), static_cast<int>(dy + bottom));
+}
+
+}  // namespace
+
+int drawDib(Surface& dst, int dx, int dy, int dw, int dh, const std::uint8_t* info,
+            const std::uint8_t* bits, int sx, int sy, int sw, int sh, RasterOp op,
+            StretchMode mode)
+{
+    DibFormat format;
+    if (!readFormat(info, format) || dw == 0 || dh == 0 || sw == 0 || sh == 0)
+        return 0;
+    const int lines = static_cast<int>(std::min<std::int64_t>(std::abs(std::int64_t{sh}), INT32_MAX));
+    if (dw == sw && dh == sh && dw > 0 && dh > 0) {
+        drawOneToOne(dst, dx, dy, dw, dh, format, bits, sx, sy, op);
+        return lines;
+    }
+    // Source rows are addressed by their stored index: from the bottom for a bottom-up DIB,
+    // whose rows therefore run against the destination's.
+    const bool halftone = mode == StretchMode::halftone;
+    const raster::AxisMap xs = raster::mapAxis(dx, dw, sx, sw, format.width, dst.width, halftone);
+    const raster::AxisMap ys =
+        raster::mapAxis(dy, dh, sy, sh, format.height, dst.height, halftone, format.bottomUp);
+    std::vector<std::uint32_t> decoded(static_cast<std::size_t>(format.width));
+    int decodedRow = -1;
+    const auto fetchRow = [&](int storedRow) {
+        if (storedRow != decodedRow) {
+            const std::uint8_t* row = bits + static_cast<std::size_t>(storedRow) * format.stride;
+            withBitCount(format.bitCount, [&]<int bitCount>() {
+                drawRow<bitCount, RasterOp::copy>(decoded.data(), row, 0, format.width,
+                                                  format.palette);
+            });
+            decodedRow = storedRow;
+        }
+        return decoded.data();
+    };
+    raster::withOp(op, [&]<RasterOp rop>() {
+        raster::resample<rop>(dst, xs, ys, halftone, fetchRow);
+    });
+    return lines;
+}
+
+std::size_t dibPixelOffset(const std::uint8_t* info)
+{
+    const unsigned bitCount = readU16(info + 14);
+    const std::size_t used = readU32(info + 32);
+    std::size_t colours = used;
+    if (bitCount <= 8 && used == 0)
+        colours = std::size_t{1} << bitCount;
+    return infoHeaderSize + 4 * colours + (readU32(info + 16) == 3 ? 12 : 0);
+}

@@ -1,0 +1,103 @@
+// Shared state of the headless back end: its windows, message queue, scripts and records.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/messages.h"
+#include "platform/surface.h"
+#include "platform/types.h"
+
+// A top-level window or dialog held in memory. Windows stay allocated until headless::reset,
+// so a pointer to a destroyed window stays safe to pass around (messages to it are dropped).
+struct Window {
+    std::string title;
+    Rect rect;  // outer rectangle in screen coordinates; there is no frame
+    WindowProc proc = nullptr;
+    Window* owner = nullptr;
+    int templateId = 0;  // dialog template, 0 for a main window
+    bool isDialog = false;
+    bool alive = true;
+    bool destroying = false;
+    bool visible = false;
+    bool paintPending = false;
+    std::uint32_t exStyle = 0;
+    std::map<int, bool> menuChecks;  // every command item of the menu, by command id
+    Surface surface;
+    bool dialogEnded = false;
+    std::intptr_t dialogResult = 0;
+};
+
+namespace headless {
+
+// The state of one msctls_progress32 control, with the control's defaults.
+struct ProgressBar {
+    int low = 0;
+    int high = 100;
+    int step = 10;
+    int position = 0;
+};
+
+using ControlKey = std::pair<int, int>;  // (dialog template id, control id)
+using ResourceKey = std::pair<std::string, int>;
+
+struct BackEnd {
+    std::vector<std::unique_ptr<Window>> windows;  // in creation order
+    Window* mainWindow = nullptr;
+    Window* focus = nullptr;
+
+    std::deque<Message> queue;
+    bool quitPending = false;
+    int exitCode = 0;
+
+    std::vector<std::string> events;
+    std::map<int, std::deque<int>> dialogScripts;
+    std::deque<std::optional<Colour>> colourChoices;
+    std::map<ControlKey, std::string> itemTexts;
+    std::map<ControlKey, ProgressBar> progressBars;
+    std::map<ControlKey, bool> buttonChecks;
+
+    std::array<std::uint8_t, 256> keys{};
+    int cursor = 0;  // 0: the class cursor (the arrow)
+    bool layeredWindowsAvailable = true;
+
+    std::uint32_t ticks = 0;
+    std::int64_t timeOfDay = 1700000000;
+    std::optional<std::string> modulePath;
+
+    std::map<ResourceKey, std::vector<std::uint8_t>> resourceOverrides;
+    std::set<ResourceKey> hiddenResources;
+};
+
+BackEnd& backEnd();
+
+// Appends a line to the record of what the program did.
+void logEvent(std::string line);
+
+// A new live window owned by the back end, with a black client surface of the rectangle's size.
+Window* addWindow(const std::string& title, Rect rect, WindowProc proc, Window* owner);
+
+// Whether the window exists and has not been destroyed.
+bool isLive(const Window* window);
+
+// DestroyWindow without the record line: owned windows first, then WM_DESTROY, then the
+// window is gone.
+void tearDownWindow(Window* window);
+
+// What a click on the control does to the control itself before the dialog procedure hears
+// of it: automatic radio buttons check themselves and clear the rest of their group, check
+// boxes toggle.
+void clickControl(Window* dialog, int controlId);
+
+// Forgets the controls' state of a dialog template when a new dialog of it is made.
+void resetControls(int templateId);
+
+}  // namespace headless

@@ -1,0 +1,254 @@
+// Builds a puzzle: reads its resource, cuts the pieces and scatters them on the board.
+#include "puzzle/construction.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "app/settings.h"
+#include "platform/dialogs.h"
+#include "platform/profile.h"
+#include "platform/resources.h"
+#include "platform/surface.h"
+#include "platform/system.h"
+#include "platform/window.h"
+#include "puzzle/cutting.h"
+#include "puzzle/image_headers.h"
+#include "puzzle/puzzle_resource.h"
+#include "puzzle/state.h"
+#include "ui/dialogs.h"
+
+namespace {
+
+constexpr int firstPuzzleResource = 162;
+constexpr const char* readFailureText = "ファイルの読み込みに失敗しました";
+
+void resetTables()
+{
+    for (int k = 0; k < maxPieces; ++k) {
+        zOrderColumn(k) = 0;
+        zOrderRow(k) = 0;
+        std::memset(groupCells(k), 0, sizeof(GroupMatrix));
+    }
+    for (int c = 0; c < maxColumns; ++c)
+        for (int r = 0; r < maxRows; ++r) {
+            cellShuffle(c, r) = 0;
+            cellFlag(c, r) = 0;
+            zLevel(c, r) = 0;
+            pieceRect(c, r) = {};
+        }
+}
+
+void readHeader(const PuzzleResource& puzzle)
+{
+    setColumns(puzzle.columns);
+    setRows(puzzle.rows);
+    setPieceCore(puzzle.pieceCore);
+    setPieceMargin(puzzle.pieceMargin);
+    setPictureFormat(puzzle.pictureFormat);
+    char* lines[] = {messageLine1(), messageLine2(), messageLine3()};
+    for (int i = 0; i < 3; ++i) {
+        std::memset(lines[i], 0, messageLineBytes + 1);
+        std::memcpy(lines[i], puzzle.header.data() + 20 + i * messageLineBytes, messageLineBytes);
+    }
+    rebuildAttachedMessage();
+    setPuzzleTag(puzzle.header[353]);
+    setPictureIncluded(puzzle.pictureIncluded);
+    setLayoutClass(puzzle.layoutClass);
+    setPieceSize(calcPieceSize());
+    const int pad = maskRowPadForLayoutClass(getLayoutClass());
+    if (pad >= 0)
+        setMaskRowPad(pad);
+}
+
+// Copies the picture into its own block and finds its pixel rows.
+void loadPicture(const PuzzleResource& puzzle)
+{
+    std::memcpy(pictureFileHeader(), puzzle.pictureFileHeader.data(), bitmapFileHeaderBytes);
+    std::uint8_t* dib = allocateImageBlock(puzzle.pictureImage.size(), false);
+    std::memcpy(dib, puzzle.pictureImage.data(), puzzle.pictureImage.size());
+    setPictureDib(dib);
+    setPictureBits(dib + dibPixelOffset(dib));
+}
+
+// Draws a DIB 1:1 onto a surface sized to the picture.
+void drawWhole(Surface& surface, const std::uint8_t* dib)
+{
+    const int width = getPictureWidth();
+    const int height = getPictureHeight();
+    resizeSurface(surface, width, height, 0);
+    drawDib(surface, 0, 0, width, height, dib, dib + dibPixelOffset(dib), 0, 0, width, height,
+            RasterOp::copy);
+}
+
+void makeSheetsAndMask()
+{
+    const int sheetWidth = getSheetWidth();
+    const int sheetHeight = getSheetHeight();
+    const std::uint32_t pixelBytes = static_cast<std::uint32_t>(sheetWidth) *
+                                     static_cast<std::uint32_t>(sheetHeight) * 3;
+    for (int rotation = 1; rotation <= 4; ++rotation) {
+        std::uint8_t* sheet = allocateImageBlock(40 + pixelBytes, true);
+        writeInfoHeader(sheet, sheetWidth, sheetHeight, 24, pixelBytes);
+        std::memset(sheet + 40, 255, pixelBytes);
+        switch (rotation) {
+        case 1: setPieceSheet1(sheet); break;
+        case 2: setPieceSheet2(sheet); break;
+        case 3: setPieceSheet3(sheet); break;
+        default: setPieceSheet4(sheet); break;
+        }
+        // The palette term is 4 x 2^24 although the sheets have no palette; play files
+        // carry these headers as they are.
+        writeFileHeader(sheetFileHeader(rotation), pixelBytes + 67108918u, 67108918u);
+    }
+    const std::size_t maskSize = maskBlockSize();
+    std::uint8_t* mask = allocateImageBlock(maskSize, true);
+    writeInfoHeader(mask, 4 * sheetWidth, sheetHeight, 1, pixelBytes * 4 / 3);
+    const std::uint8_t palette[8] = {255, 255, 255, 0, 0, 0, 0, 0};
+    std::memcpy(mask + 40, palette, sizeof palette);
+    std::memset(mask + 48, 0xFF, maskSize - 48);
+    setPieceMask(mask);
+    writeFileHeader(maskFileHeader(), pixelBytes + 62, 62);
+}
+
+void readPixelTables()
+{
+    const int width = getPictureWidth();
+    const int height = getPictureHeight();
+    releasePixelTables();
+    const std::size_t entries = static_cast<std::size_t>(width + 1) * (height + 1) + 1;
+    setPicturePixels(new int[entries]());
+    setLabelPixels(new int[entries]());
+    const Surface& picture = *getPictureSurface();
+    const Surface& label = *getLabelSurface();
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            getPicturePixels()[x + y * width] = static_cast<int>(pixelAt(picture, x, y));
+            getLabelPixels()[x + y * width] = static_cast<int>(pixelAt(label, x, y));
+        }
+}
+
+void cutAllPieces()
+{
+    Window* progress = createModelessDialog(progressDialogId, getMainWindow(), progressDialogProc, 0);
+    readPixelTables();
+    sendDlgItemMessage(progress, progressBarId, PBM_SETRANGE, 0, makeRangeParam(0, getPieceCount()));
+    sendDlgItemMessage(progress, progressBarId, PBM_SETSTEP, 1, 0);
+    for (int r = 0; r < getRows(); ++r)
+        for (int c = 0; c < getColumns(); ++c) {
+            sendDlgItemMessage(progress, progressBarId, PBM_STEPIT, 0, 0);
+            cutPiece(c, r);
+            setSheetFormat(2);
+        }
+    destroyWindow(progress);
+    setPieceSheetBits1(getPieceSheet1() + 40);
+    setPieceSheetBits2(getPieceSheet2() + 40);
+    setPieceSheetBits3(getPieceSheet3() + 40);
+    setPieceSheetBits4(getPieceSheet4() + 40);
+    setPieceMaskBits(getPieceMask() + 48);
+}
+
+void shuffleRotationsAndSlots()
+{
+    seedRandom(static_cast<std::uint32_t>(timeOfDaySeconds()));
+    const int count = getPieceCount();
+    for (int k = 0; k < pieceTableSize; ++k) {
+        setPieceSpare(0, k);
+        setSlotPiece(0, k);
+        setPieceRotation(0, k);
+    }
+    for (int k = 0; k < count; ++k)
+        setSlotPiece(k, k);
+    for (int k = 0; k < count; ++k)
+        setPieceRotation(1 + nextRandom() % 4, k);
+    for (int n = 0; n < count; ++n) {
+        const int i = nextRandom() % count;
+        const int j = nextRandom() % count;
+        const int swapped = getSlotPiece(i);
+        setSlotPiece(getSlotPiece(j), i);
+        setSlotPiece(swapped, j);
+    }
+    for (int k = 0; k < count; ++k)
+        for (int c = 0; c < getColumns(); ++c)
+            for (int r = 0; r < getRows(); ++r)
+                groupCells(k)[c][r] = r * getColumns() + c == k ? 1 : 0;
+}
+
+void scatterPieces()
+{
+    seedRandom(static_cast<std::uint32_t>(timeOfDaySeconds()));
+    setPieceHeld(0);
+    const int size = getPieceSize();
+    for (int r = 0; r < getRows(); ++r)
+        for (int c = 0; c < getColumns(); ++c) {
+            const int k = r * getColumns() + c;
+            cellShuffle(c, r) = k;
+            cellFlag(c, r) = 1;
+            zLevel(c, r) = k;
+            zOrderColumn(k) = c;
+            zOrderRow(k) = r;
+            const int x = nextRandom() % 500;
+            const int y = nextRandom() % 300;
+            pieceRect(c, r) = {x + 260 - size, y + 190 - size, x + 260, y + 190};
+        }
+    for (int n = 0; n < 201; ++n) {
+        const int a = nextRandom() % 13;
+        const int b = nextRandom() % 4;
+        const int a2 = nextRandom() % 13;
+        const int b2 = nextRandom() % 4;
+        const int swapped = cellShuffle(a, b);
+        cellShuffle(a, b) = cellShuffle(a2, b2);
+        cellShuffle(a2, b2) = swapped;
+    }
+}
+
+void placePreviewWindow()
+{
+    const std::string path = getSettingsPath();
+    const int left = std::atoi(readProfileString(settingsSection, "rpleft", "50", 50, path).c_str());
+    const int top = std::atoi(readProfileString(settingsSection, "rptop", "50", 50, path).c_str());
+    moveWindow(getPreviewWindow(), left, top, getPictureWidth() * 33 / 100 + 10,
+               getPictureHeight() * 33 / 100 + 28, false);
+    updateWindow(getPreviewWindow());
+}
+
+}  // namespace
+
+void buildPuzzle()
+{
+    setBuildInProgress(1);
+    const int number = getPuzzleNumber();
+    std::span<const std::uint8_t> bytes;
+    if (number >= 2 && number <= 8)
+        bytes = findResource("JZT", firstPuzzleResource + number);
+    const std::optional<PuzzleResource> puzzle = readPuzzleResource(bytes, getMaskRowPad());
+    if (!puzzle) {
+        // Nothing has been touched yet: the puzzle in play stays as it was.
+        messageBox(getMainWindow(), readFailureText);
+        setBuildInProgress(0);
+        return;
+    }
+
+    resetTables();
+    releaseImageBlocks();
+    readHeader(*puzzle);
+    loadPicture(*puzzle);
+    // The label is only needed while the pieces are cut.
+    std::vector<std::uint8_t> label(puzzle->labelImage.begin(), puzzle->labelImage.end());
+    drawWhole(*getPictureSurface(), getPictureDib());
+    drawWhole(*getLabelSurface(), label.data());
+    makeSheetsAndMask();
+    cutAllPieces();
+
+    shuffleRotationsAndSlots();
+    scatterPieces();
+    setSpareHeaderValue(0);
+    setStartTick(tickCount());
+    setElapsedSeconds(0);
+    setGlueChoice(0);
+    setPanelChoice(0);
+    if (getPreviewShown() == 1)
+        placePreviewWindow();
+    invalidateWindow(getMainWindow(), false);
+    setBuildInProgress(0);
+}

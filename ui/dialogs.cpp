@@ -1,0 +1,94 @@
+// Procedures of the About, attached-message, congratulation and progress dialogs.
+#include "ui/dialogs.h"
+
+#include <string>
+
+#include "platform/dialogs.h"
+#include "platform/messages.h"
+#include "platform/system.h"
+#include "platform/text.h"
+#include "puzzle/state.h"
+
+namespace {
+
+constexpr int okButtonId = 1000;
+constexpr int jumpButtonId = 1018;
+constexpr int messageEditId = 1002;
+constexpr int congratulationOkId = 1;
+
+int commandId(unsigned message, std::uintptr_t wParam)
+{
+    return message == WM_COMMAND ? static_cast<int>(wParam & 0xFFFF) : -1;
+}
+
+// The game's help page, installed in the help folder beside the program.
+std::string helpPageUrl()
+{
+    std::string folder = modulePath();
+    folder.erase(folder.find_last_of('/') + 1);
+    return "file://" + folder + "help/index.html";
+}
+
+}  // namespace
+
+std::intptr_t aboutDialogProc(Window* dialog, unsigned message, std::uintptr_t wParam,
+                              std::intptr_t)
+{
+    switch (commandId(message, wParam)) {
+    case okButtonId:
+        endDialog(dialog, okButtonId);
+        return 1;
+    case jumpButtonId:
+        openUrl(helpPageUrl().c_str());
+        endDialog(dialog, okButtonId);
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+std::intptr_t attachedMessageDialogProc(Window* dialog, unsigned message, std::uintptr_t wParam,
+                                        std::intptr_t)
+{
+    if (message == WM_INITDIALOG) {
+        setDlgItemText(dialog, messageEditId, cp932ToUtf8(attachedMessage()).c_str());
+        return 1;
+    }
+    if (commandId(message, wParam) == okButtonId) {
+        endDialog(dialog, okButtonId);
+        return 1;
+    }
+    return 0;
+}
+
+std::intptr_t congratulationDialogProc(Window* dialog, unsigned message, std::uintptr_t wParam,
+                                       std::intptr_t)
+{
+    if (message == WM_INITDIALOG)
+        return 1;
+    if (commandId(message, wParam) == congratulationOkId) {
+        endDialog(dialog, congratulationOkId);
+        return 1;
+    }
+    return 0;
+}
+
+std::intptr_t progressDialogProc(Window*, unsigned, std::uintptr_t, std::intptr_t)
+{
+    return 1;
+}
+
+void showAboutDialog()
+{
+    runModalDialog(aboutDialogId, getMainWindow(), aboutDialogProc, 0);
+}
+
+void showAttachedMessageDialog()
+{
+    runModalDialog(attachedMessageDialogId, getMainWindow(), attachedMessageDialogProc, 0);
+}
+
+void showCongratulationDialog()
+{
+    runModalDialog(congratulationDialogId, getMainWindow(), congratulationDialogProc, 0);
+}
