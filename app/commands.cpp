@@ -3,6 +3,7 @@
 
 #include "app/settings.h"
 #include "board/render.h"
+#include "board/surfaces.h"
 #include "platform/dialogs.h"
 #include "platform/messages.h"
 #include "platform/surface.h"
@@ -30,7 +31,7 @@ void chooseBackgroundColour()
         setBackgroundRed(static_cast<int>(colour & 0xFF));
         setBackgroundGreen(static_cast<int>((colour >> 8) & 0xFF));
         setBackgroundBlue(static_cast<int>((colour >> 16) & 0xFF));
-        fillRect(clientSurface(window), 0, 0, 2000, 1200, colour);
+        fillRect(clientSurface(window), 0, 0, boardWidth, boardHeight, colour);
         invalidateWindow(window, true);
         if (getLayeredWindowFunction() && getTransparentBackground() == 1)
             makeColourTransparent(colour);

@@ -17,8 +17,6 @@
 namespace {
 constexpr int mainMenuId = 113;
 constexpr int programIconId = 118;
-constexpr int boardWidth = 2000;
-constexpr int boardHeight = 1200;
 }  // namespace
 
 void startUp()

@@ -1,11 +1,7 @@
-// Where the members of a joined group lie relative to one of them, and the neighbour steps.
+// Where the members of a joined group lie relative to one of them.
 #pragma once
 
 #include "platform/types.h"
-
-// Column and row step of the four neighbour directions: 0 up, 1 right, 2 down, 3 left.
-inline constexpr int neighbourDx[4] = {0, 1, 0, -1};
-inline constexpr int neighbourDy[4] = {-1, 0, 1, 0};
 
 // (u, v) turned clockwise by rotation - 1 quarter turns, one turn taking (u, v) to (-v, u)
 // (board y grows downwards).

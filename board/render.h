@@ -1,6 +1,7 @@
 // Drawing the board: pieces composited from their tiles, groups drawn, restored and lifted.
 #pragma once
 
+#include "board/drawing_order.h"  // raising and reversing the drawing order come with it
 #include "platform/surface.h"
 
 // The main window's client area, the target of everything the player sees.

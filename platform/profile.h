@@ -5,16 +5,17 @@
 #include <string>
 
 // The value of `key` in `section` of the file, at most maxChars - 1 characters, or the
-// default (also cut to maxChars - 1) when the file, section or key is missing. Section and
-// key names match ignoring case and surrounding blanks; the value loses surrounding blanks
-// and one pair of enclosing quotes.
+// default (without trailing blanks, also cut to maxChars - 1) when the file, section or key
+// is missing. Section and key names match ignoring case and surrounding blanks; the value
+// loses surrounding blanks and one pair of enclosing quotes. Lines may end in "\n" or "\r\n".
 std::string readProfileString(const std::string& section, const std::string& key,
                               const std::string& defaultValue, std::size_t maxChars,
                               const std::string& path);
 
 // Sets `key` in `section` to `value`, creating the file, section or key as needed and keeping
-// every other line as it was. The key is written character for character. Answers false
-// when the file cannot be written; the old file then stays intact.
+// every other line as it was; lines are written ending in "\r\n". The key is written
+// character for character. The file is replaced through a new file in the same folder, so
+// when it cannot be written the answer is false and the old file stays intact.
 bool writeProfileString(const std::string& section, const std::string& key,
                         const std::string& value, const std::string& path);
 

@@ -63,7 +63,7 @@ struct BackEnd {
     std::deque<std::optional<Colour>> colourChoices;
     std::map<ControlKey, std::string> itemTexts;
     std::map<ControlKey, ProgressBar> progressBars;
-    std::map<ControlKey, bool> buttonChecks;
+    std::map<ControlKey, int> buttonChecks;  // BST_UNCHECKED 0, BST_CHECKED 1
 
     std::array<std::uint8_t, 256> keys{};
     int cursor = 0;  // 0: the class cursor (the arrow)

@@ -25,14 +25,18 @@ void setModulePath(const std::string& path);
 void setKeyDown(int virtualKey, bool down);
 
 // The player's next answers to modal dialog `templateId`: each entry is a control id sent as
-// WM_COMMAND in turn until the procedure ends the dialog. An unscripted dialog gets its
-// default button (the first default push button of the template).
+// WM_COMMAND in turn until the procedure ends the dialog (Escape is IDCANCEL, 2); answers left
+// over wait for the next showing. When the answers run out the dialog gets Enter once, its
+// default button (the first default push button of the template); a dialog still open after
+// that ends with -1 and the record "dialog N stuck". A click on an automatic radio button or a
+// check box changes its check state before the procedure hears of it.
 void scriptDialog(int templateId, std::vector<int> commands);
 
 // The colour dialog's next answer: the colour chosen, or nullopt for Cancel.
 void scriptColourChoice(std::optional<Colour> choice);
 
-// Replaces (or, with an empty vector and `remove`, hides) a resource for the tests.
+// Replaces a resource for the tests, or (hideResource) makes findResource answer empty for it;
+// the bundle is consulted only for resources neither replaced nor hidden.
 void overrideResource(const std::string& type, int number, std::vector<std::uint8_t> bytes);
 void hideResource(const std::string& type, int number);
 
@@ -41,25 +45,35 @@ void setLayeredWindowsAvailable(bool available);
 
 // Everything the program did that a player would notice, in order, as short lines:
 // "sound 115", "dialog 131", "dialog 131 end 1", "modeless 127", "destroy 127",
-// "progress 127 step", "messagebox <text>", "colour dialog", "url <address>",
-// "cursor 125", "confine l,t,r,b", "confine none", "layered <key> <alpha> <flags>".
+// "dialog 131 stuck", "progress 127 step", "messagebox <text>", "colour dialog",
+// "url <address>", "cursor 125", "confine l,t,r,b", "confine none",
+// "layered <key> <alpha> <flags>" (the key as six hex digits, 0x00BBGGRR: "layered 808000 0 1").
 const std::vector<std::string>& events();
 void clearEvents();
 
-// The last text set on a control of a dialog (by template id).
+// The last text set on a control of a dialog (by template id), kept after the dialog is gone;
+// the template's text while nothing was set since the latest dialog of the template opened.
 std::string dialogItemText(int templateId, int controlId);
 
-// The progress bar's position and range in the modeless dialog, by template id.
+// The position of the dialog template's progress bar (the latest dialog made from it).
 int progressPosition(int templateId);
 
-// Whether the menu item is checked.
+// Whether the menu item of the latest main window is checked.
 bool menuItemChecked(int commandId);
 
-// The number of WM_PAINT messages waiting for windows (0 or 1 per window).
+// Whether a WM_PAINT is waiting for the window (there is never more than one per window).
 bool paintPending(Window* window);
 
 // The window's current outer rectangle.
 Rect windowRect(Window* window);
+
+// The window with the keyboard focus (a shown dialog takes it, its owner gets it back when the
+// dialog goes), or null.
+Window* focusedWindow();
+
+// The cursor shown: the resource of the last setCursorResource, or 0 (the arrow) after the
+// default handling of WM_SETCURSOR.
+int currentCursor();
 
 // Dispatches every queued message (WM_PAINT included) until the queue is empty; answers
 // false if WM_QUIT was met (it is left in the queue).

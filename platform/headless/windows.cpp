@@ -69,6 +69,7 @@ Window* createMainWindow(const char* title, int x, int y, int width, int height,
         collectMenuChecks({menu, count}, window->menuChecks);
     backEnd().mainWindow = window;
     becomeVisible(window);
+    backEnd().focus = window;
     return window;
 }
 
@@ -189,8 +190,9 @@ void tearDownWindow(Window* window)
     window->alive = false;
     window->visible = false;
     window->paintPending = false;
+    // Activation passes to the owner, as on Windows.
     if (backEnd().focus == window)
-        backEnd().focus = nullptr;
+        backEnd().focus = isLive(window->owner) ? window->owner : nullptr;
 }
 
 void setLayeredWindowsAvailable(bool available)

@@ -4,6 +4,8 @@
 
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
+#include <algorithm>
+
 namespace {
 
 // Copies a pixbuf's pixels, laying any transparent parts over white.

@@ -19,8 +19,8 @@ void addKnock(std::vector<double>& out, double rate, double start, double gain, 
               NoiseSource& noise)
 {
     static const WoodMode modes[] = {
-        {180, 0.35, 0.030}, {640, 0.45, 0.028}, {1170, 0.8, 0.020},
-        {1730, 0.35, 0.011}, {2530, 0.25, 0.007}};
+        {180, 0.35, 0.025}, {640, 0.45, 0.018}, {1170, 0.8, 0.014},
+        {1730, 0.35, 0.009}, {2530, 0.25, 0.006}};
     Biquad snap = Biquad::bandPass(3400 * pitch, 0.9, rate);
     const auto first = static_cast<std::size_t>(start * rate);
     for (std::size_t i = first; i < out.size(); ++i) {

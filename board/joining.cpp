@@ -1,0 +1,120 @@
+// Joining neighbours on a drop, and the completion check that follows every join.
+#include "board/joining.h"
+
+#include <cstring>
+
+#include "app/settings.h"
+#include "board/drawing_order.h"
+#include "board/group_layout.h"
+#include "board/group_placement.h"
+#include "board/render.h"
+#include "completion/flow.h"
+#include "platform/sound.h"
+#include "puzzle/state.h"
+#include "ui/dialogs.h"
+
+namespace {
+
+constexpr int joinSound = 115;
+constexpr int completionSound = 136;
+constexpr int completionMusic = 146;
+// A neighbour joins when its expected place minus its actual one lies in -10..9 on each axis.
+constexpr int joinTolerance = 10;
+
+bool withinTolerance(int expected, int actual)
+{
+    return actual - joinTolerance <= expected && expected < actual + joinTolerance;
+}
+
+// Merges n's group into a's and gives every member of the merged group the same matrix.
+void mergeGroups(int a, int n)
+{
+    GroupMatrix& merged = groupCells(a);
+    for (int column = 0; column < getColumns(); ++column)
+        for (int row = 0; row < getRows(); ++row)
+            if (groupCells(n)[column][row] == 1)
+                merged[column][row] = 1;
+    std::memcpy(groupCells(n), merged, sizeof(GroupMatrix));
+    for (int column = 0; column < getColumns(); ++column)
+        for (int row = 0; row < getRows(); ++row)
+            if (merged[column][row] == 1)
+                std::memcpy(groupCells(pieceIndex(column, row)), merged, sizeof(GroupMatrix));
+}
+
+// Congratulates the player and runs the completion flow, which builds the next puzzle.
+void completePuzzle()
+{
+    if (getSoundOn() == 1)
+        playSoundResource(completionSound);
+    showCongratulationDialog();
+    playSoundResource(completionMusic);
+    showAttachedMessageDialog();
+    runCompletionFlow();
+}
+
+// Joins the neighbour at home cell (nc, nr) to a's group and snaps a's part onto it.
+void joinNeighbour(int a, int nc, int nr)
+{
+    const int n = pieceIndex(nc, nr);
+    const int left = pieceRect(nc, nr).left;
+    const int top = pieceRect(nc, nr).top;
+    mergeGroups(a, n);
+    placeGroup(left, top, n);
+    liftGroup(a);
+    restoreGroupWide(left, top, windowSurface(), n);
+    raiseGroup(nc, nr);
+    if (getSoundOn() == 1)
+        playSoundResource(joinSound);
+}
+
+// Whether the neighbour of member (column, row) in `direction` can join a's group now.
+bool neighbourFits(int a, int column, int row, int direction)
+{
+    const int nc = column + neighbourDx(direction);
+    const int nr = row + neighbourDy(direction);
+    if (nc < 0 || nc >= getColumns() || nr < 0 || nr >= getRows() || inGroup(a, nc, nr))
+        return false;
+    if (getPieceRotation(pieceIndex(nc, nr)) != getPieceRotation(a))
+        return false;
+    const Point step =
+        turnByRotation(neighbourDx(direction), neighbourDy(direction), getPieceRotation(a));
+    const PieceRect& member = pieceRect(column, row);
+    const PieceRect& neighbour = pieceRect(nc, nr);
+    return withinTolerance(member.left + getCellStep() * step.x, neighbour.left) &&
+           withinTolerance(member.top + getCellStep() * step.y, neighbour.top);
+}
+
+}  // namespace
+
+bool puzzleComplete()
+{
+    for (int column = 0; column < getColumns(); ++column)
+        for (int row = 0; row < getRows(); ++row)
+            if (!inGroup(1, column, row))
+                return false;
+    return true;
+}
+
+JoinOutcome joinNeighbours(int a)
+{
+    // Rows outer, columns inner; the group is read afresh at every cell, so pieces joined
+    // during the scan are examined when their cells come later in this order.
+    for (int row = 0; row < getRows(); ++row)
+        for (int column = 0; column < getColumns(); ++column) {
+            if (!inGroup(a, column, row))
+                continue;
+            for (int direction = 0; direction < 4; ++direction) {
+                if (!neighbourFits(a, column, row, direction))
+                    continue;
+                joinNeighbour(a, column + neighbourDx(direction), row + neighbourDy(direction));
+                if (!puzzleComplete())
+                    continue;
+                completePuzzle();
+                // The next puzzle's build clears pieceHeld; when the build could not take
+                // place the finished puzzle is still in play and the drop goes on with it.
+                if (getPieceHeld() == 0)
+                    return JoinOutcome::puzzleReplaced;
+            }
+        }
+    return JoinOutcome::carryOn;
+}

@@ -1,0 +1,157 @@
+// Mouse play: pick-up, carrying, turning and dropping, drawn through the board rendering.
+#include "board/play.h"
+
+#include "board/carrying.h"
+#include "board/drawing_order.h"
+#include "board/group_placement.h"
+#include "board/hit_test.h"
+#include "board/joining.h"
+#include "board/render.h"
+#include "board/surfaces.h"
+#include "platform/input.h"
+#include "platform/window.h"
+#include "puzzle/state.h"
+
+namespace {
+
+constexpr int handCursor = 125;
+constexpr int arrowCursor = 104;
+// Strip kept free below the carried piece's box at the bottom of the client area.
+constexpr int bottomStrip = 25;
+
+// Keeps the carried piece's box inside the client area, the bottom strip left free.
+void confineToClientArea()
+{
+    Window* window = getMainWindow();
+    const Rect client = getClientRect(window);
+    const int size = getPieceSize();
+    const Point topLeft = clientToScreen(window, {getGrabOffsetX(), getGrabOffsetY()});
+    const Point bottomRight =
+        clientToScreen(window, {client.right - size + getGrabOffsetX(),
+                                client.bottom - bottomStrip - size + getGrabOffsetY()});
+    const Rect screenRect{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+    confineCursor(&screenRect);
+}
+
+void pickUp(int x, int y)
+{
+    const auto cell = findPieceAt(x, y);
+    if (!cell)
+        return;
+    const int column = cell->x;
+    const int row = cell->y;
+    const PieceRect& box = pieceRect(column, row);
+    setPieceHeld(1);
+    setMovedSinceGrab(0);
+    setHeldColumn(column);
+    setHeldRow(row);
+    setGrabOffsetX(x - box.left);
+    setGrabOffsetY(y - box.top);
+    confineToClientArea();
+    setCursorResource(handCursor);
+    setDragLeft(x - getGrabOffsetX());
+    setDragTop(y - getGrabOffsetY());
+    liftGroup(pieceIndex(column, row));
+    raiseGroup(column, row);
+}
+
+void drop(int cursor)
+{
+    confineCursor(nullptr);
+    const int carried = heldPiece();
+    if (joinNeighbours(carried) == JoinOutcome::puzzleReplaced)
+        return;
+    const PieceRect& box = pieceRect(getHeldColumn(), getHeldRow());
+    drawGroup(box.left, box.top, carried, boardSurface());
+    setPieceHeld(0);
+    setCursorResource(cursor);
+}
+
+// Turns p's group about the cursor: the point of the picture under the cursor stays there.
+void turnAboutCursor(int x, int y, int p)
+{
+    const PieceRect& box = pieceRect(p % getColumns(), p / getColumns());
+    setGrabOffsetX(x - box.left);
+    setGrabOffsetY(y - box.top);
+    turnGroup(x - (getPieceSize() - getGrabOffsetY()), y - getGrabOffsetX(), p);
+}
+
+void turnInPlace(int x, int y)
+{
+    const auto cell = findPieceAt(x, y);
+    if (!cell)
+        return;
+    const int column = cell->x;
+    const int row = cell->y;
+    const int k = pieceIndex(column, row);
+    liftGroup(k);
+    restoreGroup(pieceRect(column, row).left, pieceRect(column, row).top, windowSurface(), k);
+    turnAboutCursor(x, y, k);
+    raiseGroup(column, row);
+    drawGroup(pieceRect(column, row).left, pieceRect(column, row).top, k, boardSurface());
+    setCursorResource(handCursor);
+}
+
+void turnWhileCarrying(int x, int y)
+{
+    const int carried = heldPiece();
+    restoreGroup(getDragLeft(), getDragTop(), windowSurface(), carried);
+    turnAboutCursor(x, y, carried);
+    const PieceRect& turned = pieceRect(getHeldColumn(), getHeldRow());
+    setGrabOffsetX(x - turned.left);
+    setGrabOffsetY(y - turned.top);
+    drawGroup(x - getGrabOffsetX(), y - getGrabOffsetY(), carried, windowSurface());
+    setDragLeft(x - getGrabOffsetX());
+    setDragTop(y - getGrabOffsetY());
+    setCursorResource(handCursor);
+}
+
+}  // namespace
+
+void leftPress(int x, int y)
+{
+    if (getPieceHeld() == 1)
+        drop(handCursor);
+    else
+        pickUp(x, y);
+}
+
+void mouseMove(int x, int y)
+{
+    if (getPieceHeld() != 1)
+        return;
+    setMovedSinceGrab(1);
+    setCursorResource(handCursor);
+    const int carried = heldPiece();
+    restoreGroup(getDragLeft(), getDragTop(), windowSurface(), carried);
+    const int left = x - getGrabOffsetX();
+    const int top = y - getGrabOffsetY();
+    drawGroup(left, top, carried, windowSurface());
+    placeGroup(left, top, carried);
+    setDragLeft(left);
+    setDragTop(top);
+}
+
+void leftRelease(int, int)
+{
+    if (getPieceHeld() != 1)
+        return;
+    if (getMovedSinceGrab() == 1)
+        drop(arrowCursor);
+    else
+        setCursorResource(handCursor);
+}
+
+void rightPress(int x, int y)
+{
+    if (getPieceHeld() == 1)
+        turnWhileCarrying(x, y);
+    else
+        turnInPlace(x, y);
+}
+
+void rightRelease(int, int)
+{
+    if (getPieceHeld() == 1)
+        setCursorResource(handCursor);
+}

@@ -1,0 +1,15 @@
+// The player's mouse on the board: picking up, carrying, turning and dropping pieces.
+// Points are client coordinates of the main window.
+#pragma once
+
+// WM_LBUTTONDOWN: drops the carried group, or picks up the topmost piece under the point.
+void leftPress(int x, int y);
+// WM_MOUSEMOVE: moves the carried group with the cursor.
+void mouseMove(int x, int y);
+// WM_LBUTTONUP: drops the carried group when the mouse moved since the pick-up.
+void leftRelease(int x, int y);
+// WM_RBUTTONDOWN: turns the carried group, or the group of the topmost piece under the point,
+// a quarter turn clockwise about the cursor.
+void rightPress(int x, int y);
+// WM_RBUTTONUP: keeps the hand cursor while carrying.
+void rightRelease(int x, int y);

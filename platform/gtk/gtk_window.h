@@ -1,0 +1,130 @@
+// The GTK back end's window record and the helpers its files share.
+#pragma once
+
+#include <gtk/gtk.h>
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "platform/gtk/progress_state.h"
+#include "platform/surface.h"
+#include "platform/templates.h"
+#include "platform/types.h"
+
+// One control of a dialog built from a template.
+struct DialogControl {
+    ControlKind kind = ControlKind::staticText;
+    GtkWidget* widget = nullptr;      // the button, label, text view or progress bar
+    GtkWidget* groupHolder = nullptr;  // radio buttons: the hidden member that holds "none set"
+    gulong clickedHandler = 0;
+    ProgressBarState progress;
+};
+
+// A top-level window or dialog. Records outlive their GTK widgets so that a stale pointer held
+// by the game stays harmless; `alive` tells whether the window still exists.
+struct Window {
+    bool alive = true;
+    bool isDialog = false;
+    GtkWidget* toplevel = nullptr;
+    GtkWidget* client = nullptr;  // widget whose allocation is the client area
+    WindowProc proc = nullptr;    // window procedure, or the dialog procedure
+    Window* owner = nullptr;
+    std::uint32_t exStyle = 0;
+    Point lastOrigin{-1000000, -1000000};
+
+    // Client surface and its cairo wrapper; dialogs show it only once the game asked for it.
+    Surface surface;
+    cairo_surface_t* cairoSurface = nullptr;
+    bool surfaceUsed = false;
+    Colour backgroundFill = 0;  // class background, used when a paint erases
+    bool paintPending = false;
+    bool erasePending = false;
+
+    // Main window menu: check items by command id.
+    std::map<int, GtkCheckMenuItem*> menuItems;
+    std::map<int, gulong> menuHandlers;
+    std::map<int, bool> menuChecks;
+
+    // See-through colour key (0x00RRGGBB) and the opaque part of the client area.
+    bool shaped = false;
+    std::uint32_t shapeKey = 0;
+    cairo_region_t* opaqueRegion = nullptr;
+
+    // Dialogs.
+    const DialogTemplate* dialogTemplate = nullptr;
+    std::map<int, DialogControl> controls;
+    bool modalRunning = false;
+    bool ended = false;
+    std::intptr_t result = 0;
+
+    // Cursor currently shown over the client area (null: the arrow).
+    GdkCursor* shownCursor = nullptr;
+    bool cursorApplied = false;
+};
+
+namespace gtkbackend {
+
+// Every window record ever made, in creation order.
+std::vector<std::unique_ptr<Window>>& allWindows();
+Window* newWindowRecord();
+bool isLive(const Window* window);
+Window* windowOfWidget(GtkWidget* widget);
+
+// Runs the GTK iterations that are ready without blocking; what they produce is only queued.
+void runPendingIterations();
+
+// Shows every client surface's drawn rectangles (and updates see-through shapes).
+void flushDrawing();
+
+// Client area plumbing: the draw handler, size tracking and the cairo wrapper.
+void attachClientSurface(Window* window, GtkWidget* client);
+void releaseClientSurface(Window* window);
+
+// Input translation: mouse on the client area, keys and the close box on the toplevel.
+void connectMouseEvents(Window* window);
+void connectToplevelEvents(Window* window);
+// Resets the keys held (called when focus leaves the program's windows).
+void clearKeyboardState();
+
+// Message plumbing used by dialogs and windows.
+void removeQueuedMessages(Window* window);
+// Dispatches one queued message for a dialog or one pending paint; false when none.
+bool dispatchModalStep();
+// Sends a message to a window: the window procedure, or the dialog procedure with the
+// default dialog handling behind it.
+std::intptr_t callProcedure(Window* window, unsigned message, std::uintptr_t wParam,
+                            std::intptr_t lParam);
+std::intptr_t defDialogProc(Window* dialog, unsigned message, std::uintptr_t wParam,
+                            std::intptr_t lParam);
+
+// The menu bar built from a menu template; check items are recorded on the window.
+GtkWidget* buildMenuBar(Window* window, int menuId);
+
+// See-through shape upkeep on each flush (only the rectangle drawn is recomputed).
+void updateWindowShape(Window* window, const Rect& changed);
+
+// Cursors: what WM_SETCURSOR's default handling and setCursorResource ask for, applied at the
+// end of each dispatched message when it changed.
+void wantArrowCursor(Window* window);
+void applyWantedCursor();
+void forgetCursorTarget(Window* window);
+void releaseCursorConfinement();
+
+// Icons: every image of an ICON resource, and one scaled to a size.
+GList* loadIconImages(int iconId);
+GdkPixbuf* loadIconAtSize(int iconId, int width, int height);
+
+// Outer rectangle placement shared by setWindowPos and moveWindow.
+void placeWindow(Window* window, int x, int y, int width, int height);
+
+// The font families that stand in for a template's face name.
+const char* fontFamiliesFor(const char* faceName);
+// Applies a CSS font (families, points) to a widget and everything inside it.
+void applyFont(GtkWidget* widget, const char* families, int points);
+
+// Builds a dialog's toplevel and controls from its template (hidden).
+Window* buildDialog(const DialogTemplate& dialogTemplate, Window* owner, DialogProc proc);
+
+}  // namespace gtkbackend

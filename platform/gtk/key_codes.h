@@ -1,0 +1,9 @@
+// Virtual-key codes of GDK key values, and the keyboard shortcuts of the main window.
+#pragma once
+
+// The virtual-key code of a GDK key value, or 0 for keys the program does not track.
+int virtualKeyOf(unsigned keyval);
+
+// The command a key press stands for on the main window (F2, Ctrl+O, Ctrl+S, Ctrl+P,
+// Ctrl+M), or 0.
+int shortcutCommand(unsigned keyval, bool control, bool shift, bool alt);

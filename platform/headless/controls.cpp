@@ -1,0 +1,170 @@
+// Dialog controls in memory: progress bars, check boxes and radio buttons.
+#include <utility>
+#include <vector>
+#include <string>
+
+#include "platform/dialogs.h"
+#include "platform/headless/backend.h"
+#include "platform/headless/headless.h"
+#include "platform/templates.h"
+
+using headless::backEnd;
+using headless::ControlKey;
+
+namespace {
+
+const ControlTemplate* findControl(int templateId, int controlId)
+{
+    const DialogTemplate* dialogTemplate = findDialogTemplate(templateId);
+    if (!dialogTemplate)
+        return nullptr;
+    for (const ControlTemplate& control : dialogTemplate->controls)
+        if (control.id == controlId)
+            return &control;
+    return nullptr;
+}
+
+bool isRadioButton(ControlKind kind)
+{
+    return kind == ControlKind::radioButton || kind == ControlKind::autoRadioButton;
+}
+
+// Keeps the position within the range, the low end first.
+void coercePosition(headless::ProgressBar& bar)
+{
+    if (bar.position < bar.low)
+        bar.position = bar.low;
+    if (bar.position > bar.high)
+        bar.position = bar.high;
+}
+
+// The messages of msctls_progress32; each answers what the control answers.
+std::intptr_t progressMessage(headless::ProgressBar& bar, int templateId, unsigned message,
+                              std::uintptr_t wParam, std::intptr_t lParam)
+{
+    const int old = bar.position;
+    switch (message) {
+    case PBM_SETRANGE: {
+        const std::intptr_t oldRange = makeRangeParam(bar.low, bar.high);
+        bar.low = static_cast<int>(lParam & 0xFFFF);
+        bar.high = static_cast<int>((lParam >> 16) & 0xFFFF);
+        coercePosition(bar);
+        return oldRange;
+    }
+    case PBM_SETSTEP: {
+        const int oldStep = bar.step;
+        bar.step = static_cast<int>(wParam);
+        return oldStep;
+    }
+    case PBM_STEPIT:
+        headless::logEvent("progress " + std::to_string(templateId) + " step");
+        // Past either end the position wraps around to the other, as the control does.
+        if (bar.low != bar.high) {
+            const int span = bar.high - bar.low;
+            bar.position += bar.step;
+            if (bar.position > bar.high)
+                bar.position = (bar.position - bar.low) % span + bar.low;
+            if (bar.position < bar.low)
+                bar.position = (bar.position - bar.low) % span + bar.high;
+        }
+        return old;
+    case PBM_SETPOS:
+        bar.position = static_cast<int>(wParam);
+        coercePosition(bar);
+        return old;
+    case PBM_GETPOS:
+        return bar.position;
+    default:
+        return 0;
+    }
+}
+
+}  // namespace
+
+std::intptr_t sendDlgItemMessage(Window* dialog, int controlId, unsigned message,
+                                 std::uintptr_t wParam, std::intptr_t lParam)
+{
+    if (!headless::isLive(dialog))
+        return 0;
+    // As SendDlgItemMessage, a control the dialog lacks answers 0, and so does a control of
+    // another kind than the message is meant for.
+    const ControlTemplate* control = findControl(dialog->templateId, controlId);
+    if (!control)
+        return 0;
+    const ControlKey key{dialog->templateId, controlId};
+    if (control->kind == ControlKind::progressBar)
+        return progressMessage(backEnd().progressBars[key], dialog->templateId, message, wParam,
+                               lParam);
+    const bool checkable = isRadioButton(control->kind) || control->kind == ControlKind::checkBox;
+    if (checkable && message == BM_SETCHECK) {
+        backEnd().buttonChecks[key] = static_cast<int>(wParam);
+        return 0;
+    }
+    if (checkable && message == BM_GETCHECK) {
+        auto check = backEnd().buttonChecks.find(key);
+        return check == backEnd().buttonChecks.end() ? 0 : check->second;
+    }
+    return 0;
+}
+
+namespace headless {
+
+void clickControl(Window* dialog, int controlId)
+{
+    const DialogTemplate* dialogTemplate = findDialogTemplate(dialog->templateId);
+    const ControlTemplate* clicked = findControl(dialog->templateId, controlId);
+    if (!dialogTemplate || !clicked)
+        return;
+    auto& checks = backEnd().buttonChecks;
+    if (clicked->kind == ControlKind::checkBox) {
+        int& state = checks[{dialog->templateId, controlId}];
+        state = state ? 0 : 1;
+        return;
+    }
+    if (clicked->kind != ControlKind::autoRadioButton)
+        return;
+    // The group runs from a control that starts one up to the next such control.
+    int group = 0;
+    int clickedGroup = -1;
+    std::vector<std::pair<int, const ControlTemplate*>> radios;
+    for (const ControlTemplate& control : dialogTemplate->controls) {
+        if (control.groupStart)
+            ++group;
+        if (&control == clicked)
+            clickedGroup = group;
+        if (isRadioButton(control.kind))
+            radios.emplace_back(group, &control);
+    }
+    for (const auto& [radioGroup, radio] : radios)
+        if (radioGroup == clickedGroup)
+            checks[{dialog->templateId, radio->id}] = radio == clicked ? 1 : 0;
+}
+
+void resetControls(int templateId)
+{
+    auto forget = [templateId](auto& table) {
+        std::erase_if(table, [templateId](const auto& entry) {
+            return entry.first.first == templateId;
+        });
+    };
+    forget(backEnd().itemTexts);
+    forget(backEnd().progressBars);
+    forget(backEnd().buttonChecks);
+}
+
+int progressPosition(int templateId)
+{
+    const DialogTemplate* dialogTemplate = findDialogTemplate(templateId);
+    if (!dialogTemplate)
+        return 0;
+    for (const ControlTemplate& control : dialogTemplate->controls) {
+        if (control.kind == ControlKind::progressBar) {
+            auto bar = backEnd().progressBars.find({templateId, control.id});
+            return bar == backEnd().progressBars.end() ? ProgressBar{}.position
+                                                       : bar->second.position;
+        }
+    }
+    return 0;
+}
+
+}  // namespace headless

@@ -1,0 +1,197 @@
+// Dialogs run from scripted answers; message boxes, the colour dialog and the browser recorded.
+#include "platform/dialogs.h"
+
+#include <algorithm>
+#include <string>
+
+#include "platform/headless/backend.h"
+#include "platform/headless/headless.h"
+#include "platform/messages.h"
+#include "platform/templates.h"
+#include "platform/window.h"
+
+using headless::backEnd;
+using headless::isLive;
+using headless::logEvent;
+
+namespace {
+
+// The dialog font's average character cell in pixels: a dialog unit is a quarter of its width
+// and an eighth of its height.
+constexpr int dialogCharWidth = 6;
+constexpr int dialogCharHeight = 12;
+
+// A live dialog window of the template's size, centred over its owner when the template says
+// so, else at the owner's top-left corner.
+Window* makeDialog(const DialogTemplate& dialogTemplate, Window* owner, DialogProc proc)
+{
+    const int width = dialogTemplate.width * dialogCharWidth / 4;
+    const int height = dialogTemplate.height * dialogCharHeight / 8;
+    Point origin;
+    if (owner) {
+        origin = {owner->rect.left, owner->rect.top};
+        if (dialogTemplate.centred) {
+            origin.x += (owner->rect.right - owner->rect.left - width) / 2;
+            origin.y += (owner->rect.bottom - owner->rect.top - height) / 2;
+        }
+    }
+    headless::resetControls(dialogTemplate.id);
+    Window* dialog = headless::addWindow(dialogTemplate.caption,
+                                         {origin.x, origin.y, origin.x + width, origin.y + height},
+                                         proc, owner);
+    dialog->isDialog = true;
+    dialog->templateId = dialogTemplate.id;
+    return dialog;
+}
+
+void showDialog(Window* dialog)
+{
+    showWindow(dialog);
+    if (isLive(dialog))
+        backEnd().focus = dialog;
+}
+
+// The id of the template's first default push button, which Enter presses; 0 when none.
+int defaultButton(const DialogTemplate& dialogTemplate)
+{
+    for (const ControlTemplate& control : dialogTemplate.controls)
+        if (control.kind == ControlKind::defaultPushButton)
+            return control.id;
+    return 0;
+}
+
+// The next control id the player clicks: the script's next entry, then once Enter (the default
+// button); 0 when the player has nothing left to do.
+int nextCommand(int templateId, int defaultId, bool& enterPressed)
+{
+    auto& script = backEnd().dialogScripts[templateId];
+    if (!script.empty()) {
+        const int id = script.front();
+        script.pop_front();
+        return id;
+    }
+    if (!enterPressed && defaultId != 0) {
+        enterPressed = true;
+        return defaultId;
+    }
+    return 0;
+}
+
+// Feeds the player's commands to a shown modal dialog until its procedure ends it.
+void playDialog(Window* dialog, const DialogTemplate& dialogTemplate)
+{
+    const int defaultId = defaultButton(dialogTemplate);
+    bool enterPressed = false;
+    while (isLive(dialog) && !dialog->dialogEnded) {
+        const int id = nextCommand(dialogTemplate.id, defaultId, enterPressed);
+        if (id == 0) {
+            logEvent("dialog " + std::to_string(dialogTemplate.id) + " stuck");
+            endDialog(dialog, -1);
+            break;
+        }
+        headless::clickControl(dialog, id);
+        sendMessage(dialog, WM_COMMAND, static_cast<std::uintptr_t>(id) & 0xFFFFu, 0);
+    }
+}
+
+}  // namespace
+
+std::intptr_t runModalDialog(int templateId, Window* owner, DialogProc proc, std::intptr_t param)
+{
+    const std::string name = "dialog " + std::to_string(templateId);
+    logEvent(name);
+    // As DialogBoxParam, a template the program lacks makes the call fail with -1.
+    std::intptr_t result = -1;
+    if (const DialogTemplate* dialogTemplate = findDialogTemplate(templateId)) {
+        Window* dialog = makeDialog(*dialogTemplate, owner, proc);
+        sendMessage(dialog, WM_INITDIALOG, 0, param);
+        if (!dialog->dialogEnded)
+            showDialog(dialog);
+        playDialog(dialog, *dialogTemplate);
+        result = dialog->dialogResult;
+        headless::tearDownWindow(dialog);
+    }
+    logEvent(name + " end " + std::to_string(result));
+    return result;
+}
+
+Window* createModelessDialog(int templateId, Window* owner, DialogProc proc, std::intptr_t param)
+{
+    logEvent("modeless " + std::to_string(templateId));
+    const DialogTemplate* dialogTemplate = findDialogTemplate(templateId);
+    if (!dialogTemplate)
+        return nullptr;
+    Window* dialog = makeDialog(*dialogTemplate, owner, proc);
+    sendMessage(dialog, WM_INITDIALOG, 0, param);
+    if (dialogTemplate->visible)
+        showDialog(dialog);
+    return dialog;
+}
+
+void endDialog(Window* dialog, std::intptr_t result)
+{
+    if (!isLive(dialog) || !dialog->isDialog || dialog->dialogEnded)
+        return;
+    dialog->dialogEnded = true;
+    dialog->dialogResult = result;
+}
+
+void setDlgItemText(Window* dialog, int controlId, const char* text)
+{
+    if (isLive(dialog))
+        backEnd().itemTexts[{dialog->templateId, controlId}] = text ? text : "";
+}
+
+void messageBox(Window* /*owner*/, const char* text)
+{
+    logEvent(std::string("messagebox ") + (text ? text : ""));
+}
+
+bool chooseColour(Window* /*owner*/, Colour& colour, Colour /*customColours*/[16])
+{
+    logEvent("colour dialog");
+    auto& choices = backEnd().colourChoices;
+    if (choices.empty())
+        return false;
+    const std::optional<Colour> choice = choices.front();
+    choices.pop_front();
+    if (!choice)
+        return false;
+    colour = *choice;
+    return true;
+}
+
+void openUrl(const char* url)
+{
+    logEvent(std::string("url ") + (url ? url : ""));
+}
+
+namespace headless {
+
+void scriptDialog(int templateId, std::vector<int> commands)
+{
+    auto& script = backEnd().dialogScripts[templateId];
+    script.insert(script.end(), commands.begin(), commands.end());
+}
+
+void scriptColourChoice(std::optional<Colour> choice)
+{
+    backEnd().colourChoices.push_back(choice);
+}
+
+std::string dialogItemText(int templateId, int controlId)
+{
+    auto text = backEnd().itemTexts.find({templateId, controlId});
+    if (text != backEnd().itemTexts.end())
+        return text->second;
+    if (const DialogTemplate* dialogTemplate = findDialogTemplate(templateId)) {
+        auto& controls = dialogTemplate->controls;
+        auto control = std::find_if(controls.begin(), controls.end(),
+                                    [&](const ControlTemplate& c) { return c.id == controlId; });
+        if (control != controls.end())
+            return control->text;
+    }
+    return {};
+}
+
+}  // namespace headless

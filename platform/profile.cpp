@@ -1,0 +1,264 @@
+// Private-profile (INI) files with the Windows rules for matching, reading and writing.
+#include "platform/profile.h"
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string trim(const std::string& text)
+{
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    return text.substr(begin, end - begin);
+}
+
+char asciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Names match ignoring case (ASCII letters) and surrounding blanks.
+bool sameName(const std::string& a, const std::string& b)
+{
+    const std::string x = trim(a);
+    const std::string y = trim(b);
+    if (x.size() != y.size())
+        return false;
+    for (std::size_t i = 0; i < x.size(); ++i)
+        if (asciiLower(x[i]) != asciiLower(y[i]))
+            return false;
+    return true;
+}
+
+// The file's lines without their "\n" or "\r\n" endings; false when it cannot be read
+// (a missing file reads as no lines).
+bool readLines(const std::string& path, std::vector<std::string>& lines)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        struct stat info;
+        return stat(path.c_str(), &info) != 0 && errno == ENOENT;
+    }
+    std::string line;
+    while (std::getline(file, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return !file.bad();
+}
+
+// The section name of a "[name]" line, or false for any other line.
+bool sectionHeader(const std::string& line, std::string& name)
+{
+    const std::string text = trim(line);
+    if (text.empty() || text.front() != '[')
+        return false;
+    const std::size_t close = text.find(']');
+    name = text.substr(1, (close == std::string::npos ? text.size() : close) - 1);
+    return true;
+}
+
+// The key of a "key=value" line (the whole line when it has no "="); false for blank lines and
+// ";" comments.
+bool entryKey(const std::string& line, std::string& key)
+{
+    const std::string text = trim(line);
+    if (text.empty() || text.front() == ';')
+        return false;
+    key = line.substr(0, line.find('='));
+    return true;
+}
+
+// Where section `section` starts (the line after its header) and ends (the next header or the
+// end of the file); false when the file has no such section.
+bool findSection(const std::vector<std::string>& lines, const std::string& section,
+                 std::size_t& begin, std::size_t& end)
+{
+    std::string name;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (!sectionHeader(lines[i], name) || !sameName(name, section))
+            continue;
+        begin = i + 1;
+        end = begin;
+        while (end < lines.size() && !sectionHeader(lines[end], name))
+            ++end;
+        return true;
+    }
+    return false;
+}
+
+// The line of `key` in [begin, end), or end when the section lacks it.
+std::size_t findKey(const std::vector<std::string>& lines, std::size_t begin, std::size_t end,
+                    const std::string& key)
+{
+    std::string name;
+    for (std::size_t i = begin; i < end; ++i)
+        if (entryKey(lines[i], name) && sameName(name, key))
+            return i;
+    return end;
+}
+
+std::string cut(std::string text, std::size_t maxChars)
+{
+    text.resize(std::min(text.size(), maxChars == 0 ? 0 : maxChars - 1));
+    return text;
+}
+
+// Writes the text to a new file beside `path` and renames it over `path`, so the old file
+// stays whole if anything fails.
+bool replaceFile(const std::string& path, const std::string& text)
+{
+    std::string target = path;
+    struct stat info;
+    const bool existed = lstat(path.c_str(), &info) == 0;
+    if (existed && S_ISLNK(info.st_mode)) {
+        char resolved[PATH_MAX];
+        if (realpath(path.c_str(), resolved) == nullptr)
+            return false;
+        target = resolved;
+        stat(target.c_str(), &info);
+    }
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = target + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+        fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
+    if (fd < 0)
+        return false;
+    bool written = !existed || fchmod(fd, info.st_mode & 07777) == 0;
+    for (std::size_t done = 0; written && done < text.size();) {
+        const ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        written = n > 0;
+        done += written ? static_cast<std::size_t>(n) : 0;
+    }
+    written = close(fd) == 0 && written;
+    if (!written || rename(temporary.c_str(), target.c_str()) != 0) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::string folderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// mkdir -p: true when the folder exists afterwards.
+bool makeFolders(const std::string& folder)
+{
+    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
+         slash = folder.find('/', slash + 1))
+        mkdir(folder.substr(0, slash).c_str(), 0700);
+    mkdir(folder.c_str(), 0700);
+    struct stat info;
+    return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string configHome()
+{
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg != nullptr && xdg[0] == '/')
+        return xdg;
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || home[0] == '\0') {
+        const passwd* user = getpwuid(getuid());
+        home = user != nullptr ? user->pw_dir : "/tmp";
+    }
+    return std::string(home) + "/.config";
+}
+
+}  // namespace
+
+std::string readProfileString(const std::string& section, const std::string& key,
+                              const std::string& defaultValue, std::size_t maxChars,
+                              const std::string& path)
+{
+    // As on Windows, the default loses its trailing blanks.
+    std::string fallback = defaultValue;
+    while (!fallback.empty() && isBlank(fallback.back()))
+        fallback.pop_back();
+    std::vector<std::string> lines;
+    std::size_t begin = 0, end = 0;
+    if (!readLines(path, lines) || !findSection(lines, section, begin, end))
+        return cut(fallback, maxChars);
+    const std::size_t line = findKey(lines, begin, end, key);
+    if (line == end)
+        return cut(fallback, maxChars);
+    const std::size_t equals = lines[line].find('=');
+    std::string value = equals == std::string::npos ? "" : trim(lines[line].substr(equals + 1));
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    return cut(value, maxChars);
+}
+
+bool writeProfileString(const std::string& section, const std::string& key,
+                        const std::string& value, const std::string& path)
+{
+    std::vector<std::string> lines;
+    if (!readLines(path, lines))
+        return false;
+    const std::string entry = key + "=" + value;
+    std::size_t begin = 0, end = 0;
+    if (findSection(lines, section, begin, end)) {
+        const std::size_t line = findKey(lines, begin, end, key);
+        if (line != end) {
+            lines[line] = entry;
+        } else {
+            // After the section's last non-blank line, before any blank lines that part it
+            // from the next section.
+            std::size_t at = end;
+            while (at > begin && trim(lines[at - 1]).empty())
+                --at;
+            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
+        }
+    } else {
+        if (!lines.empty() && !trim(lines.back()).empty())
+            lines.emplace_back();
+        lines.push_back("[" + section + "]");
+        lines.push_back(entry);
+    }
+    std::ostringstream text;
+    for (const std::string& line : lines)
+        text << line << "\r\n";
+    return replaceFile(path, text.str());
+}
+
+std::string settingsLocation(const std::string& besideProgram)
+{
+    if (access(folderOf(besideProgram).c_str(), W_OK) == 0)
+        return besideProgram;
+    const std::string folder = configHome() + "/velmora";
+    makeFolders(folder);
+    return folder + "/" + besideProgram.substr(besideProgram.rfind('/') + 1);
+}

@@ -1,0 +1,26 @@
+# Generated sounds, cursors and the program icon, added to the resource bundle.
+set(SOUND_DIR ${CMAKE_BINARY_DIR}/resources/sounds)
+set(ART_DIR ${CMAKE_BINARY_DIR}/resources/art)
+
+set(SOUND_IDS 115 122 136 146)
+set(SOUND_FILES "")
+foreach(id IN LISTS SOUND_IDS)
+  list(APPEND SOUND_FILES ${SOUND_DIR}/${id}.wav)
+  list(APPEND BUNDLE_FILES "WAVE/${id}|${SOUND_DIR}/${id}.wav")
+endforeach()
+add_custom_command(OUTPUT ${SOUND_FILES}
+  COMMAND velmora-makesounds ${SOUND_DIR}
+  DEPENDS velmora-makesounds
+  COMMENT "Making sounds"
+  VERBATIM)
+
+set(ART_FILES ${ART_DIR}/125.cur ${ART_DIR}/104.cur ${ART_DIR}/118.ico)
+list(APPEND BUNDLE_FILES
+  "CURSOR/125|${ART_DIR}/125.cur"
+  "CURSOR/104|${ART_DIR}/104.cur"
+  "ICON/118|${ART_DIR}/118.ico")
+add_custom_command(OUTPUT ${ART_FILES}
+  COMMAND velmora-makeart ${ART_DIR}
+  DEPENDS velmora-makeart
+  COMMENT "Drawing cursors and icon"
+  VERBATIM)

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds VELMORA with its tests and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/dependencies.sh test
+
+werror=OFF
+[ "${CI:-}" = true ] && werror=ON
+
+# The unit and scenario tests once more under AddressSanitizer, which also reports leaks.
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON \
+  -DVELMORA_WERROR=$werror >/dev/null
+cmake --build build-asan
+(cd build-asan && ctest --output-on-failure -LE e2e -j2)
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=$werror >/dev/null
+cmake --build build
+cd build
+ctest --output-on-failure -j2

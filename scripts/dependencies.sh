@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages VELMORA needs, or says how when not run as root.
+# Usage: scripts/dependencies.sh play|test
+set -euo pipefail
+
+build_packages="cmake ninja-build pkg-config g++ libgtk-3-dev libsdl2-dev libjpeg62-turbo-dev
+  libglib2.0-dev-bin fonts-ipafont-gothic"
+test_packages="libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool imagemagick x11-apps
+  x11-xserver-utils x11-utils gsettings-desktop-schemas python3 valgrind"
+
+packages="$build_packages"
+[ "${1:-play}" = test ] && packages="$packages $test_packages"
+
+missing=""
+for package in $packages; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+    missing="$missing $package"
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "VELMORA needs these Debian packages. Install them with:"
+  echo "  sudo apt-get update && sudo apt-get install -y$missing"
+  exit 1
+fi
+echo "Installing:$missing"
+apt-get update -q
+DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing

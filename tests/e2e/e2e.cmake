@@ -1,0 +1,17 @@
+# End-to-end tests: the real program under its own Xvfb, driven by xdotool.
+find_program(PYTHON3 python3)
+find_program(XVFB Xvfb)
+find_program(XDOTOOL xdotool)
+if(PYTHON3 AND XVFB AND XDOTOOL)
+  file(GLOB E2E_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/test_*.py)
+  foreach(script IN LISTS E2E_SCRIPTS)
+    get_filename_component(name ${script} NAME_WE)
+    string(REGEX REPLACE "^test_" "e2e_" test_name ${name})
+    add_test(NAME ${test_name}
+      COMMAND ${PYTHON3} ${script} $<TARGET_FILE:velmora>)
+    set_tests_properties(${test_name} PROPERTIES LABELS e2e TIMEOUT 120
+      ENVIRONMENT "PYTHONPATH=${CMAKE_CURRENT_LIST_DIR};PYTHONDONTWRITEBYTECODE=1")
+  endforeach()
+else()
+  message(WARNING "python3, Xvfb or xdotool missing: end-to-end tests are not registered")
+endif()

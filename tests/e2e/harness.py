@@ -1,0 +1,220 @@
+"""Runs the real program under a private Xvfb and looks at it: screenshots, keys, clicks."""
+
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+TEAL = (0, 128, 128)
+
+
+class Screenshot:
+    """An RGB screenshot of the whole screen."""
+
+    def __init__(self, width, height, data):
+        self.width = width
+        self.height = height
+        self.data = data
+
+    def pixel(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.data[i:i + 3])
+
+    def count(self, left, top, right, bottom, predicate):
+        hits = 0
+        for y in range(max(top, 0), min(bottom, self.height)):
+            for x in range(max(left, 0), min(right, self.width)):
+                if predicate(self.pixel(x, y)):
+                    hits += 1
+        return hits
+
+    def bounds_of(self, left, top, right, bottom, predicate):
+        """Bounding box (left, top, right, bottom) of the pixels that match, or None."""
+        xs, ys = [], []
+        for y in range(max(top, 0), min(bottom, self.height)):
+            row = y * self.width * 3
+            for x in range(max(left, 0), min(right, self.width)):
+                i = row + x * 3
+                if predicate(tuple(self.data[i:i + 3])):
+                    xs.append(x)
+                    ys.append(y)
+        if not xs:
+            return None
+        return min(xs), min(ys), max(xs) + 1, max(ys) + 1
+
+
+def parse_ppm(raw):
+    parts = []
+    pos = 0
+    while len(parts) < 4:
+        while raw[pos:pos + 1].isspace():
+            pos += 1
+        if raw[pos:pos + 1] == b"#":
+            pos = raw.index(b"\n", pos) + 1
+            continue
+        end = pos
+        while not raw[end:end + 1].isspace():
+            end += 1
+        parts.append(raw[pos:end])
+        pos = end
+    pos += 1
+    width, height = int(parts[1]), int(parts[2])
+    return Screenshot(width, height, raw[pos:pos + width * height * 3])
+
+
+class Game:
+    """The program in a temporary folder of its own, on a private X display."""
+
+    def __init__(self, binary, ini=None, env=None, root_colour=None):
+        self.folder = tempfile.mkdtemp(prefix="velmora-e2e-")
+        self.binary = os.path.join(self.folder, "velmora")
+        shutil.copy(binary, self.binary)
+        self.ini_path = os.path.join(self.folder, "velmora.ini")
+        if ini is not None:
+            with open(self.ini_path, "w", newline="") as out:
+                out.write(ini)
+        self.display = self._start_xvfb()
+        self.env = dict(os.environ, DISPLAY=self.display, NO_AT_BRIDGE="1",
+                        GSETTINGS_BACKEND="memory", SDL_AUDIODRIVER="dummy",
+                        HOME=self.folder, XDG_CONFIG_HOME=os.path.join(self.folder, "config"))
+        self.env.update(env or {})
+        if root_colour:
+            self.run("xsetroot", "-solid", root_colour)
+        self.process = subprocess.Popen([self.binary], cwd=self.folder, env=self.env,
+                                        stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        self.window = self._wait_for_window()
+        self.client_top = None
+
+    def _start_xvfb(self):
+        for number in range(90, 190):
+            if os.path.exists("/tmp/.X11-unix/X%d" % number) or \
+                    os.path.exists("/tmp/.X%d-lock" % number):
+                continue
+            display = ":%d" % number
+            self.xvfb = subprocess.Popen(
+                ["Xvfb", display, "-screen", "0", "1280x1024x24", "-noreset", "-nolisten", "tcp"],
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            for _ in range(100):
+                if os.path.exists("/tmp/.X11-unix/X%d" % number):
+                    time.sleep(0.2)
+                    return display
+                if self.xvfb.poll() is not None:
+                    break
+                time.sleep(0.05)
+            self.xvfb.kill()
+        raise RuntimeError("no free X display")
+
+    def run(self, *command):
+        return subprocess.run(command, env=getattr(self, "env", dict(os.environ, DISPLAY=self.display)),
+                              check=True, capture_output=True, text=True).stdout
+
+    def _wait_for_window(self):
+        deadline = time.time() + 30
+        while time.time() < deadline:
+            if self.process.poll() is not None:
+                raise AssertionError("the program ended at start: %s" % self.output())
+            found = subprocess.run(["xdotool", "search", "--name", "^VELMORA$"], env=self.env,
+                                   capture_output=True, text=True).stdout.split()
+            if found:
+                return found[0]
+            time.sleep(0.1)
+        raise AssertionError("no VELMORA window appeared")
+
+    def output(self):
+        if self.process.poll() is None:
+            return ""
+        return self.process.stdout.read().decode(errors="replace")
+
+    def geometry(self):
+        """Position and size of the main window on the screen."""
+        values = {}
+        for line in self.run("xdotool", "getwindowgeometry", "--shell", self.window).splitlines():
+            key, _, value = line.partition("=")
+            values[key] = int(value) if value.lstrip("-").isdigit() else value
+        return values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]
+
+    def screenshot(self):
+        raw = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.env,
+                             check=True, capture_output=True).stdout
+        return parse_ppm(raw)
+
+    def wait_for(self, condition, what, seconds=20):
+        deadline = time.time() + seconds
+        while time.time() < deadline:
+            shot = self.screenshot()
+            if condition(shot):
+                return shot
+            time.sleep(0.2)
+        raise AssertionError("timed out waiting for " + what)
+
+    def find_client_top(self, shot, background=TEAL):
+        """Screen y of the board's first row: the first background row below the menu bar."""
+        x, y, _, height = self.geometry()
+        for row in range(y, y + height):
+            if shot.pixel(x + 5, row) == background:
+                self.client_top = row
+                self.client_left = x
+                return row
+        raise AssertionError("the board background is not on the screen")
+
+    def to_screen(self, x, y):
+        return self.client_left + x, self.client_top + y
+
+    def move(self, x, y):
+        sx, sy = self.to_screen(x, y)
+        self.run("xdotool", "mousemove", "--sync", str(sx), str(sy))
+
+    def click(self, x, y, button=1):
+        self.move(x, y)
+        self.run("xdotool", "click", str(button))
+
+    def key(self, *keys):
+        # Keyboard focus follows the pointer without a window manager.
+        if self.client_top is not None:
+            self.move(500, 300)
+        for key in keys:
+            self.run("xdotool", "key", key)
+
+    def wait_exit(self, seconds=10):
+        try:
+            return self.process.wait(timeout=seconds)
+        except subprocess.TimeoutExpired:
+            raise AssertionError("the program did not end")
+
+    def settings(self):
+        """The settings file's lines, as written."""
+        with open(self.ini_path, newline="") as source:
+            return source.read().splitlines()
+
+    def close(self):
+        if self.process.poll() is None:
+            self.process.send_signal(signal.SIGTERM)
+            try:
+                self.process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+        self.xvfb.kill()
+        self.xvfb.wait()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+
+def is_background(colour):
+    return lambda pixel: pixel == colour
+
+
+def not_background(colour):
+    return lambda pixel: pixel != colour
+
+
+def main(test):
+    """Runs one test function with the program's path; exit status 0 when it passes."""
+    binary = sys.argv[1]
+    try:
+        test(binary)
+    except AssertionError as failure:
+        print("FAILED:", failure)
+        sys.exit(1)
+    print("passed")

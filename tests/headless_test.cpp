@@ -1,0 +1,361 @@
+// Tests of the headless back end: queue order, window life, scripted dialogs, progress bars,
+// resources and the records tests read back.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/dialogs.h"
+#include "platform/headless/headless.h"
+#include "platform/input.h"
+#include "platform/messages.h"
+#include "platform/resources.h"
+#include "platform/sound.h"
+#include "platform/system.h"
+#include "platform/window.h"
+
+namespace {
+
+using Events = std::vector<std::string>;
+
+struct Received {
+    Window* window;
+    unsigned message;
+    std::uintptr_t wParam;
+};
+std::vector<Received> received;
+
+std::intptr_t recordingProc(Window* window, unsigned message, std::uintptr_t wParam,
+                            std::intptr_t lParam)
+{
+    received.push_back({window, message, wParam});
+    return defWindowProc(window, message, wParam, lParam);
+}
+
+// A dialog procedure that ends on OK (1000) or on 1018 and ignores everything else, Escape
+// included, as the About box does.
+std::intptr_t aboutProc(Window* dialog, unsigned message, std::uintptr_t wParam, std::intptr_t)
+{
+    if (message != WM_COMMAND)
+        return 0;
+    received.push_back({dialog, message, wParam});
+    if ((wParam & 0xFFFF) == 1000 || (wParam & 0xFFFF) == 1018)
+        endDialog(dialog, 1000);
+    return 1;
+}
+
+std::intptr_t ignoringProc(Window*, unsigned, std::uintptr_t, std::intptr_t)
+{
+    return 1;
+}
+
+std::vector<unsigned> messagesOf(Window* window)
+{
+    std::vector<unsigned> messages;
+    for (const Received& entry : received)
+        if (entry.window == window)
+            messages.push_back(entry.message);
+    return messages;
+}
+
+class HeadlessTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        headless::reset();
+        received.clear();
+        main = createMainWindow("VELMORA", 0, 0, 1000, 700, 113, 118, &recordingProc);
+        Message message;
+        while (peekMessage(message)) {  // the first paint of the new window
+        }
+        received.clear();
+    }
+    Window* main = nullptr;
+};
+
+TEST_F(HeadlessTest, PostedMessagesComeFirstThenQuitOnceThenOnePaintPerWindow)
+{
+    invalidateWindow(main, true);
+    postMessage(main, WM_COMMAND, 1, 0);
+    postQuitMessage(3);
+    invalidateWindow(main, false);
+    postMessage(main, WM_COMMAND, 2, 0);  // posted after the quit, still taken before it
+
+    std::vector<std::pair<unsigned, std::uintptr_t>> taken;
+    Message message;
+    while (peekMessage(message))
+        taken.emplace_back(message.message, message.wParam);
+    const std::vector<std::pair<unsigned, std::uintptr_t>> expected{
+        {WM_COMMAND, 1}, {WM_COMMAND, 2}, {WM_QUIT, 3}, {WM_PAINT, 0}};
+    EXPECT_EQ(taken, expected);
+    EXPECT_FALSE(headless::paintPending(main));
+}
+
+TEST_F(HeadlessTest, PumpDispatchesUntilQuitAndLeavesItPending)
+{
+    postMessage(main, WM_COMMAND, 7, 0);
+    invalidateWindow(main, true);
+    EXPECT_TRUE(headless::pumpMessages());
+    EXPECT_EQ(messagesOf(main), (std::vector<unsigned>{WM_COMMAND, WM_PAINT}));
+
+    postMessage(main, WM_COMMAND, 8, 0);
+    postQuitMessage(0);
+    invalidateWindow(main, true);
+    EXPECT_FALSE(headless::pumpMessages());
+    EXPECT_FALSE(headless::pumpMessages());
+    EXPECT_TRUE(headless::paintPending(main));  // the paint stays behind the quit
+    Message message;
+    ASSERT_TRUE(peekMessage(message));
+    EXPECT_EQ(message.message, WM_QUIT);
+}
+
+TEST_F(HeadlessTest, UpdateWindowPaintsAtOnceAndOnlyWhenInvalid)
+{
+    updateWindow(main);
+    EXPECT_TRUE(received.empty());
+    invalidateWindow(main, true);
+    updateWindow(main);
+    EXPECT_EQ(messagesOf(main), std::vector<unsigned>{WM_PAINT});
+    Message message;
+    EXPECT_FALSE(peekMessage(message));
+}
+
+TEST_F(HeadlessTest, DestroyTellsTheWindowFirstThenDropsItsMessages)
+{
+    static bool rectDuringDestroy = false;
+    auto proc = [](Window* window, unsigned message, std::uintptr_t wParam,
+                   std::intptr_t lParam) -> std::intptr_t {
+        if (message == WM_DESTROY)
+            rectDuringDestroy = getWindowRect(window).right == 1000;
+        return recordingProc(window, message, wParam, lParam);
+    };
+    Window* window = createMainWindow("second", 0, 0, 1000, 700, 113, 118, proc);
+    Window* progress = createModelessDialog(127, window, &recordingProc, 0);
+    postMessage(window, WM_COMMAND, 1, 0);
+    received.clear();
+    headless::clearEvents();
+
+    sendMessage(window, WM_CLOSE, 0, 0);  // the default handling destroys the window
+
+    EXPECT_TRUE(rectDuringDestroy);
+    EXPECT_EQ(messagesOf(progress), std::vector<unsigned>{WM_DESTROY});  // owned ones first
+    EXPECT_EQ(received.back().message, WM_DESTROY);
+    EXPECT_EQ(received.back().window, window);
+    EXPECT_EQ(headless::events(), Events{"destroy 127"});
+    received.clear();
+    sendMessage(window, WM_COMMAND, 2, 0);
+    destroyWindow(window);
+    EXPECT_TRUE(headless::pumpMessages());
+    EXPECT_TRUE(received.empty());
+}
+
+TEST_F(HeadlessTest, PlacementKeepsOddSizesAndReplacesTheSurfaceOnResize)
+{
+    fillRect(clientSurface(main), 0, 0, 10, 10, makeColour(255, 255, 255));
+    moveWindow(main, 0, 0, 1000, 700, true);
+    EXPECT_FALSE(headless::paintPending(main));
+    EXPECT_EQ(pixelAt(clientSurface(main), 5, 5), makeColour(255, 255, 255));
+
+    setWindowPos(main, 300, 200, -50, 400);
+    const Rect outer = headless::windowRect(main);
+    EXPECT_EQ(outer.left, 300);
+    EXPECT_EQ(outer.right, 250);
+    const Rect client = getClientRect(main);
+    EXPECT_EQ(client.right, 0);
+    EXPECT_EQ(client.bottom, 400);
+    EXPECT_EQ(clientSurface(main).width, 0);
+    EXPECT_TRUE(headless::paintPending(main));
+    ASSERT_FALSE(received.empty());
+    EXPECT_EQ(received.back().message, WM_MOVE);
+
+    setWindowPos(main, 300, 200, 20, 20);
+    EXPECT_EQ(pixelAt(clientSurface(main), 5, 5), makeColour(0, 0, 0));
+    const Point screen = clientToScreen(main, {5, 6});
+    EXPECT_EQ(screen.x, 305);
+    EXPECT_EQ(screen.y, 206);
+}
+
+TEST_F(HeadlessTest, MenuChecksStartFromTheTemplate)
+{
+    EXPECT_TRUE(headless::menuItemChecked(40012));
+    EXPECT_FALSE(headless::menuItemChecked(40015));
+    checkMenuItem(main, 40012, false);
+    checkMenuItem(main, 40015, true);
+    checkMenuItem(main, 40099, true);
+    EXPECT_FALSE(headless::menuItemChecked(40012));
+    EXPECT_TRUE(headless::menuItemChecked(40015));
+    EXPECT_FALSE(headless::menuItemChecked(40099));
+}
+
+TEST_F(HeadlessTest, EscapeIsIgnoredByTheProcedureAndEnterEndsTheDialog)
+{
+    headless::scriptDialog(119, {2, 2});
+    EXPECT_EQ(runModalDialog(119, main, &aboutProc, 0), 1000);
+    ASSERT_EQ(received.size(), 3u);
+    EXPECT_EQ(received[0].wParam, 2u);
+    EXPECT_EQ(received[1].wParam, 2u);
+    EXPECT_EQ(received[2].wParam, 1000u);  // the first default button, not 1018
+    EXPECT_EQ(headless::events(), (Events{"dialog 119", "dialog 119 end 1000"}));
+    EXPECT_EQ(headless::focusedWindow(), main);
+}
+
+TEST_F(HeadlessTest, ScriptAnswersLeftOverWaitForTheNextShowing)
+{
+    headless::scriptDialog(119, {1018, 2});
+    runModalDialog(119, main, &aboutProc, 0);
+    runModalDialog(119, main, &aboutProc, 0);
+    ASSERT_EQ(received.size(), 3u);
+    EXPECT_EQ(received[0].wParam, 1018u);
+    EXPECT_EQ(received[1].wParam, 2u);
+    EXPECT_EQ(received[2].wParam, 1000u);
+}
+
+TEST_F(HeadlessTest, ADialogThatNeverEndsGivesUpWithMinusOne)
+{
+    headless::scriptDialog(131, {2});
+    EXPECT_EQ(runModalDialog(131, main, &ignoringProc, 0), -1);
+    EXPECT_EQ(runModalDialog(127, main, &ignoringProc, 0), -1);  // no default button at all
+    EXPECT_EQ(headless::events(),
+              (Events{"dialog 131", "dialog 131 stuck", "dialog 131 end -1", "dialog 127",
+                      "dialog 127 stuck", "dialog 127 end -1"}));
+    EXPECT_EQ(runModalDialog(9999, main, &ignoringProc, 0), -1);  // no such template
+}
+
+TEST_F(HeadlessTest, DialogEndedWhileOpeningHearsNoCommands)
+{
+    auto proc = [](Window* dialog, unsigned message, std::uintptr_t wParam,
+                   std::intptr_t lParam) -> std::intptr_t {
+        if (message == WM_INITDIALOG) {
+            setDlgItemText(dialog, 1002, "line\r\nline");
+            endDialog(dialog, lParam);
+        }
+        return recordingProc(dialog, message, wParam, lParam);
+    };
+    EXPECT_EQ(runModalDialog(120, main, proc, 42), 42);
+    for (const Received& entry : received)
+        EXPECT_NE(entry.message, WM_COMMAND);
+    EXPECT_EQ(headless::dialogItemText(120, 1002), "line\r\nline");  // kept after the dialog
+    EXPECT_EQ(headless::dialogItemText(119, 1018), "CLICK  TO JUMP");
+}
+
+TEST_F(HeadlessTest, ProgressBarStepsAndWrapsPastTheHighEnd)
+{
+    Window* progress = createModelessDialog(127, main, &ignoringProc, 0);
+    EXPECT_EQ(headless::focusedWindow(), progress);
+    EXPECT_EQ(sendDlgItemMessage(progress, 1003, PBM_STEPIT, 0, 0), 0);
+    EXPECT_EQ(sendDlgItemMessage(progress, 1003, PBM_GETPOS, 0, 0), 10);  // default step 10
+
+    EXPECT_EQ(sendDlgItemMessage(progress, 1003, PBM_SETRANGE, 0, makeRangeParam(0, 10)),
+              makeRangeParam(0, 100));
+    EXPECT_EQ(sendDlgItemMessage(progress, 1003, PBM_SETSTEP, 3, 0), 10);
+    sendDlgItemMessage(progress, 1003, PBM_SETPOS, 0, 0);
+    std::vector<int> positions;
+    for (int i = 0; i < 4; ++i) {
+        sendDlgItemMessage(progress, 1003, PBM_STEPIT, 0, 0);
+        positions.push_back(headless::progressPosition(127));
+    }
+    EXPECT_EQ(positions, (std::vector<int>{3, 6, 9, 2}));
+    EXPECT_EQ(sendDlgItemMessage(progress, 1003, PBM_SETPOS, 50, 0), 2);
+    EXPECT_EQ(headless::progressPosition(127), 10);  // clamped to the range
+    EXPECT_EQ(sendDlgItemMessage(progress, 1099, PBM_GETPOS, 0, 0), 0);  // no such control
+
+    destroyWindow(progress);
+    EXPECT_EQ(headless::progressPosition(127), 10);
+    EXPECT_EQ(headless::focusedWindow(), main);
+    const Events& events = headless::events();
+    EXPECT_EQ(std::count(events.begin(), events.end(), "progress 127 step"), 5);
+    EXPECT_EQ(events.front(), "modeless 127");
+    EXPECT_EQ(events.back(), "destroy 127");
+
+    createModelessDialog(127, main, &ignoringProc, 0);  // a new bar starts afresh
+    EXPECT_EQ(headless::progressPosition(127), 0);
+}
+
+TEST_F(HeadlessTest, ResourcesCanBeReplacedHiddenAndRestored)
+{
+    headless::overrideResource("WAVE", 999, {1, 2, 3});
+    EXPECT_EQ(findResource("WAVE", 999).size(), 3u);
+    EXPECT_EQ(findResource("WAVE", 999)[2], 3);
+    EXPECT_TRUE(findResource("BITMAP", 999).empty());
+    headless::hideResource("WAVE", 999);
+    EXPECT_TRUE(findResource("WAVE", 999).empty());
+    headless::overrideResource("WAVE", 999, {4});
+    EXPECT_EQ(findResource("WAVE", 999).size(), 1u);
+    headless::reset();
+    EXPECT_TRUE(findResource("WAVE", 999).empty());
+
+    const std::size_t bundled = findResource("JZT", 164).size();
+    if (bundled > 0) {
+        headless::hideResource("JZT", 164);
+        EXPECT_TRUE(findResource("JZT", 164).empty());
+        headless::reset();
+        EXPECT_EQ(findResource("JZT", 164).size(), bundled);
+    }
+}
+
+TEST_F(HeadlessTest, RecordsWhatThePlayerWouldNotice)
+{
+    LayeredWindowFunction layered = lookupLayeredWindowFunction();
+    ASSERT_NE(layered, nullptr);
+    layered(main, makeColour(0, 128, 128), 0, LWA_COLORKEY);
+    const Rect area{10, 20, 300, 400};
+    confineCursor(&area);
+    confineCursor(nullptr);
+    setCursorResource(125);
+    playSoundResource(115);
+    Colour colour = makeColour(1, 2, 3);
+    Colour custom[16] = {};
+    EXPECT_FALSE(chooseColour(main, colour, custom));
+    headless::scriptColourChoice(makeColour(9, 8, 7));
+    EXPECT_TRUE(chooseColour(main, colour, custom));
+    EXPECT_EQ(colour, makeColour(9, 8, 7));
+    messageBox(main, "ファイルが開けません");
+    openUrl("https://example.org/");
+    EXPECT_EQ(headless::events(),
+              (Events{"layered 808000 0 1", "confine 10,20,300,400", "confine none",
+                      "cursor 125", "sound 115", "colour dialog", "colour dialog",
+                      "messagebox ファイルが開けません", "url https://example.org/"}));
+    EXPECT_EQ(headless::currentCursor(), 125);
+    defWindowProc(main, WM_SETCURSOR, 0, 0);
+    EXPECT_EQ(headless::currentCursor(), 0);
+    headless::setLayeredWindowsAvailable(false);
+    EXPECT_EQ(lookupLayeredWindowFunction(), nullptr);
+}
+
+TEST_F(HeadlessTest, ClockKeysAndPathAreSettableAndResetForgetsEverything)
+{
+    EXPECT_EQ(tickCount(), 0u);
+    EXPECT_EQ(timeOfDaySeconds(), 1700000000);
+    EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(modulePath()).parent_path()));
+    headless::setTickCount(5000);
+    headless::setModulePath("/tmp/x/velmora");
+    headless::setKeyDown(VK_ESCAPE, true);
+    std::uint8_t keys[256];
+    getKeyboardState(keys);
+    EXPECT_EQ(keys[VK_ESCAPE], 0x80);
+    EXPECT_EQ(keys['A'], 0);
+    EXPECT_EQ(tickCount(), 5000u);
+    EXPECT_EQ(modulePath(), "/tmp/x/velmora");
+
+    headless::scriptDialog(119, {1018});
+    postMessage(main, WM_COMMAND, 1, 0);
+    postQuitMessage(0);
+    headless::reset();
+    getKeyboardState(keys);
+    EXPECT_EQ(keys[VK_ESCAPE], 0);
+    EXPECT_EQ(tickCount(), 0u);
+    EXPECT_NE(modulePath(), "/tmp/x/velmora");
+    EXPECT_TRUE(headless::events().empty());
+    Message message;
+    EXPECT_FALSE(peekMessage(message));
+    EXPECT_FALSE(headless::menuItemChecked(40012));
+    Window* window = createMainWindow("again", 0, 0, 10, 10, 113, 118, &recordingProc);
+    received.clear();
+    runModalDialog(119, window, &aboutProc, 0);
+    ASSERT_EQ(received.size(), 1u);
+    EXPECT_EQ(received[0].wParam, 1000u);  // the old script is gone
+}
+
+}  // namespace
