@@ -3,6 +3,7 @@
 
 #include "board/carrying.h"
 #include "board/drawing_order.h"
+#include "board/group_layout.h"
 #include "board/group_placement.h"
 #include "board/hit_test.h"
 #include "board/joining.h"

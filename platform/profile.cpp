@@ -256,7 +256,10 @@ bool writeProfileString(const std::string& section, const std::string& key,
 
 std::string settingsLocation(const std::string& besideProgram)
 {
-    if (access(folderOf(besideProgram).c_str(), W_OK) == 0)
+    const std::string programFolder = folderOf(besideProgram);
+    struct stat info;
+    if (stat(programFolder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+        access(programFolder.c_str(), W_OK) == 0)
         return besideProgram;
     const std::string folder = configHome() + "/velmora";
     makeFolders(folder);

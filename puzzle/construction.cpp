@@ -92,10 +92,10 @@ void makeSheetsAndMask()
         writeInfoHeader(sheet, sheetWidth, sheetHeight, 24, pixelBytes);
         std::memset(sheet + 40, 255, pixelBytes);
         switch (rotation) {
-        case 1: setPieceSheet1(sheet); break;
-        case 2: setPieceSheet2(sheet); break;
-        case 3: setPieceSheet3(sheet); break;
-        default: setPieceSheet4(sheet); break;
+        case 1: setPieceSheet1(sheet); setPieceSheetBits1(sheet + 40); break;
+        case 2: setPieceSheet2(sheet); setPieceSheetBits2(sheet + 40); break;
+        case 3: setPieceSheet3(sheet); setPieceSheetBits3(sheet + 40); break;
+        default: setPieceSheet4(sheet); setPieceSheetBits4(sheet + 40); break;
         }
         // The palette term is 4 x 2^24 although the sheets have no palette; play files
         // carry these headers as they are.
@@ -108,6 +108,7 @@ void makeSheetsAndMask()
     std::memcpy(mask + 40, palette, sizeof palette);
     std::memset(mask + 48, 0xFF, maskSize - 48);
     setPieceMask(mask);
+    setPieceMaskBits(mask + 48);
     writeFileHeader(maskFileHeader(), pixelBytes + 62, 62);
 }
 
@@ -141,11 +142,6 @@ void cutAllPieces()
             setSheetFormat(2);
         }
     destroyWindow(progress);
-    setPieceSheetBits1(getPieceSheet1() + 40);
-    setPieceSheetBits2(getPieceSheet2() + 40);
-    setPieceSheetBits3(getPieceSheet3() + 40);
-    setPieceSheetBits4(getPieceSheet4() + 40);
-    setPieceMaskBits(getPieceMask() + 48);
 }
 
 void shuffleRotationsAndSlots()

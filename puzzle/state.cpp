@@ -161,7 +161,7 @@ void resetGameState()
     setPreviewWindow(previewWindow);
     setPictureSurface(pictureSurface);
     setLabelSurface(labelSurface);
-    std::memset(&tables, 0, sizeof tables);
+    std::memset(static_cast<void*>(&tables), 0, sizeof tables);
 }
 
 namespace {

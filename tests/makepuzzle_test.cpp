@@ -35,6 +35,12 @@ std::uint32_t u32At(const std::vector<std::uint8_t>& bytes, std::size_t offset)
            static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
 }
 
+// Three bytes from offset on.
+std::vector<int> bgrAt(const std::vector<std::uint8_t>& bytes, std::size_t offset)
+{
+    return {bytes[offset], bytes[offset + 1], bytes[offset + 2]};
+}
+
 std::vector<std::uint8_t> readFile(const fs::path& path)
 {
     std::ifstream file(path, std::ios::binary);
@@ -124,7 +130,7 @@ LabelImage parseResource(const PuzzleGeometry& geometry, const std::vector<std::
     const std::vector<int> padFour = {0, 2, 9, 11, 14};
     EXPECT_EQ(std::count(padFour.begin(), padFour.end(), bytes[355]) == 1, pad == 4);
     EXPECT_LE(bytes[355], 15);
-    EXPECT_TRUE(std::all_of(bytes.begin() + 356, bytes.begin() + 6400, [](int b) { return b == 0; }));
+    EXPECT_EQ(std::count(bytes.begin() + 356, bytes.begin() + 6400, 0), 6400 - 356);
 
     const std::size_t picture = puzzleHeaderSize;
     EXPECT_EQ(bytes[picture], 'B');
@@ -148,7 +154,7 @@ LabelImage parseResource(const PuzzleGeometry& geometry, const std::vector<std::
     EXPECT_EQ(palette.size(), 16u);  // the game tells pieces apart by colour, not by index
     EXPECT_EQ(u32At(bytes, labelStart + 54 + 4 * labelWhite), 0xFFFFFFu);
 
-    LabelImage label{width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height)};
+    LabelImage label{width, height, std::vector<std::uint8_t>(std::size_t(width) * height)};
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const std::uint8_t byte = bytes[labelStart + 118 + (height - 1 - y) * rowBytes + x / 2];
@@ -172,11 +178,12 @@ void expectValidLabel(const PuzzleGeometry& g, const LabelImage& label)
             SCOPED_TRACE("piece " + std::to_string(c) + "," + std::to_string(r));
             const int left = c * g.cellStep();
             const int top = r * g.cellStep();
-            const std::uint8_t colour = label.at(left + g.margin + g.core / 2, top + g.margin + g.core / 2);
+            const int centre = g.margin + g.core / 2;
+            const std::uint8_t colour = label.at(left + centre, top + centre);
             ASSERT_EQ(colour, pieceColour(c, r));
             // Flood the piece from its centre within its box.
             std::vector<char> reached(static_cast<std::size_t>(size) * size, 0);
-            std::vector<std::pair<int, int>> todo = {{g.margin + g.core / 2, g.margin + g.core / 2}};
+            std::vector<std::pair<int, int>> todo = {{centre, centre}};
             int regionSize = 0;
             while (!todo.empty()) {
                 const auto [p, q] = todo.back();
@@ -251,14 +258,15 @@ int runMaker(const std::string& arguments, const fs::path& errors)
 TEST(MakePuzzle, EmbeddedSizePuzzleHasExactLayout)
 {
     const PuzzleGeometry geometry{3, 4, 40, 80};
-    const std::vector<std::uint8_t> bytes = makeResource(geometry, citrusPicture, "柑橘の輪切り");
+    const std::string title = "柑橘の輪切り";
+    const std::vector<std::uint8_t> bytes = makeResource(geometry, citrusPicture, title);
     ASSERT_EQ(bytes.size(), 6400u + 739254u + 118u + 560u * 220u);
     EXPECT_EQ(bytes[355], 6);
     EXPECT_EQ(u32At(bytes, 745654 - 739254 + 2), 739254u);
     EXPECT_EQ(bytes[745654], 'B');
     EXPECT_EQ(bytes[745655], 'M');
     const std::string line2(reinterpret_cast<const char*>(&bytes[131]));
-    EXPECT_EQ(cp932ToUtf8(line2), "    柑橘の輪切り");
+    EXPECT_EQ(cp932ToUtf8(line2), "    " + title);
     const LabelImage label = parseResource(geometry, bytes);
     expectValidLabel(geometry, label);
     expectOneKnobPerEdge(geometry, label);
@@ -300,8 +308,8 @@ TEST(MakePuzzle, PictureIsCroppedCentredAndStoredBottomUp)
     const std::vector<std::uint8_t> bytes = makeResource(geometry, picture);
     const std::size_t pixels = 6400 + 54;
     const std::size_t lastRow = pixels + 199 * 200 * 3;
-    EXPECT_EQ(std::vector<int>(&bytes[lastRow], &bytes[lastRow + 3]), (std::vector<int>{0, 0, 255}));
-    EXPECT_EQ(std::vector<int>(&bytes[pixels], &bytes[pixels + 3]), (std::vector<int>{255, 0, 0}));
+    EXPECT_EQ(bgrAt(bytes, lastRow), (std::vector<int>{0, 0, 255}));  // red, top row
+    EXPECT_EQ(bgrAt(bytes, pixels), (std::vector<int>{255, 0, 0}));   // blue, bottom row
 
     // A left-to-right split whose middle third is green keeps only green.
     RgbImage stripes{300, 100, std::vector<std::uint8_t>(300 * 100 * 3, 0)};
@@ -311,7 +319,7 @@ TEST(MakePuzzle, PictureIsCroppedCentredAndStoredBottomUp)
     const RgbImage fitted = fitPicture(stripes, 20, 50);
     ASSERT_EQ(fitted.rgb.size(), 20u * 50u * 3u);
     for (std::size_t i = 0; i < fitted.rgb.size(); i += 3)
-        ASSERT_EQ(std::vector<int>(&fitted.rgb[i], &fitted.rgb[i + 3]), (std::vector<int>{0, 255, 0}));
+        ASSERT_EQ(bgrAt(fitted.rgb, i), (std::vector<int>{0, 255, 0}));
 }
 
 TEST(MakePuzzle, DefaultGeometryFollowsPictureOrientation)
@@ -339,9 +347,8 @@ TEST(MakePuzzle, ExecutableWritesTheResource)
 {
     const fs::path dir = scratchDir();
     const fs::path output = dir / "169.jzt";
-    ASSERT_EQ(runMaker("--title 古代の都 --seed 169 " + landscapePicture + " " + output.string(),
-                       dir / "errors.txt"),
-              0);
+    const std::string arguments = "--title 古代の都 --seed 169 " + landscapePicture + " ";
+    ASSERT_EQ(runMaker(arguments + output.string(), dir / "errors.txt"), 0);
     const std::vector<std::uint8_t> bytes = readFile(output);
     const PuzzleGeometry geometry{4, 3, 40, 80};
     EXPECT_EQ(bytes[355], 7);
@@ -356,24 +363,36 @@ TEST(MakePuzzle, RefusalsLeaveNoOutput)
     const fs::path notPicture = dir / "not-a-picture.png";
     std::ofstream(notPicture) << "hello";
     const std::string picture = citrusPicture + " ";
-    const std::vector<std::string> cases = {
-        "--colour 3 " + picture,          "--columns x " + picture,
-        "--columns -1 " + picture,        "--rows 3",
-        "--columns 42 --rows 1 " + picture, "--columns 40 --rows 26 --core 16 --margin 12 " + picture,
-        "--margin 7 " + picture,          "--core 100 --margin 60 " + picture,
-        "--margin 6 --core 4 " + picture, "--columns 3 --core 41 " + picture,
-        "--core 0 " + picture,            "--margin 256 " + picture,
-        "--seed -1 " + picture,           "/nonexistent/picture.png ",
-        notPicture.string() + " ",        picture + output.string() + " extra "};
-    for (const std::string& arguments : cases) {
+    // Arguments before the output file, and a word the message must hold.
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"--colour 3 " + picture, "unknown option"},
+        {"--columns x " + picture, "--columns"},
+        {"--columns -1 " + picture, "--columns"},
+        {"--margin 256 " + picture, "--margin"},
+        {"--seed -1 " + picture, "--seed"},
+        {picture + output.string() + " --title", "needs a value"},
+        {"--rows 3 ", "picture and an output"},
+        {picture + output.string() + " extra ", "picture and an output"},
+        {"--columns 42 --rows 1 " + picture, "columns"},
+        {"--rows 27 " + picture, "rows"},
+        {"--columns 40 --rows 26 --core 16 --margin 12 " + picture, "1000"},
+        {"--core 0 " + picture, "core"},
+        {"--margin 13 " + picture, "even"},
+        {"--margin 6 --core 4 " + picture, "margin"},
+        {"--core 100 --margin 60 " + picture, "piece size"},
+        {"--columns 2 --core 2 --margin 10 " + picture, "picture width"},
+        {"--columns 2 --core 1 --margin 10 " + picture, "piece size x columns"},
+        {"/nonexistent/picture.png ", "cannot read picture"},
+        {notPicture.string() + " ", "cannot read picture"}};
+    for (const auto& [arguments, reason] : cases) {
         SCOPED_TRACE(arguments);
         fs::remove(output);
-        const std::string command = arguments.find(output.string()) == std::string::npos
-                                        ? arguments + output.string()
-                                        : arguments;
-        EXPECT_NE(runMaker(command, errors), 0);
+        const bool hasOutput = arguments.find(output.string()) != std::string::npos;
+        EXPECT_NE(runMaker(hasOutput ? arguments : arguments + output.string(), errors), 0);
         EXPECT_FALSE(fs::exists(output));
-        EXPECT_GT(fs::file_size(errors), 0u);
+        const std::vector<std::uint8_t> message = readFile(errors);
+        EXPECT_NE(std::string(message.begin(), message.end()).find(reason), std::string::npos);
     }
+    // Nothing left behind either, not even a temporary file.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
 }

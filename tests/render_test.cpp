@@ -119,7 +119,8 @@ TEST(RenderOrderTest, ReverseSwapsEndsAndKeepsMiddleOfOddCount)
 {
     for (const int columns : {12, 13}) {
         setUpBoard({columns, 1, 20, 40});
-        joinByHand({});
+        headless::pumpMessages();
+        ASSERT_FALSE(headless::paintPending(getMainWindow()));
         const std::vector<int> before = piecesBottomToTop();
         reverseDrawingOrder();
         const std::vector<int> after = piecesBottomToTop();
@@ -159,23 +160,25 @@ TEST_F(RenderTest, DrawAndRestoreGroupFollowTheLayout)
     setPieceRotation(2, 1);
     paintBoard();
     Surface& window = windowSurface();
+    const Colour background = getBackgroundColor();
     // Turned once, piece 1 lies one cell below piece 0.
-    drawGroup(400, 300, 0, window);
-    EXPECT_EQ(pixelAt(window, 450, 350), syntheticPieceColour(0, 2));
-    EXPECT_EQ(pixelAt(window, 450, 350 + 60 + 30), syntheticPieceColour(1, 2));
-    restoreGroup(400, 300, window, 0);
-    EXPECT_EQ(pixelAt(window, 450, 350), getBackgroundColor());
-    EXPECT_EQ(pixelAt(window, 450, 440), getBackgroundColor());
+    drawGroup(600, 300, 0, window);
+    EXPECT_EQ(pixelAt(window, 650, 350), syntheticPieceColour(0, 2));
+    EXPECT_EQ(pixelAt(window, 650, 350 + 60 + 30), syntheticPieceColour(1, 2));
+    restoreGroup(600, 300, window, 0);
+    EXPECT_EQ(pixelAt(window, 650, 350), background);
+    EXPECT_EQ(pixelAt(window, 650, 440), background);
 
-    // Drawn 8 pixels off, the plain restore leaves a sliver; the wide one does not.
-    drawGroup(408, 292, 0, window);
-    restoreGroup(400, 300, window, 0);
-    EXPECT_NE(pixelAt(window, 408 + 89, 292 + 30), getBackgroundColor());
-    drawGroup(408, 292, 0, window);
-    restoreGroupWide(400, 300, window, 0);
+    // Drawn 8 pixels lower, the plain restore leaves the tip of piece 1's downward tab
+    // behind; the wide one does not.
+    drawGroup(600, 308, 0, window);
+    restoreGroup(600, 300, window, 0);
+    EXPECT_EQ(pixelAt(window, 650, 463), syntheticPieceColour(1, 2));
+    drawGroup(600, 308, 0, window);
+    restoreGroupWide(600, 300, window, 0);
     for (int y = 280; y < 480; ++y)
-        for (int x = 390; x < 520; ++x)
-            ASSERT_EQ(pixelAt(window, x, y), getBackgroundColor()) << x << "," << y;
+        for (int x = 590; x < 720; ++x)
+            ASSERT_EQ(pixelAt(window, x, y), background) << x << "," << y;
 }
 
 TEST_F(RenderTest, PaintShowsPiecesBottomToTopAndFillsTheBoardCopy)
@@ -221,9 +224,9 @@ TEST_F(RenderTest, GroupsOffTheEdgeAreClipped)
     placePiece(0, -70, -40);
     placePiece(1, -10, -40);
     paintBoard();
-    EXPECT_EQ(pixelAt(windowSurface(), 10, 10), syntheticPieceColour(0, 1));
+    EXPECT_EQ(pixelAt(windowSurface(), 5, 5), syntheticPieceColour(0, 1));
     EXPECT_EQ(pixelAt(windowSurface(), 60, 10), syntheticPieceColour(1, 1));
     liftGroup(0);
-    EXPECT_EQ(pixelAt(boardSurface(), 10, 10), getBackgroundColor());
+    EXPECT_EQ(pixelAt(boardSurface(), 5, 5), getBackgroundColor());
     EXPECT_EQ(pixelAt(boardSurface(), 60, 10), getBackgroundColor());
 }

@@ -83,7 +83,7 @@ TEST(GameState, FullMessageLinesJoinTo337Characters)
     const std::string message = attachedMessage();
     ASSERT_EQ(message.size(), 337u);
     EXPECT_EQ(message.substr(109, 4), "aa\r\n");
-    EXPECT_EQ(message.substr(224, 4), "bb\r\n");
+    EXPECT_EQ(message.substr(222, 4), "bb\r\n");
     EXPECT_EQ(message.back(), 'c');
 
     resetGameState();

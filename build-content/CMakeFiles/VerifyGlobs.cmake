@@ -5,6 +5,11 @@ cmake_policy(SET CMP0009 NEW)
 # GAME_SOURCES at CMakeLists.txt:39 (file)
 file(GLOB NEW_GLOB LIST_DIRECTORIES true "/work/main/app/*.cpp")
 set(OLD_GLOB
+  "/work/main/app/commands.cpp"
+  "/work/main/app/lifecycle.cpp"
+  "/work/main/app/main.cpp"
+  "/work/main/app/settings.cpp"
+  "/work/main/app/window_proc.cpp"
   )
 if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
   message("-- GLOB mismatch!")
@@ -14,6 +19,11 @@ endif()
 # BENCH_SOURCES at bench/CMakeLists.txt:2 (file)
 file(GLOB NEW_GLOB LIST_DIRECTORIES true "/work/main/bench/*.cpp")
 set(OLD_GLOB
+  "/work/main/bench/bench_main.cpp"
+  "/work/main/bench/board_scene.cpp"
+  "/work/main/bench/drag_bench.cpp"
+  "/work/main/bench/paint_bench.cpp"
+  "/work/main/bench/raster_bench.cpp"
   )
 if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
   message("-- GLOB mismatch!")
@@ -23,6 +33,15 @@ endif()
 # GAME_SOURCES at CMakeLists.txt:39 (file)
 file(GLOB NEW_GLOB LIST_DIRECTORIES true "/work/main/board/*.cpp")
 set(OLD_GLOB
+  "/work/main/board/carrying.cpp"
+  "/work/main/board/drawing_order.cpp"
+  "/work/main/board/group_layout.cpp"
+  "/work/main/board/group_placement.cpp"
+  "/work/main/board/hit_test.cpp"
+  "/work/main/board/joining.cpp"
+  "/work/main/board/play.cpp"
+  "/work/main/board/render.cpp"
+  "/work/main/board/surfaces.cpp"
   )
 if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
   message("-- GLOB mismatch!")
@@ -32,6 +51,7 @@ endif()
 # GAME_SOURCES at CMakeLists.txt:39 (file)
 file(GLOB NEW_GLOB LIST_DIRECTORIES true "/work/main/completion/*.cpp")
 set(OLD_GLOB
+  "/work/main/completion/flow.cpp"
   )
 if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
   message("-- GLOB mismatch!")
@@ -41,7 +61,12 @@ endif()
 # COMMON_SOURCES at platform/CMakeLists.txt:3 (file)
 file(GLOB NEW_GLOB LIST_DIRECTORIES true "/work/main/platform/*.cpp")
 set(OLD_GLOB
+  "/work/main/platform/dib.cpp"
+  "/work/main/platform/profile.cpp"
+  "/work/main/platform/random.cpp"
+  "/work/main/platform/raster_detail.cpp"
   "/work/main/platform/resource_bundle.cpp"
+  "/work/main/platform/surface.cpp"
   "/work/main/platform/text.cpp"
   )
 if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
@@ -52,6 +77,20 @@ endif()
 # GTK_SOURCES at platform/CMakeLists.txt:8 (file)
 file(GLOB NEW_GLOB LIST_DIRECTORIES true "/work/main/platform/gtk/*.cpp")
 set(OLD_GLOB
+  "/work/main/platform/gtk/client_surface.cpp"
+  "/work/main/platform/gtk/dialog_builder.cpp"
+  "/work/main/platform/gtk/dialogs.cpp"
+  "/work/main/platform/gtk/gtk_window.cpp"
+  "/work/main/platform/gtk/icon_directory.cpp"
+  "/work/main/platform/gtk/icon_images.cpp"
+  "/work/main/platform/gtk/key_codes.cpp"
+  "/work/main/platform/gtk/menu.cpp"
+  "/work/main/platform/gtk/message_queue.cpp"
+  "/work/main/platform/gtk/mnemonic_text.cpp"
+  "/work/main/platform/gtk/progress_state.cpp"
+  "/work/main/platform/gtk/shape_runs.cpp"
+  "/work/main/platform/gtk/sound.cpp"
+  "/work/main/platform/gtk/window_events.cpp"
   )
 if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
   message("-- GLOB mismatch!")
@@ -61,6 +100,14 @@ endif()
 # HEADLESS_SOURCES at platform/CMakeLists.txt:13 (file)
 file(GLOB NEW_GLOB LIST_DIRECTORIES true "/work/main/platform/headless/*.cpp")
 set(OLD_GLOB
+  "/work/main/platform/headless/backend.cpp"
+  "/work/main/platform/headless/controls.cpp"
+  "/work/main/platform/headless/dialogs.cpp"
+  "/work/main/platform/headless/input.cpp"
+  "/work/main/platform/headless/messages.cpp"
+  "/work/main/platform/headless/resources.cpp"
+  "/work/main/platform/headless/system.cpp"
+  "/work/main/platform/headless/windows.cpp"
   )
 if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
   message("-- GLOB mismatch!")
@@ -70,6 +117,10 @@ endif()
 # GAME_SOURCES at CMakeLists.txt:39 (file)
 file(GLOB NEW_GLOB LIST_DIRECTORIES true "/work/main/puzzle/*.cpp")
 set(OLD_GLOB
+  "/work/main/puzzle/construction.cpp"
+  "/work/main/puzzle/cutting.cpp"
+  "/work/main/puzzle/image_headers.cpp"
+  "/work/main/puzzle/puzzle_resource.cpp"
   "/work/main/puzzle/state.cpp"
   )
 if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
@@ -89,6 +140,33 @@ endif()
 # TEST_SOURCES at tests/CMakeLists.txt:5 (file)
 file(GLOB NEW_GLOB LIST_DIRECTORIES true "/work/main/tests/*_test.cpp")
 set(OLD_GLOB
+  "/work/main/tests/construction_test.cpp"
+  "/work/main/tests/content_test.cpp"
+  "/work/main/tests/embedded_puzzles_test.cpp"
+  "/work/main/tests/headless_test.cpp"
+  "/work/main/tests/makepuzzle_test.cpp"
+  "/work/main/tests/play_test.cpp"
+  "/work/main/tests/profile_test.cpp"
+  "/work/main/tests/puzzle_resource_test.cpp"
+  "/work/main/tests/random_test.cpp"
+  "/work/main/tests/render_test.cpp"
+  "/work/main/tests/state_test.cpp"
+  "/work/main/tests/surface_test.cpp"
+  "/work/main/tests/text_test.cpp"
+  )
+if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
+  message("-- GLOB mismatch!")
+  file(TOUCH_NOCREATE "/work/main/build-content/CMakeFiles/cmake.verify_globs")
+endif()
+
+# E2E_SCRIPTS at tests/e2e/e2e.cmake:6 (file)
+file(GLOB NEW_GLOB LIST_DIRECTORIES true "/work/main/tests/e2e/test_*.py")
+set(OLD_GLOB
+  "/work/main/tests/e2e/test_escape_quits.py"
+  "/work/main/tests/e2e/test_first_run.py"
+  "/work/main/tests/e2e/test_prepared_settings.py"
+  "/work/main/tests/e2e/test_reverse_order.py"
+  "/work/main/tests/e2e/test_transparent.py"
   )
 if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
   message("-- GLOB mismatch!")
@@ -98,7 +176,21 @@ endif()
 # TEST_SUPPORT at tests/CMakeLists.txt:6 (file)
 file(GLOB NEW_GLOB LIST_DIRECTORIES true "/work/main/tests/support/*.cpp")
 set(OLD_GLOB
-  "/work/main/tests/support/empty.cpp"
+  "/work/main/tests/support/puzzle_fixture.cpp"
+  "/work/main/tests/support/synthetic_puzzle.cpp"
+  )
+if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
+  message("-- GLOB mismatch!")
+  file(TOUCH_NOCREATE "/work/main/build-content/CMakeFiles/cmake.verify_globs")
+endif()
+
+# MAKEART_SOURCES at tools/CMakeLists.txt:12 (file)
+file(GLOB NEW_GLOB LIST_DIRECTORIES true "/work/main/tools/makeart/*.cpp")
+set(OLD_GLOB
+  "/work/main/tools/makeart/cursors.cpp"
+  "/work/main/tools/makeart/icon_file.cpp"
+  "/work/main/tools/makeart/jigsaw_icon.cpp"
+  "/work/main/tools/makeart/main.cpp"
   )
 if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
   message("-- GLOB mismatch!")
@@ -108,6 +200,30 @@ endif()
 # MAKEPUZZLE_SOURCES at tools/CMakeLists.txt:2 (file)
 file(GLOB NEW_GLOB LIST_DIRECTORIES true "/work/main/tools/makepuzzle/*.cpp")
 set(OLD_GLOB
+  "/work/main/tools/makepuzzle/bmp.cpp"
+  "/work/main/tools/makepuzzle/knob.cpp"
+  "/work/main/tools/makepuzzle/label.cpp"
+  "/work/main/tools/makepuzzle/limits.cpp"
+  "/work/main/tools/makepuzzle/main.cpp"
+  "/work/main/tools/makepuzzle/maker.cpp"
+  "/work/main/tools/makepuzzle/options.cpp"
+  "/work/main/tools/makepuzzle/picture.cpp"
+  "/work/main/tools/makepuzzle/resource.cpp"
+  )
+if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
+  message("-- GLOB mismatch!")
+  file(TOUCH_NOCREATE "/work/main/build-content/CMakeFiles/cmake.verify_globs")
+endif()
+
+# MAKESOUNDS_SOURCES at tools/CMakeLists.txt:9 (file)
+file(GLOB NEW_GLOB LIST_DIRECTORIES true "/work/main/tools/makesounds/*.cpp")
+set(OLD_GLOB
+  "/work/main/tools/makesounds/dsp.cpp"
+  "/work/main/tools/makesounds/effects.cpp"
+  "/work/main/tools/makesounds/instruments.cpp"
+  "/work/main/tools/makesounds/main.cpp"
+  "/work/main/tools/makesounds/music.cpp"
+  "/work/main/tools/makesounds/wave_file.cpp"
   )
 if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
   message("-- GLOB mismatch!")
@@ -117,6 +233,7 @@ endif()
 # GAME_SOURCES at CMakeLists.txt:39 (file)
 file(GLOB NEW_GLOB LIST_DIRECTORIES true "/work/main/ui/*.cpp")
 set(OLD_GLOB
+  "/work/main/ui/dialogs.cpp"
   )
 if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
   message("-- GLOB mismatch!")

@@ -70,7 +70,6 @@ namespace gtkbackend {
 std::vector<std::unique_ptr<Window>>& allWindows();
 Window* newWindowRecord();
 bool isLive(const Window* window);
-Window* windowOfWidget(GtkWidget* widget);
 
 // Runs the GTK iterations that are ready without blocking; what they produce is only queued.
 void runPendingIterations();
@@ -110,7 +109,6 @@ void updateWindowShape(Window* window, const Rect& changed);
 void wantArrowCursor(Window* window);
 void applyWantedCursor();
 void forgetCursorTarget(Window* window);
-void releaseCursorConfinement();
 
 // Icons: every image of an ICON resource, and one scaled to a size.
 GList* loadIconImages(int iconId);
@@ -123,6 +121,9 @@ void placeWindow(Window* window, int x, int y, int width, int height);
 const char* fontFamiliesFor(const char* faceName);
 // Applies a CSS font (families, points) to a widget and everything inside it.
 void applyFont(GtkWidget* widget, const char* families, int points);
+
+// A key pressed in a dialog: Escape sends IDCANCEL, Enter the default button.
+gboolean handleDialogKey(Window* dialog, GdkEventKey* event);
 
 // Builds a dialog's toplevel and controls from its template (hidden).
 Window* buildDialog(const DialogTemplate& dialogTemplate, Window* owner, DialogProc proc);

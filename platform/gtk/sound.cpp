@@ -35,17 +35,15 @@ bool ensureDevice()
 {
     if (device != 0)
         return true;
-    if (!audioStarted) {
+    if (!audioStarted)
         audioStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-        if (audioStarted && openDevice())
-            return true;
-        if (audioStarted)
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-        audioStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-        return audioStarted && openDevice();
-    }
-    return openDevice();
+    if (audioStarted && openDevice())
+        return true;
+    if (audioStarted)
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+    audioStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    return audioStarted && openDevice();
 }
 
 // Decodes a WAVE file held in memory and converts it to the device's format.

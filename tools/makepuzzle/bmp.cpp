@@ -41,7 +41,7 @@ std::vector<std::uint8_t> encodePictureBmp(const RgbImage& picture)
         const std::uint8_t* source = &picture.rgb[static_cast<std::size_t>(y) * rowBytes];
         std::uint8_t* target = &bytes[pixelOffset + (picture.height - 1 - y) * rowBytes];
         for (int x = 0; x < picture.width; ++x) {
-            target[3 * x] = source[3 * x];
+            target[3 * x] = source[3 * x + 2];
             target[3 * x + 1] = source[3 * x + 1];
             target[3 * x + 2] = source[3 * x];
         }

@@ -25,7 +25,8 @@ RgbImage imageFromPixbuf(GdkPixbuf* pixbuf)
         for (int x = 0; x < image.width; ++x, source += channels) {
             const int alpha = hasAlpha ? source[3] : 255;
             for (int i = 0; i < 3; ++i)
-                *target++ = static_cast<std::uint8_t>((source[i] * alpha + 255 * (255 - alpha)) / 255);
+                *target++ =
+                    static_cast<std::uint8_t>((source[i] * alpha + 255 * (255 - alpha)) / 255);
         }
     }
     return image;
@@ -38,7 +39,8 @@ GdkPixbuf* pixbufFromImage(const RgbImage& image)
     guchar* pixels = gdk_pixbuf_get_pixels(pixbuf);
     const std::size_t rowBytes = static_cast<std::size_t>(image.width) * 3;
     for (int y = 0; y < image.height; ++y)
-        std::copy_n(&image.rgb[y * rowBytes], rowBytes, pixels + static_cast<std::size_t>(y) * stride);
+        std::copy_n(&image.rgb[y * rowBytes], rowBytes,
+                    pixels + static_cast<std::size_t>(y) * stride);
     return pixbuf;
 }
 
@@ -49,7 +51,8 @@ bool loadPicture(const std::string& path, RgbImage& picture, std::string& error)
     GError* failure = nullptr;
     GdkPixbuf* loaded = gdk_pixbuf_new_from_file(path.c_str(), &failure);
     if (loaded == nullptr) {
-        error = "cannot read picture " + path + ": " + (failure ? failure->message : "unknown error");
+        error = "cannot read picture " + path + ": " +
+                (failure ? failure->message : "unknown error");
         if (failure)
             g_error_free(failure);
         return false;
@@ -65,12 +68,14 @@ bool loadPicture(const std::string& path, RgbImage& picture, std::string& error)
 RgbImage fitPicture(const RgbImage& picture, int width, int height)
 {
     // Crop: keep the full height when the picture is wider than the puzzle, else the full width.
+    const long long sourceWidth = picture.width;
+    const long long sourceHeight = picture.height;
     int cropWidth = picture.width;
     int cropHeight = picture.height;
-    if (static_cast<long long>(picture.width) * height > static_cast<long long>(picture.height) * width)
-        cropWidth = static_cast<int>((static_cast<long long>(picture.height) * width + height / 2) / height);
+    if (sourceWidth * height > sourceHeight * width)
+        cropWidth = static_cast<int>((sourceHeight * width + height / 2) / height);
     else
-        cropHeight = static_cast<int>((static_cast<long long>(picture.width) * height + width / 2) / width);
+        cropHeight = static_cast<int>((sourceWidth * height + width / 2) / width);
     cropWidth = std::max(cropWidth, 1);
     cropHeight = std::max(cropHeight, 1);
     GdkPixbuf* whole = pixbufFromImage(picture);

@@ -1,0 +1,227 @@
+// Top-level windows on GTK: the main window, destruction, placement and window geometry.
+#include <algorithm>
+
+#include "platform/gtk/gtk_window.h"
+#include "platform/messages.h"
+#include "platform/window.h"
+
+namespace {
+
+// GTK sizes are at least one pixel; GTK itself keeps a window above its smallest size.
+int atLeastOne(int value)
+{
+    return std::max(value, 1);
+}
+
+// Waits, a bounded time, until GTK has shown the window and laid out its client area.
+void waitUntilLaidOut(Window* window)
+{
+    for (int round = 0; round < 400; ++round) {
+        gtkbackend::runPendingIterations();
+        if (gtk_widget_get_mapped(window->toplevel) && window->surface.width > 0)
+            return;
+        g_usleep(5000);
+    }
+}
+
+// Lets GTK send a new placement to the X server and take in the answer.
+void settlePlacement()
+{
+    GdkDisplay* display = gdk_display_get_default();
+    for (int round = 0; round < 3; ++round) {
+        gtkbackend::runPendingIterations();
+        gdk_display_sync(display);
+    }
+    gtkbackend::runPendingIterations();
+}
+
+}  // namespace
+
+namespace gtkbackend {
+
+std::vector<std::unique_ptr<Window>>& allWindows()
+{
+    static std::vector<std::unique_ptr<Window>> windows;
+    return windows;
+}
+
+Window* newWindowRecord()
+{
+    allWindows().push_back(std::make_unique<Window>());
+    return allWindows().back().get();
+}
+
+bool isLive(const Window* window)
+{
+    return window && window->alive && window->toplevel;
+}
+
+void placeWindow(Window* window, int x, int y, int width, int height)
+{
+    GtkWindow* toplevel = GTK_WINDOW(window->toplevel);
+    // The frame the window manager adds (nothing without one) is not part of GTK's size.
+    int frameWidth = 0;
+    int frameHeight = 0;
+    if (GdkWindow* gdkWindow = gtk_widget_get_window(window->toplevel)) {
+        GdkRectangle frame;
+        gdk_window_get_frame_extents(gdkWindow, &frame);
+        frameWidth = frame.width - gdk_window_get_width(gdkWindow);
+        frameHeight = frame.height - gdk_window_get_height(gdkWindow);
+    }
+    gtk_window_move(toplevel, x, y);
+    gtk_window_resize(toplevel, atLeastOne(width - frameWidth), atLeastOne(height - frameHeight));
+    settlePlacement();
+}
+
+}  // namespace gtkbackend
+
+using gtkbackend::isLive;
+
+Window* createMainWindow(const char* title, int x, int y, int width, int height, int menuId,
+                         int iconId, WindowProc proc)
+{
+    Window* window = gtkbackend::newWindowRecord();
+    window->proc = proc;
+    window->backgroundFill = makeColour(0, 0, 0);
+
+    window->toplevel = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    GtkWindow* toplevel = GTK_WINDOW(window->toplevel);
+    gtk_window_set_title(toplevel, title);
+    if (GList* icons = gtkbackend::loadIconImages(iconId)) {
+        gtk_window_set_icon_list(toplevel, icons);
+        g_list_free_full(icons, g_object_unref);
+    }
+
+    GtkWidget* column = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
+    gtk_container_add(GTK_CONTAINER(toplevel), column);
+    if (GtkWidget* menuBar = gtkbackend::buildMenuBar(window, menuId))
+        gtk_box_pack_start(GTK_BOX(column), menuBar, FALSE, FALSE, 0);
+    GtkWidget* clientArea = gtk_drawing_area_new();
+    gtk_widget_set_can_focus(clientArea, TRUE);
+    gtk_box_pack_start(GTK_BOX(column), clientArea, TRUE, TRUE, 0);
+
+    gtkbackend::attachClientSurface(window, clientArea);
+    gtkbackend::connectMouseEvents(window);
+    gtkbackend::connectToplevelEvents(window);
+
+    gtk_window_set_default_size(toplevel, atLeastOne(width), atLeastOne(height));
+    gtk_window_move(toplevel, x, y);
+    gtk_widget_show_all(column);
+    showWindow(window);
+    waitUntilLaidOut(window);
+    if (isLive(window))
+        gtkbackend::placeWindow(window, x, y, width, height);
+    gtk_widget_grab_focus(clientArea);
+    return window;
+}
+
+void destroyWindow(Window* window)
+{
+    if (!isLive(window))
+        return;
+    // Owned windows go first, as Windows destroys them before their owner.
+    for (std::size_t index = 0; index < gtkbackend::allWindows().size(); ++index) {
+        Window* other = gtkbackend::allWindows()[index].get();
+        if (isLive(other) && other->owner == window)
+            destroyWindow(other);
+    }
+    gtkbackend::callProcedure(window, WM_DESTROY, 0, 0);
+    if (!isLive(window))
+        return;
+    window->alive = false;
+    window->ended = true;
+    gtkbackend::removeQueuedMessages(window);
+    gtkbackend::forgetCursorTarget(window);
+    GtkWidget* toplevel = window->toplevel;
+    window->toplevel = nullptr;
+    window->client = nullptr;
+    gtk_widget_destroy(toplevel);
+    gtkbackend::releaseClientSurface(window);
+}
+
+void setWindowPos(Window* window, int x, int y, int width, int height)
+{
+    if (!isLive(window))
+        return;
+    gtkbackend::placeWindow(window, x, y, width, height);
+    showWindow(window);
+    if (GdkWindow* gdkWindow = gtk_widget_get_window(window->toplevel))
+        gdk_window_raise(gdkWindow);
+}
+
+// The window shows its client surface again by itself after a move, so `repaint` needs no
+// extra work; a new size already asks the procedure for a paint.
+void moveWindow(Window* window, int x, int y, int width, int height, bool /*repaint*/)
+{
+    if (isLive(window))
+        gtkbackend::placeWindow(window, x, y, width, height);
+}
+
+void showWindow(Window* window)
+{
+    if (!isLive(window) || gtk_widget_get_visible(window->toplevel))
+        return;
+    gtkbackend::callProcedure(window, WM_SHOWWINDOW, 1, 0);
+    if (!isLive(window))
+        return;
+    gtk_widget_show(window->toplevel);
+    invalidateWindow(window, false);
+    settlePlacement();
+}
+
+Rect getWindowRect(Window* window)
+{
+    if (!isLive(window))
+        return Rect{};
+    GdkWindow* gdkWindow = gtk_widget_get_window(window->toplevel);
+    if (!gdkWindow)
+        return Rect{};
+    GdkRectangle frame;
+    gdk_window_get_frame_extents(gdkWindow, &frame);
+    return Rect{frame.x, frame.y, frame.x + frame.width, frame.y + frame.height};
+}
+
+Rect getClientRect(Window* window)
+{
+    if (!isLive(window))
+        return Rect{};
+    return Rect{0, 0, gtk_widget_get_allocated_width(window->client),
+                gtk_widget_get_allocated_height(window->client)};
+}
+
+Point clientToScreen(Window* window, Point point)
+{
+    if (!isLive(window))
+        return point;
+    int x = 0;
+    int y = 0;
+    gtk_widget_translate_coordinates(window->client, window->toplevel, 0, 0, &x, &y);
+    if (GdkWindow* gdkWindow = gtk_widget_get_window(window->toplevel)) {
+        int originX = 0;
+        int originY = 0;
+        gdk_window_get_origin(gdkWindow, &originX, &originY);
+        x += originX;
+        y += originY;
+    }
+    return Point{point.x + x, point.y + y};
+}
+
+void setFocus(Window* window)
+{
+    if (!isLive(window))
+        return;
+    gtk_window_present(GTK_WINDOW(window->toplevel));
+    if (gtk_widget_get_can_focus(window->client))
+        gtk_widget_grab_focus(window->client);
+}
+
+std::uint32_t getWindowExStyle(Window* window)
+{
+    return isLive(window) ? window->exStyle : 0;
+}
+
+void setWindowExStyle(Window* window, std::uint32_t exStyle)
+{
+    if (isLive(window))
+        window->exStyle = exStyle;
+}

@@ -1,0 +1,77 @@
+// The main window's menu bar built from a menu template; commands and check marks.
+#include "platform/gtk/gtk_window.h"
+#include "platform/gtk/mnemonic_text.h"
+#include "platform/messages.h"
+#include "platform/window.h"
+
+namespace {
+
+constexpr const char* commandKey = "velmora-command";
+
+// Only the game's checkMenuItem changes a mark: GTK's own toggle on activation is undone.
+void itemActivated(GtkCheckMenuItem* item, Window* window)
+{
+    const int commandId = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(item), commandKey));
+    postMessage(window, WM_COMMAND, static_cast<std::uintptr_t>(commandId), 0);
+    checkMenuItem(window, commandId, window->menuChecks[commandId]);
+}
+
+void appendEntry(Window* window, GtkMenuShell* shell, const MenuTemplate& entry)
+{
+    if (!entry.text) {
+        gtk_menu_shell_append(shell, gtk_separator_menu_item_new());
+        return;
+    }
+    const std::string label = toGtkMnemonic(entry.text);
+    if (!entry.children.empty()) {
+        GtkWidget* item = gtk_menu_item_new_with_mnemonic(label.c_str());
+        GtkWidget* submenu = gtk_menu_new();
+        for (const MenuTemplate& child : entry.children)
+            appendEntry(window, GTK_MENU_SHELL(submenu), child);
+        gtk_menu_item_set_submenu(GTK_MENU_ITEM(item), submenu);
+        gtk_menu_shell_append(shell, item);
+        return;
+    }
+    // Any command item can carry a check mark, as on Windows.
+    GtkWidget* item = gtk_check_menu_item_new_with_mnemonic(label.c_str());
+    gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(item), entry.checked);
+    g_object_set_data(G_OBJECT(item), commandKey, GINT_TO_POINTER(entry.commandId));
+    window->menuItems[entry.commandId] = GTK_CHECK_MENU_ITEM(item);
+    window->menuChecks[entry.commandId] = entry.checked;
+    window->menuHandlers[entry.commandId] =
+        g_signal_connect(item, "activate", G_CALLBACK(itemActivated), window);
+    gtk_menu_shell_append(shell, item);
+}
+
+}  // namespace
+
+namespace gtkbackend {
+
+GtkWidget* buildMenuBar(Window* window, int menuId)
+{
+    std::size_t count = 0;
+    const MenuTemplate* entries = findMenuTemplate(menuId, &count);
+    if (!entries)
+        return nullptr;
+    GtkWidget* menuBar = gtk_menu_bar_new();
+    for (std::size_t index = 0; index < count; ++index)
+        appendEntry(window, GTK_MENU_SHELL(menuBar), entries[index]);
+    return menuBar;
+}
+
+}  // namespace gtkbackend
+
+void checkMenuItem(Window* window, int commandId, bool checked)
+{
+    if (!gtkbackend::isLive(window))
+        return;
+    const auto item = window->menuItems.find(commandId);
+    if (item == window->menuItems.end())
+        return;
+    window->menuChecks[commandId] = checked;
+    // Setting the state activates the item; that must not come back as a command.
+    const gulong handler = window->menuHandlers[commandId];
+    g_signal_handler_block(item->second, handler);
+    gtk_check_menu_item_set_active(item->second, checked);
+    g_signal_handler_unblock(item->second, handler);
+}

@@ -1,0 +1,35 @@
+// Bringing GTK up on X11 with the program's fonts, and everything down again at the end.
+#include "platform/startup.h"
+
+#include <string>
+
+#include "platform/gtk/gtk_window.h"
+#include "platform/gtk/sound_device.h"
+#include "platform/gtk/x11_pointer.h"
+
+void initialisePlatform(int argc, char** argv)
+{
+    // Windows are placed by position, which needs X11 (XWayland under Wayland).
+    gdk_set_allowed_backends("x11");
+    gtk_init(&argc, &argv);
+    // The dialog font "ＭＳ Ｐゴシック" and the menus: an installed Japanese Gothic.
+    const std::string font = std::string(gtkbackend::fontFamiliesFor("ＭＳ Ｐゴシック")) + " 9";
+    g_object_set(gtk_settings_get_default(), "gtk-font-name", font.c_str(), nullptr);
+}
+
+void shutDownPlatform()
+{
+    closeSoundDevice();
+    releasePointer();
+    for (const auto& window : gtkbackend::allWindows()) {
+        if (gtkbackend::isLive(window.get())) {
+            GtkWidget* toplevel = window->toplevel;
+            window->alive = false;
+            window->toplevel = nullptr;
+            gtk_widget_destroy(toplevel);
+        }
+        gtkbackend::releaseClientSurface(window.get());
+    }
+    gtkbackend::allWindows().clear();
+    gtkbackend::runPendingIterations();
+}

@@ -1,0 +1,26 @@
+// Clock, time of day and the program's path on Linux.
+#include "platform/system.h"
+
+#include <glib.h>
+
+#include <climits>
+#include <cstdlib>
+#include <ctime>
+
+std::uint32_t tickCount()
+{
+    return static_cast<std::uint32_t>(g_get_monotonic_time() / 1000);
+}
+
+std::int64_t timeOfDaySeconds()
+{
+    return static_cast<std::int64_t>(std::time(nullptr));
+}
+
+std::string modulePath()
+{
+    char path[PATH_MAX];
+    if (!realpath("/proc/self/exe", path))
+        return {};
+    return path;
+}

@@ -1,0 +1,168 @@
+// GDK events turned into queued messages: mouse, keys, the close box and moves.
+#include <cmath>
+#include <cstring>
+
+#include "platform/gtk/gtk_window.h"
+#include "platform/gtk/key_codes.h"
+#include "platform/input.h"
+#include "platform/messages.h"
+#include "platform/window.h"
+
+namespace {
+
+std::uint8_t keyState[256];
+
+constexpr std::uintptr_t MK_LBUTTON = 0x01;
+constexpr std::uintptr_t MK_RBUTTON = 0x02;
+constexpr std::uintptr_t MK_SHIFT = 0x04;
+constexpr std::uintptr_t MK_CONTROL = 0x08;
+constexpr std::uintptr_t MK_MBUTTON = 0x10;
+
+std::uintptr_t mouseKeyFlags(guint state)
+{
+    std::uintptr_t flags = 0;
+    if (state & GDK_BUTTON1_MASK)
+        flags |= MK_LBUTTON;
+    if (state & GDK_BUTTON3_MASK)
+        flags |= MK_RBUTTON;
+    if (state & GDK_BUTTON2_MASK)
+        flags |= MK_MBUTTON;
+    if (state & GDK_SHIFT_MASK)
+        flags |= MK_SHIFT;
+    if (state & GDK_CONTROL_MASK)
+        flags |= MK_CONTROL;
+    return flags;
+}
+
+// Mouse messages reach the window only for points inside its client area.
+void postMouse(Window* window, unsigned message, std::uintptr_t flags, double eventX,
+               double eventY)
+{
+    const int x = static_cast<int>(std::floor(eventX));
+    const int y = static_cast<int>(std::floor(eventY));
+    const Rect client = getClientRect(window);
+    if (x < client.left || y < client.top || x >= client.right || y >= client.bottom)
+        return;
+    postMessage(window, message, flags, makePointParam(x, y));
+}
+
+gboolean buttonEvent(GtkWidget*, GdkEventButton* event, Window* window)
+{
+    // Double and triple clicks are left out: their single presses arrive anyway.
+    const bool press = event->type == GDK_BUTTON_PRESS;
+    if (!press && event->type != GDK_BUTTON_RELEASE)
+        return TRUE;
+    std::uintptr_t flags = mouseKeyFlags(event->state);
+    unsigned message = 0;
+    if (event->button == 1) {
+        message = press ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+        flags = press ? flags | MK_LBUTTON : flags & ~MK_LBUTTON;
+    } else if (event->button == 3) {
+        message = press ? WM_RBUTTONDOWN : WM_RBUTTONUP;
+        flags = press ? flags | MK_RBUTTON : flags & ~MK_RBUTTON;
+    } else {
+        return FALSE;
+    }
+    postMouse(window, message, flags, event->x, event->y);
+    return TRUE;
+}
+
+gboolean motionEvent(GtkWidget*, GdkEventMotion* event, Window* window)
+{
+    postMouse(window, WM_MOUSEMOVE, mouseKeyFlags(event->state), event->x, event->y);
+    return TRUE;
+}
+
+void recordKey(guint keyval, bool down)
+{
+    const int key = virtualKeyOf(keyval);
+    if (key == 0)
+        return;
+    keyState[key] = down ? 0x80 : 0;
+    // Left and right modifier keys also set the generic VK_SHIFT, VK_CONTROL and VK_MENU.
+    if (key >= 0xA0 && key <= 0xA5) {
+        const int left = 0xA0 + (key - 0xA0) / 2 * 2;
+        const int generic = 0x10 + (key - 0xA0) / 2;
+        keyState[generic] = (keyState[left] | keyState[left + 1]) & 0x80;
+    }
+}
+
+gboolean keyPressed(GtkWidget*, GdkEventKey* event, Window* window)
+{
+    recordKey(event->keyval, true);
+    if (window->isDialog)
+        return gtkbackend::handleDialogKey(window, event);
+    const int command =
+        shortcutCommand(event->keyval, event->state & GDK_CONTROL_MASK,
+                        event->state & GDK_SHIFT_MASK, event->state & GDK_MOD1_MASK);
+    if (command == 0)
+        return FALSE;  // menu mnemonics and everything else stay GTK's
+    postMessage(window, WM_COMMAND, static_cast<std::uintptr_t>(command), 0);
+    return TRUE;
+}
+
+gboolean keyReleased(GtkWidget*, GdkEventKey* event, Window*)
+{
+    recordKey(event->keyval, false);
+    return FALSE;
+}
+
+gboolean closeBoxPressed(GtkWidget*, GdkEvent*, Window* window)
+{
+    postMessage(window, WM_CLOSE, 0, 0);
+    return TRUE;  // the procedure decides whether the window goes
+}
+
+// A new position is reported with WM_MOVE carrying the client area's screen position.
+gboolean configured(GtkWidget*, GdkEventConfigure*, Window* window)
+{
+    if (!gtkbackend::isLive(window))
+        return FALSE;
+    const Point origin = clientToScreen(window, Point{});
+    if (origin.x != window->lastOrigin.x || origin.y != window->lastOrigin.y) {
+        window->lastOrigin = origin;
+        postMessage(window, WM_MOVE, 0, makePointParam(origin.x, origin.y));
+    }
+    return FALSE;
+}
+
+gboolean focusLeft(GtkWidget*, GdkEventFocus*, Window*)
+{
+    gtkbackend::clearKeyboardState();
+    return FALSE;
+}
+
+}  // namespace
+
+namespace gtkbackend {
+
+void connectMouseEvents(Window* window)
+{
+    gtk_widget_add_events(window->client, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK |
+                                              GDK_POINTER_MOTION_MASK);
+    g_signal_connect(window->client, "button-press-event", G_CALLBACK(buttonEvent), window);
+    g_signal_connect(window->client, "button-release-event", G_CALLBACK(buttonEvent), window);
+    g_signal_connect(window->client, "motion-notify-event", G_CALLBACK(motionEvent), window);
+}
+
+void connectToplevelEvents(Window* window)
+{
+    GtkWidget* toplevel = window->toplevel;
+    g_signal_connect(toplevel, "key-press-event", G_CALLBACK(keyPressed), window);
+    g_signal_connect(toplevel, "key-release-event", G_CALLBACK(keyReleased), window);
+    g_signal_connect(toplevel, "delete-event", G_CALLBACK(closeBoxPressed), window);
+    g_signal_connect(toplevel, "configure-event", G_CALLBACK(configured), window);
+    g_signal_connect(toplevel, "focus-out-event", G_CALLBACK(focusLeft), window);
+}
+
+void clearKeyboardState()
+{
+    std::memset(keyState, 0, sizeof keyState);
+}
+
+}  // namespace gtkbackend
+
+void getKeyboardState(std::uint8_t state[256])
+{
+    std::memcpy(state, keyState, sizeof keyState);
+}

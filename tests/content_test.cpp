@@ -1,0 +1,291 @@
+// The generated content in the resource bundle: the four sounds, the two cursors and the icon.
+#include <gtest/gtest.h>
+
+#include <gdk-pixbuf/gdk-pixbuf.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/resources.h"
+
+namespace {
+
+std::uint32_t readLittleEndian(std::span<const std::uint8_t> bytes, std::size_t at, int size)
+{
+    std::uint32_t value = 0;
+    for (int i = 0; i < size; ++i)
+        value |= static_cast<std::uint32_t>(bytes[at + i]) << (8 * i);
+    return value;
+}
+
+struct Wave {
+    int formatTag = 0;
+    int channels = 0;
+    int sampleRate = 0;
+    int bitsPerSample = 0;
+    std::vector<double> samples;  // interleaved, full scale ±1
+};
+
+// Walks the RIFF chunks of a WAVE file; a malformed file gives a Wave with no format.
+Wave parseWave(std::span<const std::uint8_t> file)
+{
+    Wave wave;
+    if (file.size() < 12 || std::string(file.begin(), file.begin() + 4) != "RIFF" ||
+        std::string(file.begin() + 8, file.begin() + 12) != "WAVE")
+        return wave;
+    std::size_t at = 12;
+    while (at + 8 <= file.size()) {
+        const std::string tag(file.begin() + at, file.begin() + at + 4);
+        const std::uint32_t size = readLittleEndian(file, at + 4, 4);
+        const std::size_t body = at + 8;
+        if (body + size > file.size())
+            return Wave{};
+        if (tag == "fmt ") {
+            wave.formatTag = static_cast<int>(readLittleEndian(file, body, 2));
+            wave.channels = static_cast<int>(readLittleEndian(file, body + 2, 2));
+            wave.sampleRate = static_cast<int>(readLittleEndian(file, body + 4, 4));
+            wave.bitsPerSample = static_cast<int>(readLittleEndian(file, body + 14, 2));
+        } else if (tag == "data") {
+            const int step = wave.bitsPerSample / 8;
+            for (std::size_t i = 0; step > 0 && i + step <= size; i += step) {
+                if (step == 1)
+                    wave.samples.push_back((file[body + i] - 128) / 128.0);
+                else
+                    wave.samples.push_back(
+                        static_cast<std::int16_t>(readLittleEndian(file, body + i, 2)) / 32768.0);
+            }
+        }
+        at = body + size + size % 2;
+    }
+    return wave;
+}
+
+double rms(std::span<const double> samples)
+{
+    double sum = 0;
+    for (double sample : samples)
+        sum += sample * sample;
+    return samples.empty() ? 0 : std::sqrt(sum / samples.size());
+}
+
+// The longest run of consecutive samples at (or within one step of) full scale.
+int longestClippedRun(const std::vector<double>& samples)
+{
+    int longest = 0;
+    int run = 0;
+    for (double sample : samples) {
+        run = std::abs(sample) >= 0.99 ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    return longest;
+}
+
+struct SoundSpec {
+    int id;
+    int sampleRate;
+    int channels;
+    int bits;
+    int frames;  // the length in seconds times the rate, rounded
+};
+
+const SoundSpec soundSpecs[] = {
+    {115, 22050, 1, 8, 5513},
+    {122, 22050, 1, 8, 1323},
+    {136, 8000, 1, 8, 10400},
+    {146, 44100, 2, 16, 899640},
+};
+
+TEST(SoundResources, HaveTheirFormatsAndExactLengths)
+{
+    for (const SoundSpec& spec : soundSpecs) {
+        SCOPED_TRACE(spec.id);
+        const Wave wave = parseWave(findResource("WAVE", spec.id));
+        EXPECT_EQ(wave.formatTag, 1);
+        EXPECT_EQ(wave.sampleRate, spec.sampleRate);
+        EXPECT_EQ(wave.channels, spec.channels);
+        EXPECT_EQ(wave.bitsPerSample, spec.bits);
+        EXPECT_EQ(wave.samples.size(), static_cast<std::size_t>(spec.frames) * spec.channels);
+    }
+}
+
+TEST(SoundResources, AreAudibleUnclippedAndSilentAtBothEnds)
+{
+    for (const SoundSpec& spec : soundSpecs) {
+        SCOPED_TRACE(spec.id);
+        const Wave wave = parseWave(findResource("WAVE", spec.id));
+        ASSERT_FALSE(wave.samples.empty());
+        const std::span<const double> all(wave.samples);
+        EXPECT_GT(rms(all), 0.02);
+        EXPECT_LT(longestClippedRun(wave.samples), 2);
+        // The first and last 2 ms: no click on starting or stopping.
+        const std::size_t edge = static_cast<std::size_t>(spec.sampleRate / 500) * spec.channels;
+        for (double sample : all.first(edge))
+            ASSERT_LT(std::abs(sample), 0.25);
+        EXPECT_LT(std::abs(all.front()), 0.02);
+        for (double sample : all.last(edge))
+            ASSERT_LT(std::abs(sample), 0.02);
+    }
+}
+
+TEST(SoundResources, MusicUsesBothChannelsAndFadesOut)
+{
+    const Wave music = parseWave(findResource("WAVE", 146));
+    ASSERT_EQ(music.channels, 2);
+    std::vector<double> left;
+    std::vector<double> right;
+    for (std::size_t i = 0; i + 1 < music.samples.size(); i += 2) {
+        left.push_back(music.samples[i]);
+        right.push_back(music.samples[i + 1]);
+    }
+    EXPECT_NE(left, right);
+    const std::size_t second = 44100;
+    const double body = rms(std::span(left).subspan(5 * second, second));
+    const double lastQuarterSecond = rms(std::span(left).last(second / 4));
+    const double beforeFade = rms(std::span(left).subspan(left.size() - 5 * second, second));
+    EXPECT_GT(body, 0.05);
+    EXPECT_GT(beforeFade, 0.05);
+    EXPECT_LT(lastQuarterSecond, body / 30);
+}
+
+struct IconEntry {
+    int width;
+    int height;
+    int hotSpotX;  // for an icon: planes
+    int hotSpotY;  // for an icon: bits per pixel
+    GdkPixbuf* image;
+};
+
+// Reads the directory of an .ico or .cur file and decodes each embedded PNG.
+class IconFile {
+public:
+    IconFile(std::span<const std::uint8_t> file)
+    {
+        if (file.size() < 6 || readLittleEndian(file, 0, 2) != 0)
+            return;
+        type = static_cast<int>(readLittleEndian(file, 2, 2));
+        const int count = static_cast<int>(readLittleEndian(file, 4, 2));
+        for (int i = 0; i < count && 6 + 16 * (i + 1) <= static_cast<int>(file.size()); ++i) {
+            const std::size_t at = 6 + 16 * i;
+            const std::uint32_t size = readLittleEndian(file, at + 8, 4);
+            const std::uint32_t offset = readLittleEndian(file, at + 12, 4);
+            if (offset + size > file.size())
+                continue;
+            entries.push_back({file[at] == 0 ? 256 : file[at], file[at + 1] == 0 ? 256 : file[at + 1],
+                               static_cast<int>(readLittleEndian(file, at + 4, 2)),
+                               static_cast<int>(readLittleEndian(file, at + 6, 2)),
+                               decodePng(file.subspan(offset, size))});
+        }
+    }
+    ~IconFile()
+    {
+        for (IconEntry& entry : entries)
+            if (entry.image)
+                g_object_unref(entry.image);
+    }
+    IconFile(const IconFile&) = delete;
+    IconFile& operator=(const IconFile&) = delete;
+
+    int type = 0;
+    std::vector<IconEntry> entries;
+
+private:
+    static GdkPixbuf* decodePng(std::span<const std::uint8_t> png)
+    {
+        GdkPixbufLoader* loader = gdk_pixbuf_loader_new_with_type("png", nullptr);
+        GdkPixbuf* image = nullptr;
+        if (gdk_pixbuf_loader_write(loader, png.data(), png.size(), nullptr) &&
+            gdk_pixbuf_loader_close(loader, nullptr)) {
+            image = gdk_pixbuf_loader_get_pixbuf(loader);
+            if (image)
+                g_object_ref(image);
+        }
+        g_object_unref(loader);
+        return image;
+    }
+};
+
+struct Rgba {
+    int r, g, b, a;
+};
+
+Rgba pixelOf(GdkPixbuf* image, int x, int y)
+{
+    const guchar* row = gdk_pixbuf_read_pixels(image) + y * gdk_pixbuf_get_rowstride(image);
+    const guchar* p = row + x * gdk_pixbuf_get_n_channels(image);
+    return {p[0], p[1], p[2], gdk_pixbuf_get_has_alpha(image) ? p[3] : 255};
+}
+
+// The rightmost drawn (non-transparent) column in row y, or -1.
+int rightmostDrawn(GdkPixbuf* image, int y)
+{
+    for (int x = gdk_pixbuf_get_width(image) - 1; x >= 0; --x)
+        if (pixelOf(image, x, y).a > 0)
+            return x;
+    return -1;
+}
+
+TEST(CursorResources, HandPointsWithItsFingertipAtTheTopLeftHotSpot)
+{
+    const IconFile hand(findResource("CURSOR", 125));
+    EXPECT_EQ(hand.type, 2);
+    ASSERT_EQ(hand.entries.size(), 1u);
+    const IconEntry& entry = hand.entries[0];
+    EXPECT_EQ(entry.width, 32);
+    EXPECT_EQ(entry.height, 32);
+    EXPECT_EQ(entry.hotSpotX, 0);
+    EXPECT_EQ(entry.hotSpotY, 0);
+    ASSERT_NE(entry.image, nullptr);
+    ASSERT_EQ(gdk_pixbuf_get_width(entry.image), 32);
+    const Rgba tip = pixelOf(entry.image, 0, 0);
+    EXPECT_EQ(tip.a, 255);
+    EXPECT_EQ(tip.r + tip.g + tip.b, 0);  // black outline
+    EXPECT_EQ(pixelOf(entry.image, 2, 2).r, 255);  // white fill
+    // A raised finger: the top rows are narrow; the hand below is wider.
+    EXPECT_LT(rightmostDrawn(entry.image, 2), 8);
+    EXPECT_GT(rightmostDrawn(entry.image, 14), 12);
+}
+
+TEST(CursorResources, ArrowHasItsTipAtTheHotSpot)
+{
+    const IconFile arrow(findResource("CURSOR", 104));
+    EXPECT_EQ(arrow.type, 2);
+    ASSERT_EQ(arrow.entries.size(), 1u);
+    const IconEntry& entry = arrow.entries[0];
+    EXPECT_EQ(entry.width, 32);
+    EXPECT_EQ(entry.height, 32);
+    EXPECT_EQ(entry.hotSpotX, 1);
+    EXPECT_EQ(entry.hotSpotY, 1);
+    ASSERT_NE(entry.image, nullptr);
+    EXPECT_EQ(pixelOf(entry.image, 1, 1).a, 255);
+    EXPECT_EQ(pixelOf(entry.image, 0, 0).a, 0);
+    EXPECT_EQ(pixelOf(entry.image, 2, 1).a, 0);
+    EXPECT_EQ(pixelOf(entry.image, 1, 0).a, 0);
+}
+
+TEST(IconResource, HoldsEverySizeWithAWarmOpaquePieceOnATransparentGround)
+{
+    const IconFile icon(findResource("ICON", 118));
+    EXPECT_EQ(icon.type, 1);
+    std::vector<int> sizes;
+    for (const IconEntry& entry : icon.entries) {
+        SCOPED_TRACE(entry.width);
+        sizes.push_back(entry.width);
+        EXPECT_EQ(entry.height, entry.width);
+        ASSERT_NE(entry.image, nullptr);
+        EXPECT_EQ(gdk_pixbuf_get_width(entry.image), entry.width);
+        EXPECT_EQ(gdk_pixbuf_get_height(entry.image), entry.height);
+        const int last = entry.width - 1;
+        EXPECT_EQ(pixelOf(entry.image, 0, 0).a, 0);
+        EXPECT_EQ(pixelOf(entry.image, last, 0).a, 0);
+        const Rgba middle = pixelOf(entry.image, entry.width * 45 / 100, entry.width / 2);
+        EXPECT_EQ(middle.a, 255);
+        EXPECT_GT(middle.r, middle.b + 80);
+    }
+    EXPECT_EQ(sizes, (std::vector<int>{16, 24, 32, 48, 64, 128, 256}));
+}
+
+}  // namespace
