@@ -1,6 +1,8 @@
 // A board scene for the benchmarks: the headless back end with the first embedded puzzle built.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <chrono>
 #include <cstdint>
 
@@ -26,4 +28,16 @@ double secondsPerCall(Work&& work)
             return elapsed / static_cast<double>(calls);
         calls *= 2;
     }
+}
+
+// Runs the benchmark loop over `work` and answers its seconds per iteration.
+template <typename Work>
+double secondsPerIteration(benchmark::State& state, Work&& work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state)
+        work();
+    const double elapsed =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return elapsed / static_cast<double>(state.iterations());
 }

@@ -47,9 +47,7 @@ void runDragStep(benchmark::State& state, bool wholePuzzle)
         drawGroup(to, 60, pivot, window);
         ++step;
     };
-    const double stepSeconds = secondsPerCall(dragStep);
-    for (auto _ : state)
-        dragStep();
+    const double stepSeconds = secondsPerIteration(state, dragStep);
     state.counters["ratio_to_memcpy"] = stepSeconds / memcpySeconds;
     state.counters["members"] = wholePuzzle ? getPieceCount() : 1;
 }

@@ -21,9 +21,7 @@ void paintWholeBoard(benchmark::State& state)
                     copy.pixels.size() * sizeof(std::uint32_t));
         benchmark::ClobberMemory();
     });
-    const double paintSeconds = secondsPerCall(paintBoard);
-    for (auto _ : state)
-        paintBoard();
+    const double paintSeconds = secondsPerIteration(state, paintBoard);
     state.counters["ratio_to_memcpy"] = paintSeconds / memcpySeconds;
     state.counters["pieces"] = getPieceCount();
 }

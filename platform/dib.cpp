@@ -1,7 +1,9 @@
 // Drawing packed device-independent bitmaps (StretchDIBits) onto surfaces.
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/raster_detail.h"
 #include "platform/surface.h"
@@ -64,25 +66,63 @@ bool readFormat(const std::uint8_t* info, DibFormat& format)
     return true;
 }
 
+// The eight pixels of every byte of a 1-bit row with the given two colours, kept for the
+// colours last asked for (masks all share one palette).
+const std::uint32_t (*byteExpansion(std::uint32_t zero, std::uint32_t one))[8]
+{
+    thread_local std::uint32_t table[256][8];
+    thread_local std::uint32_t tableZero = 0, tableOne = 0;
+    thread_local bool filled = false;
+    if (!filled || zero != tableZero || one != tableOne) {
+        for (int byte = 0; byte < 256; ++byte)
+            for (int bit = 0; bit < 8; ++bit)
+                table[byte][bit] = (byte >> (7 - bit)) & 1 ? one : zero;
+        tableZero = zero;
+        tableOne = one;
+        filled = true;
+    }
+    return table;
+}
+
 // `count` pixels of a stored row from column x, combined into `out`.
 template <int bitCount, RasterOp op>
 void drawRow(std::uint32_t* out, const std::uint8_t* row, int x, int count,
              const std::uint32_t* palette)
 {
     if constexpr (bitCount == 24) {
+        // Blue, green, red in a little-endian word are 0x00RRGGBB once the next pixel's byte
+        // is masked off; the last pixel is read bytewise so as not to run past the row.
         const std::uint8_t* p = row + 3 * static_cast<std::size_t>(x);
-        for (int i = 0; i < count; ++i, p += 3)
-            raster::combine<op>(out[i], p[0] | static_cast<std::uint32_t>(p[1]) << 8 |
-                                            static_cast<std::uint32_t>(p[2]) << 16);
-    } else if constexpr (bitCount == 1) {
-        // A byte at a time, its bits most significant first.
-        const std::uint8_t* p = row + (x >> 3);
-        int bit = x & 7;
-        for (int i = 0; i < count; bit = 0) {
-            const unsigned byte = *p++;
-            for (; bit < 8 && i < count; ++bit, ++i)
-                raster::combine<op>(out[i], palette[(byte >> (7 - bit)) & 1]);
+        for (int i = 0; i + 1 < count; ++i, p += 3) {
+            std::uint32_t word;
+            std::memcpy(&word, p, sizeof word);
+            if constexpr (std::endian::native != std::endian::little)
+                word = __builtin_bswap32(word) >> 8;
+            raster::combine<op>(out[i], word & 0xFFFFFFu);
         }
+        if (count > 0)
+            raster::combine<op>(out[count - 1], p[0] | static_cast<std::uint32_t>(p[1]) << 8 |
+                                                     static_cast<std::uint32_t>(p[2]) << 16);
+    } else if constexpr (bitCount == 1) {
+        // Bits most significant first; whole bytes through a table of their eight pixels.
+        const std::uint32_t(*expanded)[8] = byteExpansion(palette[0], palette[1]);
+        const std::uint8_t* p = row + (x >> 3);
+        int i = 0;
+        for (int bit = x & 7; bit != 0 && bit < 8 && i < count; ++bit, ++i)
+            raster::combine<op>(out[i], expanded[*p][bit]);
+        if (x & 7)
+            ++p;
+        for (; i + 8 <= count; i += 8, ++p) {
+            const std::uint32_t* eight = expanded[*p];
+            if constexpr (op == RasterOp::copy) {
+                std::memcpy(out + i, eight, sizeof expanded[0]);
+            } else {
+                for (int bit = 0; bit < 8; ++bit)
+                    raster::combine<op>(out[i + bit], eight[bit]);
+            }
+        }
+        for (int bit = 0; i < count; ++bit, ++i)
+            raster::combine<op>(out[i], expanded[*p][bit]);
     } else if constexpr (bitCount == 4) {
         for (int i = 0, at = x; i < count; ++i, ++at)
             raster::combine<op>(out[i], palette[(row[at >> 1] >> ((at & 1) ? 0 : 4)) & 0xF]);

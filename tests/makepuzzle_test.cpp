@@ -322,16 +322,6 @@ TEST(MakePuzzle, PictureIsCroppedCentredAndStoredBottomUp)
         ASSERT_EQ(bgrAt(fitted.rgb, i), (std::vector<int>{0, 255, 0}));
 }
 
-TEST(MakePuzzle, DefaultGeometryFollowsPictureOrientation)
-{
-    MakerOptions options;
-    EXPECT_EQ(geometryFor(options, 300, 400).columns, 3);
-    EXPECT_EQ(geometryFor(options, 400, 300).columns, 4);
-    EXPECT_EQ(geometryFor(options, 400, 300).rows, 3);
-    options.rows = 5;
-    EXPECT_EQ(geometryFor(options, 400, 300).rows, 5);
-}
-
 TEST(MakePuzzle, TitleIsCutWithoutSplittingACharacter)
 {
     std::string title = "A";
@@ -345,6 +335,7 @@ TEST(MakePuzzle, TitleIsCutWithoutSplittingACharacter)
 
 TEST(MakePuzzle, ExecutableWritesTheResource)
 {
+    // A landscape picture without --columns and --rows makes a 4 x 3 puzzle.
     const fs::path dir = scratchDir();
     const fs::path output = dir / "169.jzt";
     const std::string arguments = "--title 古代の都 --seed 169 " + landscapePicture + " ";

@@ -65,9 +65,11 @@ std::vector<std::string> eventsStartingWith(const std::string& prefix)
 // trails, nothing missing.
 void expectWindowMatchesFreshPaint()
 {
-    const std::vector<std::uint32_t> shown = windowSurface().pixels;
+    const Surface shown = windowSurface();
     paintBoard();
-    EXPECT_TRUE(shown == windowSurface().pixels);
+    for (int y = 0; y < shown.height; ++y)
+        for (int x = 0; x < shown.width; ++x)
+            ASSERT_EQ(pixelAt(shown, x, y), pixelAt(windowSurface(), x, y)) << x << "," << y;
 }
 
 }  // namespace
@@ -89,7 +91,7 @@ TEST_F(PlayTest, PressBetweenTabsPicksThePieceBelowAndOverlapPicksTheHigher)
     setUpBoard();
     placePiece(0, 200, 200);
     placePiece(4, 250, 200);
-    leftPress(275, 250);  // both outlines cover this point: the higher one wins
+    leftPress(275, 230);  // both outlines cover this point: the higher one wins
     EXPECT_EQ(heldPiece(), 4);
     EXPECT_EQ(zLevel(1, 1), getPieceCount() - 1);
 }
@@ -100,23 +102,23 @@ TEST_F(PlayTest, ClickMoveClickCarriesAndDrops)
     headless::pumpMessages();
     headless::clearEvents();
     const PieceRect start = pieceRect(1, 0);
-    leftPress(start.left + 30, start.top + 40);
-    leftRelease(start.left + 30, start.top + 40);
+    leftPress(start.left + 70, start.top + 40);
+    leftRelease(start.left + 70, start.top + 40);
     EXPECT_EQ(getPieceHeld(), 1) << "a click without movement keeps carrying";
 
     // Confined so that the clicked box stays in the client area, 25 pixels free below.
     const std::vector<std::string> confines = eventsStartingWith("confine");
     ASSERT_EQ(confines.size(), 1u);
-    EXPECT_EQ(confines[0], "confine 130,90,1030,665");
+    EXPECT_EQ(confines[0], "confine 170,90,1070,665");
 
     for (int step = 1; step <= 10; ++step)
-        mouseMove(start.left + 30 + 40 * step, start.top + 40 + 25 * step);
+        mouseMove(start.left + 70 + 40 * step, start.top + 40 + 25 * step);
     EXPECT_EQ(pieceRect(1, 0).left, start.left + 400);
     EXPECT_EQ(pieceRect(1, 0).top, start.top + 250);
     expectWindowMatchesFreshPaint();
     EXPECT_EQ(pixelAt(windowSurface(), start.left + 50, start.top + 50), getBackgroundColor());
 
-    leftPress(start.left + 430, start.top + 290);
+    leftPress(start.left + 470, start.top + 290);
     EXPECT_EQ(getPieceHeld(), 0);
     EXPECT_EQ(eventsStartingWith("confine").back(), "confine none");
     EXPECT_EQ(eventsStartingWith("cursor").back(), "cursor 125");

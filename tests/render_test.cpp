@@ -126,8 +126,9 @@ TEST(RenderOrderTest, ReverseSwapsEndsAndKeepsMiddleOfOddCount)
         const std::vector<int> after = piecesBottomToTop();
         for (int level = 0; level < columns; ++level)
             EXPECT_EQ(after[level], before[columns - 1 - level]);
-        if (columns == 13)
+        if (columns == 13) {
             EXPECT_EQ(after[6], 6);
+        }
         expectOrderConsistent();
         EXPECT_TRUE(headless::paintPending(getMainWindow()));
     }
@@ -187,8 +188,8 @@ TEST_F(RenderTest, PaintShowsPiecesBottomToTopAndFillsTheBoardCopy)
     placePiece(1, 130, 100);  // above piece 0, overlapping it
     paintBoard();
     Surface& window = windowSurface();
-    EXPECT_EQ(pixelAt(window, 150, 150), syntheticPieceColour(1, 1));
-    EXPECT_EQ(pixelAt(window, 125, 150), syntheticPieceColour(0, 1));
+    EXPECT_EQ(pixelAt(window, 160, 130), syntheticPieceColour(1, 1));
+    EXPECT_EQ(pixelAt(window, 125, 130), syntheticPieceColour(0, 1));
     EXPECT_EQ(pixelAt(window, 5, 5), getBackgroundColor());
     for (int y = 0; y < window.height; y += 7)
         for (int x = 0; x < window.width; x += 7)

@@ -295,9 +295,11 @@ TEST(DrawDib, NegativeExtentsMirror)
 
 TEST(DrawDib, OneToOneAgreesWithTheGeneralPath)
 {
-    // Mirroring both extents draws the same picture through the general code.
+    // Mirroring both extents draws the same picture through the general code, whatever the
+    // depth, orientation, clipping and raster operation.
     std::mt19937 random(7);
     std::uniform_int_distribution<int> coordinate(-12, 30), size(1, 24);
+    const RasterOp ops[] = {RasterOp::copy, RasterOp::paint, RasterOp::mask};
     std::vector<Colour> palette(16);
     for (int i = 0; i < 16; ++i)
         palette[i] = tag(i, i);
@@ -314,10 +316,13 @@ TEST(DrawDib, OneToOneAgreesWithTheGeneralPath)
                 const int dx = coordinate(random), dy = coordinate(random);
                 const int sx = coordinate(random), sy = coordinate(random);
                 const int w = size(random), h = size(random);
+                const RasterOp op = ops[trial % 3];
                 Surface fast = blank(20, 20), general = blank(20, 20);
-                draw(fast, dx, dy, w, h, dib, sx, sy, w, h);
+                for (std::size_t i = 0; i < fast.pixels.size(); ++i)
+                    fast.pixels[i] = general.pixels[i] = static_cast<std::uint32_t>(i * 0x10305);
+                draw(fast, dx, dy, w, h, dib, sx, sy, w, h, op);
                 draw(general, dx + w - 1, dy + h - 1, -w, -h, dib, sx + w - 1, sy + h - 1, -w,
-                     -h);
+                     -h, op);
                 ASSERT_EQ(fast.pixels, general.pixels) << bits << " bits, trial " << trial;
                 ASSERT_TRUE(sameRect(fast.dirty, general.dirty));
             }

@@ -112,9 +112,12 @@ bool syntheticOutlineCovers(int x, int y, int size, int margin, int rotation)
     }
     const int inset = margin / 2;
     const bool inSquare = x >= inset && x < size - inset && y >= inset && y < size - inset;
-    const bool inTab = x >= size - inset && x < size - 1 && y >= size / 2 - margin / 4 &&
-                       y < size / 2 + margin / 4;
-    return inSquare || inTab;
+    const bool inTabRows = y >= size / 2 - margin / 4 && y < size / 2 + margin / 4;
+    const bool inTab = inTabRows && x >= size - inset && x < size - 1;
+    // The notch on the left takes exactly the left-hand neighbour's tab, so joined pieces
+    // interlock without overlapping, as cut pieces do.
+    const bool inNotch = inTabRows && x >= inset && x < 2 * inset - 1;
+    return (inSquare && !inNotch) || inTab;
 }
 
 Point spacedPosition(int k)

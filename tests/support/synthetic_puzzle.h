@@ -22,8 +22,9 @@ void buildSyntheticPuzzle(const SyntheticGeometry& geometry = {});
 Colour syntheticPieceColour(int k, int rotation);
 
 // Whether (x, y), relative to the top-left of a box of side `size` and margin `margin`, lies
-// on a piece's outline for `rotation`: the square inset by half the margin, plus one tab
-// that points right when unturned and turns clockwise with the rotation.
+// on a piece's outline for `rotation`: the square inset by half the margin, with a tab on
+// the right and a matching notch on the left when unturned, turning clockwise with the
+// rotation.
 bool syntheticOutlineCovers(int x, int y, int size, int margin, int rotation);
 
 // Where buildSyntheticPuzzle puts piece k: a grid with a gap of half a box between boxes,

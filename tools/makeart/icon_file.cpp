@@ -72,6 +72,7 @@ bool writeIconFile(const std::string& path, IconFileKind kind,
         file.insert(file.end(), png.begin(), png.end());
 
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+    out.write(reinterpret_cast<const char*>(file.data()),
+              static_cast<std::streamsize>(file.size()));
     return static_cast<bool>(out);
 }

@@ -12,7 +12,7 @@ struct Vec {
 };
 
 struct Rgba {
-    double r, g, b, a;  // premultiplied
+    double r, g, b, a;
 };
 
 double length(Vec v)
@@ -84,7 +84,8 @@ Rgba surfaceColour(Vec p, double depth, double pixel)
 
     Rgba colour = mix(light, deep, std::clamp((p.x + p.y - 0.35) / 1.2, 0.0, 1.0));
     // A soft gloss on the upper left of the body.
-    const double gloss = std::exp(-((p.x - 0.33) * (p.x - 0.33) + (p.y - 0.40) * (p.y - 0.40)) / 0.03);
+    const Vec fromGloss{p.x - 0.33, p.y - 0.40};
+    const double gloss = std::exp(-(fromGloss.x * fromGloss.x + fromGloss.y * fromGloss.y) / 0.03);
     colour = mix(colour, white, 0.35 * gloss);
     // A bevel lit from the upper left: edges facing the light brighten, the others darken.
     const double bevelWidth = std::max(0.045, 1.2 * pixel);
@@ -117,7 +118,8 @@ Rgba sampleIcon(Vec p, double pixel)
 IconImage drawJigsawIcon(int size)
 {
     constexpr int subsamples = 4;  // per axis
-    IconImage image{size, size, std::vector<std::uint8_t>(static_cast<std::size_t>(size) * size * 4)};
+    IconImage image{size, size,
+                    std::vector<std::uint8_t>(static_cast<std::size_t>(size) * size * 4)};
     const double pixel = 1.0 / size;
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {

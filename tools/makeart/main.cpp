@@ -21,10 +21,11 @@ int main(int argc, char** argv)
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         iconImages.push_back(drawJigsawIcon(size));
 
+    const auto path = [&](const char* name) { return (outputDir / name).string(); };
     const bool written =
-        writeIconFile((outputDir / "125.cur").string(), IconFileKind::cursor, {makeHandCursor()}) &&
-        writeIconFile((outputDir / "104.cur").string(), IconFileKind::cursor, {makeArrowCursor()}) &&
-        writeIconFile((outputDir / "118.ico").string(), IconFileKind::icon, iconImages);
+        writeIconFile(path("125.cur"), IconFileKind::cursor, {makeHandCursor()}) &&
+        writeIconFile(path("104.cur"), IconFileKind::cursor, {makeArrowCursor()}) &&
+        writeIconFile(path("118.ico"), IconFileKind::icon, iconImages);
     if (!written) {
         std::fprintf(stderr, "velmora-makeart: cannot write the cursors and icon in %s\n",
                      outputDir.c_str());

@@ -1,5 +1,5 @@
 // Loads a PNG or JPEG picture and fits it to the puzzle: centred crop to the puzzle's
-// aspect ratio, then a filtered scale to the exact picture size.
+// proportions, then a filtered scale to the exact picture size.
 #include "tools/makepuzzle/picture.h"
 
 #include <gdk-pixbuf/gdk-pixbuf.h>

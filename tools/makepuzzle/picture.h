@@ -1,5 +1,5 @@
 // Loads a PNG or JPEG picture and fits it to the puzzle: centred crop to the puzzle's
-// aspect ratio, then a filtered scale to the exact picture size.
+// proportions, then a filtered scale to the exact picture size.
 #pragma once
 
 #include <string>
@@ -9,6 +9,6 @@
 // Reads the picture file; false with a reason when it cannot be read.
 bool loadPicture(const std::string& path, RgbImage& picture, std::string& error);
 
-// The largest centred part of the picture with the aspect ratio width : height, scaled
+// The largest centred part of the picture with the proportions width : height, scaled
 // to exactly width x height.
 RgbImage fitPicture(const RgbImage& picture, int width, int height);

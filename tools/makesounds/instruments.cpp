@@ -54,8 +54,8 @@ void addBellNote(StereoMix& mix, const NoteEvent& note)
     renderNote(mix, note.start, length, note.gain, note.pan, [&](double t) {
         const double modulator = 1.6 * std::exp(-t / 0.05) * std::sin(twoPi * frequency * 3.5 * t);
         const double body = std::sin(twoPi * frequency * t + modulator);
-        return smoothRise(t, 0.002) * std::exp(-t / 0.25) * (1 - smoothRise(t - length + 0.05, 0.05)) *
-               body;
+        const double fade = 1 - smoothRise(t - length + 0.05, 0.05);
+        return smoothRise(t, 0.002) * std::exp(-t / 0.25) * fade * body;
     });
 }
 

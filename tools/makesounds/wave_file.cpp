@@ -68,6 +68,7 @@ bool writeWaveFile(const std::string& path, const WaveFormat& format,
         file.push_back(0);
 
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+    out.write(reinterpret_cast<const char*>(file.data()),
+              static_cast<std::streamsize>(file.size()));
     return static_cast<bool>(out);
 }
