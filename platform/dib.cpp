@@ -193,7 +193,8 @@ int drawDib(Surface& dst, int dx, int dy, int dw, int dh, const std::uint8_t* in
     DibFormat format;
     if (!readFormat(info, format) || dw == 0 || dh == 0 || sw == 0 || sh == 0)
         return 0;
-    const int lines = static_cast<int>(std::min<std::int64_t>(std::abs(std::int64_t{sh}), INT32_MAX));
+    const int lines =
+        static_cast<int>(std::min<std::int64_t>(std::abs(std::int64_t{sh}), INT32_MAX));
     if (dw == sw && dh == sh && dw > 0 && dh > 0) {
         drawOneToOne(dst, dx, dy, dw, dh, format, bits, sx, sy, op);
         return lines;

@@ -35,10 +35,11 @@ void fillRect(Surface& surface, int left, int top, int right, int bottom, Colour
 void copyRect(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy,
               RasterOp op);
 
-// StretchBlt (with SetStretchBltMode) from one surface to another. Plain picks the source
-// pixel under each destination pixel's centre, halftone averages the area it covers. A
-// negative extent covers origin + extent + 1 .. origin and mirrors the picture when the two
-// extents' signs differ. A destination pixel whose centre falls outside src keeps its colour.
+// StretchBlt (with SetStretchBltMode) from one surface to another, combined with op. Plain
+// picks the source pixel under each destination pixel's centre, halftone averages the area it
+// covers. A negative extent covers origin + extent + 1 .. origin and mirrors the picture when
+// the two extents' signs differ. A destination pixel whose centre maps outside src keeps its
+// colour.
 void stretchRect(Surface& dst, int dx, int dy, int dw, int dh, const Surface& src, int sx, int sy,
                  int sw, int sh, StretchMode mode, RasterOp op = RasterOp::copy);
 

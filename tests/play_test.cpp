@@ -7,7 +7,6 @@
 
 #include "app/settings.h"
 #include "board/carrying.h"
-#include "board/group_layout.h"
 #include "board/play.h"
 #include "board/render.h"
 #include "board/surfaces.h"
@@ -47,6 +46,13 @@ void clickTwice(int k)
     leftRelease(at.x, at.y);
 }
 
+// Shows the board as it now stands, as after any invalidation.
+void repaint()
+{
+    invalidateWindow(getMainWindow(), false);
+    headless::pumpMessages();
+}
+
 bool joined(int a, int b)
 {
     return groupCells(a)[b % getColumns()][b / getColumns()] == 1;
@@ -79,6 +85,7 @@ TEST_F(PlayTest, PressBetweenTabsPicksThePieceBelowAndOverlapPicksTheHigher)
     // Pieces 0 and 4 are not neighbours, so dropping them never joins anything.
     placePiece(0, 200, 200);
     placePiece(4, 250, 200);  // higher in the drawing order, its box over piece 0's right half
+    repaint();
     // (255, 225) lies in piece 4's box but outside its outline; piece 0's outline is there.
     leftPress(255, 225);
     EXPECT_EQ(getPieceHeld(), 1);
@@ -91,6 +98,7 @@ TEST_F(PlayTest, PressBetweenTabsPicksThePieceBelowAndOverlapPicksTheHigher)
     setUpBoard();
     placePiece(0, 200, 200);
     placePiece(4, 250, 200);
+    repaint();
     leftPress(275, 230);  // both outlines cover this point: the higher one wins
     EXPECT_EQ(heldPiece(), 4);
     EXPECT_EQ(zLevel(1, 1), getPieceCount() - 1);
@@ -155,7 +163,7 @@ TEST_F(PlayTest, NeighbourJoinsWithinMinusTenToNine)
         // Piece 1 stays at (700, 400); piece 0 belongs one cell step to its left.
         placePiece(1, 700, 400);
         placePiece(0, 700 - 60 + c.errorX, 400 + c.errorY);
-        headless::pumpMessages();
+        repaint();
         headless::clearEvents();
         clickTwice(0);
         EXPECT_EQ(joined(0, 1), c.joins) << c.errorX << "," << c.errorY;
@@ -176,6 +184,7 @@ TEST_F(PlayTest, RotationMismatchNeverJoinsUntilTurnedAlike)
     placePiece(1, 700, 400);
     placePiece(0, 640, 400);
     setPieceRotation(4, 1);
+    repaint();
     clickTwice(0);
     EXPECT_FALSE(joined(0, 1));
 
@@ -193,6 +202,7 @@ TEST_F(PlayTest, NoDiagonalJoins)
 {
     placePiece(4, 700, 400);  // (1, 1)
     placePiece(0, 640, 340);  // (0, 0) exactly where it belongs diagonally
+    repaint();
     clickTwice(0);
     EXPECT_FALSE(joined(0, 4));
 }
@@ -202,7 +212,7 @@ TEST_F(PlayTest, TwoNeighboursJoinInOneDropEachWithItsSound)
     placePiece(1, 700, 400);  // (1, 0), above piece 4's place
     placePiece(3, 640, 460);  // (0, 1), left of piece 4's place
     placePiece(4, 702, 457);  // (1, 1), carried: 2 right and 3 up of (700, 460)
-    headless::pumpMessages();
+    repaint();
     headless::clearEvents();
     clickTwice(4);
     EXPECT_TRUE(joined(4, 1));
@@ -234,7 +244,7 @@ TEST(PlayTurnTest, TurnHappensAboutTheCursor)
     std::copy(&both[0][0], &both[0][0] + sizeof both, &groupCells(1)[0][0]);
     placePiece(0, 300, 200);
     placePiece(1, 420, 200);
-    headless::pumpMessages();
+    repaint();
     headless::clearEvents();
 
     rightPress(360, 250);  // 60 right of and 50 below piece 0's top-left
@@ -280,7 +290,7 @@ TEST(PlayCompletionTest, CompletionCongratulatesThenBuildsTheNextPuzzle)
         setSoundOn(static_cast<std::uint8_t>(soundOn));
         placePiece(1, 400, 300);
         placePiece(0, 345, 296);
-        headless::pumpMessages();
+        repaint();
         headless::clearEvents();
         clickTwice(0);
 
@@ -300,7 +310,7 @@ TEST(PlayCompletionTest, CompletionCongratulatesThenBuildsTheNextPuzzle)
         EXPECT_EQ(getColumns(), 3);
         EXPECT_EQ(getRows(), 4);
         EXPECT_EQ(getPieceHeld(), 0);
-        headless::pumpMessages();
+        repaint();
         expectWindowMatchesFreshPaint();
     }
 }

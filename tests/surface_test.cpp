@@ -185,7 +185,9 @@ TEST(DrawDib, PalettedDepthsReadTheirColourTables)
                                          makeColour(250, 0, 1), makeColour(9, 9, 9)};
     // Index pattern with a period that crosses byte boundaries at every depth.
     const auto index = [](int bits) {
-        return [bits](int x, int y) { return static_cast<std::uint32_t>((x + 2 * y) % (bits == 1 ? 2 : 6)); };
+        return [bits](int x, int y) {
+            return static_cast<std::uint32_t>((x + 2 * y) % (bits == 1 ? 2 : 6));
+        };
     };
     for (int bits : {1, 4, 8}) {
         const std::vector<Colour> table(palette.begin(), palette.begin() + (bits == 1 ? 2 : 6));
@@ -207,7 +209,8 @@ TEST(DrawDib, FullColourTableWhenColoursUsedIsZero)
     std::vector<Colour> table(16);
     for (int i = 0; i < 16; ++i)
         table[i] = makeColour(i * 16, 255 - i, i);
-    const Dib dib = makeDib(16, 1, 4, table, [](int x, int) { return static_cast<std::uint32_t>(x); });
+    const Dib dib =
+        makeDib(16, 1, 4, table, [](int x, int) { return static_cast<std::uint32_t>(x); });
     Surface dst = blank(16, 1);
     draw(dst, 0, 0, 16, 1, dib, 0, 0, 16, 1);
     EXPECT_EQ(pixelAt(dst, 15, 0), table[15]);

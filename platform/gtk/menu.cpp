@@ -32,7 +32,6 @@ void appendEntry(Window* window, GtkMenuShell* shell, const MenuTemplate& entry)
         gtk_menu_shell_append(shell, item);
         return;
     }
-    // Any command item can carry a check mark, as on Windows.
     GtkWidget* item = gtk_check_menu_item_new_with_mnemonic(label.c_str());
     gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(item), entry.checked);
     g_object_set_data(G_OBJECT(item), commandKey, GINT_TO_POINTER(entry.commandId));
@@ -41,6 +40,22 @@ void appendEntry(Window* window, GtkMenuShell* shell, const MenuTemplate& entry)
     window->menuHandlers[entry.commandId] =
         g_signal_connect(item, "activate", G_CALLBACK(itemActivated), window);
     gtk_menu_shell_append(shell, item);
+}
+
+// Every command item is a check item, as any Windows menu item can carry a mark; an item
+// without its mark looks like a plain one.
+void hideEmptyCheckBoxes()
+{
+    GtkCssProvider* provider = gtk_css_provider_new();
+    gtk_css_provider_load_from_data(
+        provider,
+        "menu menuitem check:not(:checked) { border-color: transparent; background: none;"
+        " box-shadow: none; -gtk-icon-source: none; }",
+        -1, nullptr);
+    gtk_style_context_add_provider_for_screen(gdk_screen_get_default(),
+                                              GTK_STYLE_PROVIDER(provider),
+                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    g_object_unref(provider);
 }
 
 }  // namespace
@@ -53,6 +68,11 @@ GtkWidget* buildMenuBar(Window* window, int menuId)
     const MenuTemplate* entries = findMenuTemplate(menuId, &count);
     if (!entries)
         return nullptr;
+    static bool styled = false;
+    if (!styled) {
+        hideEmptyCheckBoxes();
+        styled = true;
+    }
     GtkWidget* menuBar = gtk_menu_bar_new();
     for (std::size_t index = 0; index < count; ++index)
         appendEntry(window, GTK_MENU_SHELL(menuBar), entries[index]);

@@ -11,6 +11,10 @@
 namespace {
 
 std::uint8_t keyState[256];
+// A key pressed on the main window and released before the game looked reads as down once,
+// so that a short tap of Escape still reaches the game's keyboard poll.
+bool unseenPress[256];
+bool releasedUnseen[256];
 
 constexpr std::uintptr_t MK_LBUTTON = 0x01;
 constexpr std::uintptr_t MK_RBUTTON = 0x02;
@@ -73,11 +77,8 @@ gboolean motionEvent(GtkWidget*, GdkEventMotion* event, Window* window)
     return TRUE;
 }
 
-void recordKey(guint keyval, bool down)
+void setKey(int key, bool down)
 {
-    const int key = virtualKeyOf(keyval);
-    if (key == 0)
-        return;
     keyState[key] = down ? 0x80 : 0;
     // Left and right modifier keys also set the generic VK_SHIFT, VK_CONTROL and VK_MENU.
     if (key >= 0xA0 && key <= 0xA5) {
@@ -87,9 +88,25 @@ void recordKey(guint keyval, bool down)
     }
 }
 
+void recordKey(guint keyval, bool down, bool latch)
+{
+    const int key = virtualKeyOf(keyval);
+    if (key == 0)
+        return;
+    if (down) {
+        unseenPress[key] = latch;
+        releasedUnseen[key] = false;
+        setKey(key, true);
+    } else if (unseenPress[key]) {
+        releasedUnseen[key] = true;
+    } else {
+        setKey(key, false);
+    }
+}
+
 gboolean keyPressed(GtkWidget*, GdkEventKey* event, Window* window)
 {
-    recordKey(event->keyval, true);
+    recordKey(event->keyval, true, !window->isDialog);
     if (window->isDialog)
         return gtkbackend::handleDialogKey(window, event);
     const int command =
@@ -101,9 +118,9 @@ gboolean keyPressed(GtkWidget*, GdkEventKey* event, Window* window)
     return TRUE;
 }
 
-gboolean keyReleased(GtkWidget*, GdkEventKey* event, Window*)
+gboolean keyReleased(GtkWidget*, GdkEventKey* event, Window* window)
 {
-    recordKey(event->keyval, false);
+    recordKey(event->keyval, false, !window->isDialog);
     return FALSE;
 }
 
@@ -158,6 +175,8 @@ void connectToplevelEvents(Window* window)
 void clearKeyboardState()
 {
     std::memset(keyState, 0, sizeof keyState);
+    std::memset(unseenPress, 0, sizeof unseenPress);
+    std::memset(releasedUnseen, 0, sizeof releasedUnseen);
 }
 
 }  // namespace gtkbackend
@@ -165,4 +184,11 @@ void clearKeyboardState()
 void getKeyboardState(std::uint8_t state[256])
 {
     std::memcpy(state, keyState, sizeof keyState);
+    for (int key = 0; key < 256; ++key) {
+        unseenPress[key] = false;
+        if (releasedUnseen[key]) {
+            releasedUnseen[key] = false;
+            setKey(key, false);
+        }
+    }
 }

@@ -116,7 +116,7 @@ class Game:
         while time.time() < deadline:
             if self.process.poll() is not None:
                 raise AssertionError("the program ended at start: %s" % self.output())
-            found = subprocess.run(["xdotool", "search", "--name", "^VELMORA$"], env=self.env,
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^VELMORA$"], env=self.env,
                                    capture_output=True, text=True).stdout.split()
             if found:
                 return found[0]
