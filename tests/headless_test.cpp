@@ -287,12 +287,11 @@ TEST_F(HeadlessTest, ResourcesCanBeReplacedHiddenAndRestored)
     EXPECT_TRUE(findResource("WAVE", 999).empty());
 
     const std::size_t bundled = findResource("JZT", 164).size();
-    if (bundled > 0) {
-        headless::hideResource("JZT", 164);
-        EXPECT_TRUE(findResource("JZT", 164).empty());
-        headless::reset();
-        EXPECT_EQ(findResource("JZT", 164).size(), bundled);
-    }
+    ASSERT_GT(bundled, 0u);
+    headless::hideResource("JZT", 164);
+    EXPECT_TRUE(findResource("JZT", 164).empty());
+    headless::reset();
+    EXPECT_EQ(findResource("JZT", 164).size(), bundled);
 }
 
 TEST_F(HeadlessTest, RecordsWhatThePlayerWouldNotice)

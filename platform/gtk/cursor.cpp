@@ -10,7 +10,7 @@
 
 namespace {
 
-// The cursor asked for (null: the class arrow) and the window it is shown over.
+// The cursor asked for and the window it is shown over.
 GdkCursor* wantedCursor = nullptr;
 Window* cursorTarget = nullptr;
 
@@ -34,6 +34,13 @@ GdkCursor* loadCursor(int cursorId)
     return cursor;
 }
 
+// The class cursor: the standard arrow.
+GdkCursor* arrowCursor()
+{
+    static GdkCursor* arrow = gdk_cursor_new_from_name(gdk_display_get_default(), "default");
+    return arrow;
+}
+
 // The window a cursor set without one goes to: the last one that heard WM_SETCURSOR, else
 // the first live top-level window that is not a dialog.
 Window* targetWindow()
@@ -53,7 +60,7 @@ namespace gtkbackend {
 void wantArrowCursor(Window* window)
 {
     cursorTarget = window;
-    wantedCursor = nullptr;
+    wantedCursor = arrowCursor();
 }
 
 void applyWantedCursor()
@@ -61,12 +68,14 @@ void applyWantedCursor()
     Window* window = targetWindow();
     if (!window)
         return;
-    GdkWindow* gdkWindow = gtk_widget_get_window(window->client);
-    if (!gdkWindow || (window->cursorApplied && window->shownCursor == wantedCursor))
+    // Set on the toplevel's X window, the cursor changes at once, also under the pointer grab
+    // of a confinement (where GDK believes the pointer gone and would wait for it).
+    GdkWindow* gdkWindow = gtk_widget_get_window(window->toplevel);
+    if (!gdkWindow || window->shownCursor == wantedCursor)
         return;
     gdk_window_set_cursor(gdkWindow, wantedCursor);
+    defineCursor(gdkWindow, wantedCursor);
     window->shownCursor = wantedCursor;
-    window->cursorApplied = true;
 }
 
 void forgetCursorTarget(Window* window)
@@ -79,22 +88,18 @@ void forgetCursorTarget(Window* window)
 
 void setCursorResource(int cursorId)
 {
-    wantedCursor = loadCursor(cursorId);
+    GdkCursor* cursor = loadCursor(cursorId);
+    wantedCursor = cursor ? cursor : arrowCursor();
 }
 
-// ClipCursor: the rectangle goes to the X server in the main window's coordinates.
+// ClipCursor: the pointer grab belongs to the main window.
 void confineCursor(const Rect* screenRect)
 {
     releasePointer();
     Window* window = targetWindow();
     if (!screenRect || !window)
         return;
-    GdkWindow* toplevel = gtk_widget_get_window(window->toplevel);
-    if (!toplevel)
-        return;
-    int originX = 0;
-    int originY = 0;
-    gdk_window_get_origin(toplevel, &originX, &originY);
-    confinePointer(toplevel, screenRect->left - originX, screenRect->top - originY,
-                   screenRect->right - screenRect->left, screenRect->bottom - screenRect->top);
+    if (GdkWindow* toplevel = gtk_widget_get_window(window->toplevel))
+        confinePointer(toplevel, screenRect->left, screenRect->top,
+                       screenRect->right - screenRect->left, screenRect->bottom - screenRect->top);
 }

@@ -59,9 +59,8 @@ struct Window {
     bool ended = false;
     std::intptr_t result = 0;
 
-    // Cursor currently shown over the client area (null: the arrow).
+    // Cursor currently shown over the window (null before the first).
     GdkCursor* shownCursor = nullptr;
-    bool cursorApplied = false;
 };
 
 namespace gtkbackend {

@@ -1,4 +1,4 @@
-// Pointer confinement with XGrabPointer and the SHAPE extension test, straight through Xlib.
+// Pointer confinement, cursors and the SHAPE extension test, straight through Xlib.
 #include "platform/gtk/x11_pointer.h"
 
 #include <X11/extensions/shape.h>
@@ -18,20 +18,23 @@ Display* xDisplay()
 
 }  // namespace
 
-// GTK's own grabs ignore a confinement window. An input-only child of the window covering the
-// rectangle works; with owner_events GTK keeps getting the events of its windows.
-void confinePointer(GdkWindow* toplevel, int x, int y, int width, int height)
+// GTK's own grabs ignore a confinement window, so the grab is made here. The confinement
+// window is an input-only window of the rectangle kept below every other window: it never
+// comes between the pointer and GTK's windows, which go on receiving motion and buttons
+// (owner_events) with no crossing events.
+void confinePointer(GdkWindow* toplevel, int screenX, int screenY, int width, int height)
 {
     releasePointer();
     GdkDisplay* display = gdk_display_get_default();
     Display* server = xDisplay();
     gdk_x11_display_error_trap_push(display);
     XSetWindowAttributes attributes{};
-    confinementWindow =
-        XCreateWindow(server, GDK_WINDOW_XID(toplevel), x, y,
-                      static_cast<unsigned>(std::max(width, 1)),
-                      static_cast<unsigned>(std::max(height, 1)), 0, 0, InputOnly,
-                      CopyFromParent, 0, &attributes);
+    attributes.override_redirect = True;
+    confinementWindow = XCreateWindow(
+        server, DefaultRootWindow(server), screenX, screenY,
+        static_cast<unsigned>(std::max(width, 1)), static_cast<unsigned>(std::max(height, 1)), 0,
+        0, InputOnly, CopyFromParent, CWOverrideRedirect, &attributes);
+    XLowerWindow(server, confinementWindow);
     XMapWindow(server, confinementWindow);
     XGrabPointer(server, GDK_WINDOW_XID(toplevel), True,
                  ButtonPressMask | ButtonReleaseMask | PointerMotionMask, GrabModeAsync,
@@ -47,11 +50,16 @@ void releasePointer()
     GdkDisplay* display = gdk_display_get_default();
     gdk_x11_display_error_trap_push(display);
     XUngrabPointer(xDisplay(), CurrentTime);
-    // The window is gone already when the window it belonged to was destroyed.
     XDestroyWindow(xDisplay(), confinementWindow);
     XFlush(xDisplay());
     gdk_x11_display_error_trap_pop_ignored(display);
     confinementWindow = 0;
+}
+
+void defineCursor(GdkWindow* window, GdkCursor* cursor)
+{
+    XDefineCursor(xDisplay(), GDK_WINDOW_XID(window), gdk_x11_cursor_get_xcursor(cursor));
+    XFlush(xDisplay());
 }
 
 bool serverHasShapeExtension()

@@ -1,7 +1,7 @@
 // Dialog controls in memory: progress bars, check boxes and radio buttons.
+#include <string>
 #include <utility>
 #include <vector>
-#include <string>
 
 #include "platform/dialogs.h"
 #include "platform/headless/backend.h"

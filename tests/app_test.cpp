@@ -1,0 +1,311 @@
+// The program as a whole on the headless back end: start-up, settings, the window
+// procedure's commands and messages, and shut-down.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/commands.h"
+#include "app/lifecycle.h"
+#include "app/settings.h"
+#include "app/window_proc.h"
+#include "board/surfaces.h"
+#include "platform/headless/headless.h"
+#include "platform/input.h"
+#include "platform/messages.h"
+#include "platform/surface.h"
+#include "platform/window.h"
+#include "puzzle/state.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class Program : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        headless::reset();
+        resetGameState();
+        folder = fs::temp_directory_path() /
+                 ("velmora-app-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        headless::setModulePath((folder / "velmora").string());
+        // Start-up values, as a fresh program has them.
+        setBackgroundRed(0);
+        setBackgroundGreen(128);
+        setBackgroundBlue(128);
+        setWindowLeft(0);
+        setWindowTop(0);
+        setWindowRight(1000);
+        setWindowBottom(700);
+        setSoundOn(1);
+        setTransparentBackground(0);
+    }
+
+    void TearDown() override
+    {
+        releaseDrawingSurfaces();
+        resetGameState();
+        fs::remove_all(folder);
+    }
+
+    void writeSettings(const std::string& text)
+    {
+        std::ofstream(folder / "velmora.ini", std::ios::binary) << text;
+    }
+
+    std::vector<std::string> settingsLines()
+    {
+        std::ifstream in(folder / "velmora.ini", std::ios::binary);
+        std::vector<std::string> lines;
+        std::string line;
+        while (std::getline(in, line)) {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+    // Runs the whole program; Escape is held down, so it ends on the first idle pass.
+    int runToEscape()
+    {
+        headless::setKeyDown(VK_ESCAPE, true);
+        return runGame();
+    }
+
+    // Creates the main window and starts up, as the entry point does, without its loop.
+    void startProgram()
+    {
+        setPuzzleNumber(2);
+        setMainWindow(createMainWindow("VELMORA", 0, 0, 1000, 700, 113, 118, mainWindowProc));
+        setLayeredWindowFunction(lookupLayeredWindowFunction());
+        startUp();
+        headless::pumpMessages();
+        headless::clearEvents();
+    }
+
+    void command(int id)
+    {
+        sendMessage(getMainWindow(), WM_COMMAND, static_cast<std::uintptr_t>(id), 0);
+    }
+
+    fs::path folder;
+};
+
+const std::vector<std::string> defaultSettings = {
+    "[Quorin_Section]", "Red  =0",  "Green=128", "Blue =128", "X1  =0",
+    "Y1  =0",           "X2  =1000", "Y2  =700", "Sound  =1", "Toumei  =0"};
+
+TEST_F(Program, FirstRunWritesTheNineKeysWithTheirDefaults)
+{
+    EXPECT_EQ(runToEscape(), 0);
+    EXPECT_EQ(settingsLines(), defaultSettings);
+    EXPECT_EQ(getPuzzleNumber(), 2);
+    EXPECT_EQ(getColumns(), 3);
+    // Shut-down released every image.
+    EXPECT_EQ(getPictureDib(), nullptr);
+    EXPECT_EQ(getPieceMask(), nullptr);
+}
+
+TEST_F(Program, SettingsAreReadWithTheClassicRules)
+{
+    writeSettings("[Quorin_Section]\r\nRed  =300\r\nGreen=abc\r\nBlue = 77xyz\r\n"
+                  "X1  =20\r\nY1  =30\r\nX2  =10\r\nY2  =500\r\nSound  =7\r\nToumei  =-1\r\n");
+    EXPECT_EQ(runToEscape(), 0);
+    // Only the low byte of each component colours the board.
+    EXPECT_EQ(getBackgroundColor(), makeColour(44, 0, 77));
+    // X2 below X1 is passed to the placement unchanged: a negative width.
+    const Rect placed = headless::windowRect(getMainWindow());
+    EXPECT_EQ(placed.left, 20);
+    EXPECT_EQ(placed.top, 30);
+    const std::vector<std::string> expected = {
+        "[Quorin_Section]", "Red  =300", "Green=0",   "Blue =77",  "X1  =20",
+        "Y1  =30",          "X2  =10",   "Y2  =500",  "Sound  =1", "Toumei  =1"};
+    EXPECT_EQ(settingsLines(), expected);
+    EXPECT_TRUE(headless::menuItemChecked(transparencyCommandId));
+}
+
+TEST_F(Program, StartUpMarksTheMenuAndMakesTheBoardSeeThrough)
+{
+    writeSettings("[Quorin_Section]\r\nSound  =0\r\nToumei  =1\r\n");
+    startProgram();
+    EXPECT_FALSE(headless::menuItemChecked(soundCommandId));
+    EXPECT_TRUE(headless::menuItemChecked(transparencyCommandId));
+    EXPECT_EQ(getSoundOn(), 0);
+    EXPECT_NE(getWindowExStyle(getMainWindow()) & WS_EX_LAYERED, 0u);
+}
+
+TEST_F(Program, WithoutSeeThroughWindowsTheSettingIsOnlyKept)
+{
+    headless::setLayeredWindowsAvailable(false);
+    writeSettings("[Quorin_Section]\r\nToumei  =1\r\n");
+    startProgram();
+    EXPECT_TRUE(headless::menuItemChecked(transparencyCommandId));
+    EXPECT_EQ(getWindowExStyle(getMainWindow()) & WS_EX_LAYERED, 0u);
+    // The command can only switch it off.
+    command(transparencyCommandId);
+    EXPECT_EQ(getTransparentBackground(), 0);
+    EXPECT_FALSE(headless::menuItemChecked(transparencyCommandId));
+    command(transparencyCommandId);
+    EXPECT_EQ(getTransparentBackground(), 0);
+    EXPECT_TRUE(headless::events().empty());
+}
+
+TEST_F(Program, TransparencySwitchesUseTheCurrentColour)
+{
+    startProgram();
+    command(transparencyCommandId);
+    command(transparencyCommandId);
+    setBackgroundRed(1);
+    command(transparencyCommandId);
+    const std::vector<std::string> expected = {"layered 808000 0 1", "layered 808000 255 2",
+                                               "layered 808001 0 1"};
+    EXPECT_EQ(headless::events(), expected);
+    EXPECT_TRUE(headless::menuItemChecked(transparencyCommandId));
+}
+
+TEST_F(Program, AChosenColourRepaintsTheBoardAndBecomesTheTransparentOne)
+{
+    startProgram();
+    command(transparencyCommandId);
+    headless::clearEvents();
+    headless::scriptColourChoice(makeColour(10, 20, 30));
+    command(colourCommandId);
+    EXPECT_EQ(getBackgroundRed(), 10);
+    EXPECT_EQ(getBackgroundGreen(), 20);
+    EXPECT_EQ(getBackgroundBlue(), 30);
+    const std::vector<std::string> expected = {"colour dialog", "layered 1E140A 0 1"};
+    EXPECT_EQ(headless::events(), expected);
+    EXPECT_EQ(headless::focusedWindow(), getMainWindow());
+    headless::pumpMessages();
+    EXPECT_EQ(pixelAt(clientSurface(getMainWindow()), 990, 690), makeColour(10, 20, 30));
+
+    // Cancel changes nothing but still gives the focus back.
+    headless::clearEvents();
+    command(colourCommandId);
+    EXPECT_EQ(getBackgroundColor(), makeColour(10, 20, 30));
+    EXPECT_EQ(headless::events(), std::vector<std::string>{"colour dialog"});
+}
+
+TEST_F(Program, SoundAndOrderCommands)
+{
+    startProgram();
+    command(soundCommandId);
+    EXPECT_EQ(getSoundOn(), 0);
+    EXPECT_FALSE(headless::menuItemChecked(soundCommandId));
+    command(soundCommandId);
+    EXPECT_EQ(getSoundOn(), 1);
+    EXPECT_TRUE(headless::menuItemChecked(soundCommandId));
+
+    command(reverseCommandId);
+    EXPECT_EQ(zLevel(0, 0), 11);
+    EXPECT_EQ(zLevel(2, 3), 0);
+    EXPECT_TRUE(headless::paintPending(getMainWindow()));
+}
+
+TEST_F(Program, CommandsWithoutAnActionChangeNothing)
+{
+    startProgram();
+    const int levels = zLevel(1, 1);
+    for (int id : {40003, 40010, 40011, 40014, 40016, 12345, 0}) {
+        command(id);
+        EXPECT_EQ(getSoundOn(), 1);
+        EXPECT_EQ(zLevel(1, 1), levels);
+    }
+    EXPECT_TRUE(headless::events().empty());
+    EXPECT_FALSE(headless::paintPending(getMainWindow()));
+}
+
+TEST_F(Program, RestartScattersThePuzzleAnew)
+{
+    startProgram();
+    headless::setTimeOfDay(42);
+    command(restartCommandId);
+    EXPECT_EQ(headless::events().front(), "modeless 127");
+    EXPECT_EQ(getPuzzleNumber(), 2);
+    EXPECT_TRUE(headless::paintPending(getMainWindow()));
+}
+
+TEST_F(Program, ExitAndCloseRecordTheWindowRectangle)
+{
+    startProgram();
+    setWindowPos(getMainWindow(), 40, 50, 600, 400);
+    command(exitCommandId);
+    EXPECT_EQ(getWindowLeft(), 40);
+    EXPECT_EQ(getWindowBottom(), 450);
+    Message message;
+    ASSERT_TRUE(peekMessage(message));
+    EXPECT_EQ(message.message, static_cast<unsigned>(WM_QUIT));
+
+    headless::reset();
+    startProgram();
+    setWindowPos(getMainWindow(), 70, 80, 500, 300);
+    sendMessage(getMainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(getWindowLeft(), 70);
+    EXPECT_EQ(getWindowRight(), 570);
+    ASSERT_TRUE(peekMessage(message));
+    EXPECT_EQ(message.message, static_cast<unsigned>(WM_QUIT));
+}
+
+TEST_F(Program, EscapeKeepsTheRectangleReadAtStartUp)
+{
+    writeSettings("[Quorin_Section]\r\nX1  =5\r\nY1  =6\r\nX2  =805\r\nY2  =606\r\n");
+    startProgram();
+    setWindowPos(getMainWindow(), 100, 100, 500, 500);
+    headless::setKeyDown(VK_ESCAPE, true);
+    keyboardPoll();
+    Message message;
+    ASSERT_TRUE(peekMessage(message));
+    ASSERT_EQ(message.message, static_cast<unsigned>(WM_QUIT));
+    shutDown();
+    const std::vector<std::string> lines = settingsLines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "X1  =5"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Y2  =606"), lines.end());
+}
+
+TEST_F(Program, DialogCommandsShowTheirDialogs)
+{
+    startProgram();
+    headless::scriptDialog(120, {2, 1000});  // Escape is ignored, OK closes
+    command(messageCommandId);
+    headless::scriptDialog(119, {2, 1018});
+    command(aboutCommandId);
+    const std::vector<std::string>& events = headless::events();
+    ASSERT_EQ(events.size(), 5u);
+    EXPECT_EQ(events[0], "dialog 120");
+    EXPECT_EQ(events[1], "dialog 120 end 1000");
+    EXPECT_EQ(events[2], "dialog 119");
+    EXPECT_EQ(events[3].rfind("url file://", 0), 0u) << events[3];
+    EXPECT_NE(events[3].find("/help/index.html"), std::string::npos);
+    EXPECT_EQ(events[4], "dialog 119 end 1000");
+    // The message's three lines: a row of blanks, the title, an empty line.
+    const std::string text = headless::dialogItemText(120, 1002);
+    EXPECT_EQ(text.substr(0, 111), std::string(111, ' '));
+    EXPECT_NE(text.find("柑橘の輪切り"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+}
+
+TEST_F(Program, MouseMessagesCarryTheirPointUnsigned)
+{
+    startProgram();
+    // A press on a piece picks it up; the point travels in the low and high words.
+    const PieceRect rect = pieceRect(zOrderColumn(11), zOrderRow(11));
+    const int x = rect.left + 100;
+    const int y = rect.top + 100;
+    sendMessage(getMainWindow(), WM_LBUTTONDOWN, 1, makePointParam(x, y));
+    EXPECT_EQ(getPieceHeld(), 1);
+    sendMessage(getMainWindow(), WM_MOUSEMOVE, 1, makePointParam(x + 300, y + 50));
+    sendMessage(getMainWindow(), WM_LBUTTONUP, 0, makePointParam(x + 300, y + 50));
+    EXPECT_EQ(getPieceHeld(), 0);
+    EXPECT_EQ(pieceRect(zOrderColumn(11), zOrderRow(11)).left, rect.left + 300);
+}
+
+}  // namespace
