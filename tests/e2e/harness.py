@@ -81,6 +81,8 @@ class Game:
                         GSETTINGS_BACKEND="memory", SDL_AUDIODRIVER="dummy",
                         HOME=self.folder, XDG_CONFIG_HOME=os.path.join(self.folder, "config"))
         self.env.update(env or {})
+        # SDL's disk driver writes what is played into the program's folder.
+        self.env.setdefault("SDL_DISKAUDIOFILE", os.path.join(self.folder, "audio.raw"))
         if root_colour:
             self.run("xsetroot", "-solid", root_colour)
         self.process = subprocess.Popen([self.binary], cwd=self.folder, env=self.env,
@@ -218,3 +220,28 @@ def main(test):
         print("FAILED:", failure)
         sys.exit(1)
     print("passed")
+
+
+def wait_for_board(game, background=TEAL):
+    """Waits for the first puzzle's heap on the board; answers the screenshot."""
+    shot = game.wait_for(lambda s: s.count(0, 0, 1000, 700, not_background(background)) > 40000
+                         and s.pixel(5, 650) == background, "the first puzzle on the board")
+    game.find_client_top(shot, background)
+    return shot
+
+
+def solid_piece_point(game, shot, background=TEAL):
+    """A board point inside some piece, well away from the piece's edges."""
+    for y in range(200, 450, 10):
+        for x in range(300, 700, 10):
+            sx, sy = game.to_screen(x, y)
+            if all(shot.pixel(sx + dx, sy + dy) != background
+                   for dx in range(-12, 13, 4) for dy in range(-12, 13, 4)):
+                return x, y
+    raise AssertionError("no piece found on the board")
+
+
+def region(game, shot, x, y, radius):
+    sx, sy = game.to_screen(x, y)
+    return [shot.pixel(sx + dx, sy + dy) for dy in range(-radius, radius + 1, 2)
+            for dx in range(-radius, radius + 1, 2)]
