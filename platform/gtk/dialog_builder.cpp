@@ -62,6 +62,14 @@ void applyCss(GtkWidget* widget, const std::string& css)
     g_object_unref(provider);
 }
 
+// Font properties are inherited, so every control of the window takes the window's font.
+// The families are a comma-separated list of names, which CSS takes as they are.
+void applyFont(GtkWidget* widget, const char* families, int points)
+{
+    applyCss(widget, std::string("* { font-family: ") + families +
+                         "; font-size: " + std::to_string(points) + "pt; }");
+}
+
 GtkWidget* makeLabel(const ControlTemplate& control)
 {
     GtkWidget* label = gtk_label_new_with_mnemonic(toGtkMnemonic(control.text).c_str());
@@ -216,35 +224,12 @@ const char* fontFamiliesFor(const char* faceName)
     return faceName;
 }
 
-void applyFont(GtkWidget* widget, const char* families, int points)
-{
-    // Font properties are inherited, so every control of the window takes them.
-    std::string css = "* { font-family: ";
-    std::string list = families;
-    std::string quoted;
-    std::size_t start = 0;
-    while (start <= list.size()) {
-        std::size_t end = list.find(',', start);
-        if (end == std::string::npos)
-            end = list.size();
-        std::string family = list.substr(start, end - start);
-        family.erase(0, family.find_first_not_of(' '));
-        if (!quoted.empty())
-            quoted += ", ";
-        quoted += "\"" + family + "\"";
-        start = end + 1;
-    }
-    css += quoted + "; font-size: " + std::to_string(points) + "pt; }";
-    applyCss(widget, css);
-}
-
 Window* buildDialog(const DialogTemplate& dialogTemplate, Window* owner, DialogProc proc)
 {
     Window* dialog = newWindowRecord();
     dialog->isDialog = true;
     dialog->proc = proc;
     dialog->owner = isLive(owner) ? owner : nullptr;
-    dialog->dialogTemplate = &dialogTemplate;
     dialog->backgroundFill = makeColour(0xF0, 0xF0, 0xF0);
 
     GtkWidget* toplevel = gtk_window_new(GTK_WINDOW_TOPLEVEL);

@@ -35,6 +35,24 @@ void settlePlacement()
     gtkbackend::runPendingIterations();
 }
 
+// Places the outer rectangle; the frame a window manager adds (nothing without one) is not
+// part of GTK's size.
+void placeWindow(Window* window, int x, int y, int width, int height)
+{
+    GtkWindow* toplevel = GTK_WINDOW(window->toplevel);
+    int frameWidth = 0;
+    int frameHeight = 0;
+    if (GdkWindow* gdkWindow = gtk_widget_get_window(window->toplevel)) {
+        GdkRectangle frame;
+        gdk_window_get_frame_extents(gdkWindow, &frame);
+        frameWidth = frame.width - gdk_window_get_width(gdkWindow);
+        frameHeight = frame.height - gdk_window_get_height(gdkWindow);
+    }
+    gtk_window_move(toplevel, x, y);
+    gtk_window_resize(toplevel, atLeastOne(width - frameWidth), atLeastOne(height - frameHeight));
+    settlePlacement();
+}
+
 }  // namespace
 
 namespace gtkbackend {
@@ -54,23 +72,6 @@ Window* newWindowRecord()
 bool isLive(const Window* window)
 {
     return window && window->alive && window->toplevel;
-}
-
-void placeWindow(Window* window, int x, int y, int width, int height)
-{
-    GtkWindow* toplevel = GTK_WINDOW(window->toplevel);
-    // The frame the window manager adds (nothing without one) is not part of GTK's size.
-    int frameWidth = 0;
-    int frameHeight = 0;
-    if (GdkWindow* gdkWindow = gtk_widget_get_window(window->toplevel)) {
-        GdkRectangle frame;
-        gdk_window_get_frame_extents(gdkWindow, &frame);
-        frameWidth = frame.width - gdk_window_get_width(gdkWindow);
-        frameHeight = frame.height - gdk_window_get_height(gdkWindow);
-    }
-    gtk_window_move(toplevel, x, y);
-    gtk_window_resize(toplevel, atLeastOne(width - frameWidth), atLeastOne(height - frameHeight));
-    settlePlacement();
 }
 
 }  // namespace gtkbackend
@@ -110,7 +111,7 @@ Window* createMainWindow(const char* title, int x, int y, int width, int height,
     showWindow(window);
     waitUntilLaidOut(window);
     if (isLive(window))
-        gtkbackend::placeWindow(window, x, y, width, height);
+        placeWindow(window, x, y, width, height);
     gtk_widget_grab_focus(clientArea);
     return window;
 }
@@ -143,7 +144,7 @@ void setWindowPos(Window* window, int x, int y, int width, int height)
 {
     if (!isLive(window))
         return;
-    gtkbackend::placeWindow(window, x, y, width, height);
+    placeWindow(window, x, y, width, height);
     showWindow(window);
     if (GdkWindow* gdkWindow = gtk_widget_get_window(window->toplevel))
         gdk_window_raise(gdkWindow);
@@ -154,7 +155,7 @@ void setWindowPos(Window* window, int x, int y, int width, int height)
 void moveWindow(Window* window, int x, int y, int width, int height, bool /*repaint*/)
 {
     if (isLive(window))
-        gtkbackend::placeWindow(window, x, y, width, height);
+        placeWindow(window, x, y, width, height);
 }
 
 void showWindow(Window* window)

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/gtk/progress_state.h"
@@ -22,6 +23,13 @@ struct DialogControl {
     ProgressBarState progress;
 };
 
+// A command item of the main window's menu; only the game's checkMenuItem sets its mark.
+struct MenuCommandItem {
+    GtkCheckMenuItem* item = nullptr;
+    gulong activateHandler = 0;
+    bool checked = false;
+};
+
 // A top-level window or dialog. Records outlive their GTK widgets so that a stale pointer held
 // by the game stays harmless; `alive` tells whether the window still exists.
 struct Window {
@@ -32,7 +40,7 @@ struct Window {
     WindowProc proc = nullptr;    // window procedure, or the dialog procedure
     Window* owner = nullptr;
     std::uint32_t exStyle = 0;
-    Point lastOrigin{-1000000, -1000000};
+    std::optional<Point> lastOrigin;  // client origin last reported with WM_MOVE
 
     // Client surface and its cairo wrapper; dialogs show it only once the game asked for it.
     Surface surface;
@@ -42,10 +50,8 @@ struct Window {
     bool paintPending = false;
     bool erasePending = false;
 
-    // Main window menu: check items by command id.
-    std::map<int, GtkCheckMenuItem*> menuItems;
-    std::map<int, gulong> menuHandlers;
-    std::map<int, bool> menuChecks;
+    // Main window menu: command items by id.
+    std::map<int, MenuCommandItem> menuItems;
 
     // See-through colour key (0x00RRGGBB) and the opaque part of the client area.
     bool shaped = false;
@@ -53,7 +59,6 @@ struct Window {
     cairo_region_t* opaqueRegion = nullptr;
 
     // Dialogs.
-    const DialogTemplate* dialogTemplate = nullptr;
     std::map<int, DialogControl> controls;
     bool modalRunning = false;
     bool ended = false;
@@ -83,8 +88,6 @@ void releaseClientSurface(Window* window);
 // Input translation: mouse on the client area, keys and the close box on the toplevel.
 void connectMouseEvents(Window* window);
 void connectToplevelEvents(Window* window);
-// Resets the keys held (called when focus leaves the program's windows).
-void clearKeyboardState();
 
 // Message plumbing used by dialogs and windows.
 void removeQueuedMessages(Window* window);
@@ -113,13 +116,8 @@ void forgetCursorTarget(Window* window);
 GList* loadIconImages(int iconId);
 GdkPixbuf* loadIconAtSize(int iconId, int width, int height);
 
-// Outer rectangle placement shared by setWindowPos and moveWindow.
-void placeWindow(Window* window, int x, int y, int width, int height);
-
 // The font families that stand in for a template's face name.
 const char* fontFamiliesFor(const char* faceName);
-// Applies a CSS font (families, points) to a widget and everything inside it.
-void applyFont(GtkWidget* widget, const char* families, int points);
 
 // A key pressed in a dialog: Escape sends IDCANCEL, Enter the default button.
 gboolean handleDialogKey(Window* dialog, GdkEventKey* event);

@@ -13,7 +13,7 @@ void itemActivated(GtkCheckMenuItem* item, Window* window)
 {
     const int commandId = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(item), commandKey));
     postMessage(window, WM_COMMAND, static_cast<std::uintptr_t>(commandId), 0);
-    checkMenuItem(window, commandId, window->menuChecks[commandId]);
+    checkMenuItem(window, commandId, window->menuItems[commandId].checked);
 }
 
 void appendEntry(Window* window, GtkMenuShell* shell, const MenuTemplate& entry)
@@ -35,10 +35,9 @@ void appendEntry(Window* window, GtkMenuShell* shell, const MenuTemplate& entry)
     GtkWidget* item = gtk_check_menu_item_new_with_mnemonic(label.c_str());
     gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(item), entry.checked);
     g_object_set_data(G_OBJECT(item), commandKey, GINT_TO_POINTER(entry.commandId));
-    window->menuItems[entry.commandId] = GTK_CHECK_MENU_ITEM(item);
-    window->menuChecks[entry.commandId] = entry.checked;
-    window->menuHandlers[entry.commandId] =
-        g_signal_connect(item, "activate", G_CALLBACK(itemActivated), window);
+    window->menuItems[entry.commandId] = MenuCommandItem{
+        GTK_CHECK_MENU_ITEM(item),
+        g_signal_connect(item, "activate", G_CALLBACK(itemActivated), window), entry.checked};
     gtk_menu_shell_append(shell, item);
 }
 
@@ -85,13 +84,13 @@ void checkMenuItem(Window* window, int commandId, bool checked)
 {
     if (!gtkbackend::isLive(window))
         return;
-    const auto item = window->menuItems.find(commandId);
-    if (item == window->menuItems.end())
+    const auto found = window->menuItems.find(commandId);
+    if (found == window->menuItems.end())
         return;
-    window->menuChecks[commandId] = checked;
+    MenuCommandItem& command = found->second;
+    command.checked = checked;
     // Setting the state activates the item; that must not come back as a command.
-    const gulong handler = window->menuHandlers[commandId];
-    g_signal_handler_block(item->second, handler);
-    gtk_check_menu_item_set_active(item->second, checked);
-    g_signal_handler_unblock(item->second, handler);
+    g_signal_handler_block(command.item, command.activateHandler);
+    gtk_check_menu_item_set_active(command.item, checked);
+    g_signal_handler_unblock(command.item, command.activateHandler);
 }

@@ -136,16 +136,25 @@ gboolean configured(GtkWidget*, GdkEventConfigure*, Window* window)
     if (!gtkbackend::isLive(window))
         return FALSE;
     const Point origin = clientToScreen(window, Point{});
-    if (origin.x != window->lastOrigin.x || origin.y != window->lastOrigin.y) {
+    if (!window->lastOrigin || origin.x != window->lastOrigin->x ||
+        origin.y != window->lastOrigin->y) {
         window->lastOrigin = origin;
         postMessage(window, WM_MOVE, 0, makePointParam(origin.x, origin.y));
     }
     return FALSE;
 }
 
+// Keys released while another program has the focus never come back: forget them all.
+void clearKeyboardState()
+{
+    std::memset(keyState, 0, sizeof keyState);
+    std::memset(unseenPress, 0, sizeof unseenPress);
+    std::memset(releasedUnseen, 0, sizeof releasedUnseen);
+}
+
 gboolean focusLeft(GtkWidget*, GdkEventFocus*, Window*)
 {
-    gtkbackend::clearKeyboardState();
+    clearKeyboardState();
     return FALSE;
 }
 
@@ -170,13 +179,6 @@ void connectToplevelEvents(Window* window)
     g_signal_connect(toplevel, "delete-event", G_CALLBACK(closeBoxPressed), window);
     g_signal_connect(toplevel, "configure-event", G_CALLBACK(configured), window);
     g_signal_connect(toplevel, "focus-out-event", G_CALLBACK(focusLeft), window);
-}
-
-void clearKeyboardState()
-{
-    std::memset(keyState, 0, sizeof keyState);
-    std::memset(unseenPress, 0, sizeof unseenPress);
-    std::memset(releasedUnseen, 0, sizeof releasedUnseen);
 }
 
 }  // namespace gtkbackend
