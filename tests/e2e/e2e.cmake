@@ -3,12 +3,15 @@ find_program(PYTHON3 python3)
 find_program(XVFB Xvfb)
 find_program(XDOTOOL xdotool)
 if(PYTHON3 AND XVFB AND XDOTOOL)
+  # Works out the moves that solve the first puzzle, for test_complete_puzzle.py.
+  add_executable(velmora_e2e_solver ${CMAKE_CURRENT_LIST_DIR}/solve_first_puzzle.cpp)
+  target_link_libraries(velmora_e2e_solver PRIVATE velmora_game velmora_headless velmora_resources)
   file(GLOB E2E_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/test_*.py)
   foreach(script IN LISTS E2E_SCRIPTS)
     get_filename_component(name ${script} NAME_WE)
     string(REGEX REPLACE "^test_" "e2e_" test_name ${name})
     add_test(NAME ${test_name}
-      COMMAND ${PYTHON3} ${script} $<TARGET_FILE:velmora>)
+      COMMAND ${PYTHON3} ${script} $<TARGET_FILE:velmora> $<TARGET_FILE:velmora_e2e_solver>)
     set_tests_properties(${test_name} PROPERTIES LABELS e2e TIMEOUT 120
       ENVIRONMENT "PYTHONPATH=${CMAKE_CURRENT_LIST_DIR};PYTHONDONTWRITEBYTECODE=1")
   endforeach()

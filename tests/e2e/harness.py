@@ -68,7 +68,7 @@ def parse_ppm(raw):
 class Game:
     """The program in a temporary folder of its own, on a private X display."""
 
-    def __init__(self, binary, ini=None, env=None, root_colour=None):
+    def __init__(self, binary, ini=None, env=None, root_colour=None, prefix=()):
         self.folder = tempfile.mkdtemp(prefix="velmora-e2e-")
         self.binary = os.path.join(self.folder, "velmora")
         shutil.copy(binary, self.binary)
@@ -85,7 +85,7 @@ class Game:
         self.env.setdefault("SDL_DISKAUDIOFILE", os.path.join(self.folder, "audio.raw"))
         if root_colour:
             self.run("xsetroot", "-solid", root_colour)
-        self.process = subprocess.Popen([self.binary], cwd=self.folder, env=self.env,
+        self.process = subprocess.Popen([*prefix, self.binary], cwd=self.folder, env=self.env,
                                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
         self.window = self._wait_for_window()
         self.client_top = None
@@ -167,7 +167,11 @@ class Game:
 
     def move(self, x, y):
         sx, sy = self.to_screen(x, y)
-        self.run("xdotool", "mousemove", "--sync", str(sx), str(sy))
+        # xdotool's --sync waits for the pointer to move, which never happens when it is
+        # already there.
+        if getattr(self, "pointer", None) != (sx, sy):
+            self.run("xdotool", "mousemove", "--sync", str(sx), str(sy))
+            self.pointer = (sx, sy)
 
     def click(self, x, y, button=1):
         self.move(x, y)
