@@ -10,7 +10,7 @@
 #include "platform/gtk/icon_directory.h"
 #include "platform/gtk/key_codes.h"
 #include "platform/gtk/mnemonic_text.h"
-#include "platform/gtk/progress_state.h"
+#include "platform/progress_bar.h"
 #include "platform/gtk/shape_runs.h"
 
 namespace {
@@ -111,10 +111,10 @@ TEST(ProgressState, RangeStepAndPositionAnswerTheirPreviousValues)
     EXPECT_EQ(applyProgressMessage(bar, PBM_STEPIT, 0, 0), 15);
     EXPECT_EQ(applyProgressMessage(bar, PBM_GETPOS, 0, 0), 30);
     EXPECT_DOUBLE_EQ(progressFraction(bar), 0.75);
-    // Past the end the bar starts over.
+    // Past the end the position wraps around to the beginning.
     applyProgressMessage(bar, PBM_STEPIT, 0, 0);
-    EXPECT_EQ(bar.position, 0);
-    EXPECT_EQ(applyProgressMessage(bar, PBM_SETPOS, 99, 0), 0);
+    EXPECT_EQ(bar.position, 5);
+    EXPECT_EQ(applyProgressMessage(bar, PBM_SETPOS, 99, 0), 5);
     EXPECT_EQ(bar.position, 40);
 }
 

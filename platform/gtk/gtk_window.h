@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/gtk/progress_state.h"
+#include "platform/progress_bar.h"
 #include "platform/surface.h"
 #include "platform/templates.h"
 #include "platform/types.h"

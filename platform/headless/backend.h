@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/progress_bar.h"
 #include "platform/messages.h"
 #include "platform/surface.h"
 #include "platform/types.h"
@@ -38,14 +39,6 @@ struct Window {
 
 namespace headless {
 
-// The state of one msctls_progress32 control, with the control's defaults.
-struct ProgressBar {
-    int low = 0;
-    int high = 100;
-    int step = 10;
-    int position = 0;
-};
-
 using ControlKey = std::pair<int, int>;  // (dialog template id, control id)
 using ResourceKey = std::pair<std::string, int>;
 
@@ -62,7 +55,7 @@ struct BackEnd {
     std::map<int, std::deque<int>> dialogScripts;
     std::deque<std::optional<Colour>> colourChoices;
     std::map<ControlKey, std::string> itemTexts;
-    std::map<ControlKey, ProgressBar> progressBars;
+    std::map<ControlKey, ProgressBarState> progressBars;
     std::map<ControlKey, int> buttonChecks;  // BST_UNCHECKED 0, BST_CHECKED 1
 
     std::array<std::uint8_t, 256> keys{};

@@ -29,56 +29,6 @@ bool isRadioButton(ControlKind kind)
     return kind == ControlKind::radioButton || kind == ControlKind::autoRadioButton;
 }
 
-// Keeps the position within the range, the low end first.
-void coercePosition(headless::ProgressBar& bar)
-{
-    if (bar.position < bar.low)
-        bar.position = bar.low;
-    if (bar.position > bar.high)
-        bar.position = bar.high;
-}
-
-// The messages of msctls_progress32; each answers what the control answers.
-std::intptr_t progressMessage(headless::ProgressBar& bar, int templateId, unsigned message,
-                              std::uintptr_t wParam, std::intptr_t lParam)
-{
-    const int old = bar.position;
-    switch (message) {
-    case PBM_SETRANGE: {
-        const std::intptr_t oldRange = makeRangeParam(bar.low, bar.high);
-        bar.low = static_cast<int>(lParam & 0xFFFF);
-        bar.high = static_cast<int>((lParam >> 16) & 0xFFFF);
-        coercePosition(bar);
-        return oldRange;
-    }
-    case PBM_SETSTEP: {
-        const int oldStep = bar.step;
-        bar.step = static_cast<int>(wParam);
-        return oldStep;
-    }
-    case PBM_STEPIT:
-        headless::logEvent("progress " + std::to_string(templateId) + " step");
-        // Past either end the position wraps around to the other, as the control does.
-        if (bar.low != bar.high) {
-            const int span = bar.high - bar.low;
-            bar.position += bar.step;
-            if (bar.position > bar.high)
-                bar.position = (bar.position - bar.low) % span + bar.low;
-            if (bar.position < bar.low)
-                bar.position = (bar.position - bar.low) % span + bar.high;
-        }
-        return old;
-    case PBM_SETPOS:
-        bar.position = static_cast<int>(wParam);
-        coercePosition(bar);
-        return old;
-    case PBM_GETPOS:
-        return bar.position;
-    default:
-        return 0;
-    }
-}
-
 }  // namespace
 
 std::intptr_t sendDlgItemMessage(Window* dialog, int controlId, unsigned message,
@@ -92,9 +42,11 @@ std::intptr_t sendDlgItemMessage(Window* dialog, int controlId, unsigned message
     if (!control)
         return 0;
     const ControlKey key{dialog->templateId, controlId};
-    if (control->kind == ControlKind::progressBar)
-        return progressMessage(backEnd().progressBars[key], dialog->templateId, message, wParam,
-                               lParam);
+    if (control->kind == ControlKind::progressBar) {
+        if (message == PBM_STEPIT)
+            headless::logEvent("progress " + std::to_string(dialog->templateId) + " step");
+        return applyProgressMessage(backEnd().progressBars[key], message, wParam, lParam);
+    }
     const bool checkable = isRadioButton(control->kind) || control->kind == ControlKind::checkBox;
     if (checkable && message == BM_SETCHECK) {
         backEnd().buttonChecks[key] = static_cast<int>(wParam);
@@ -160,7 +112,7 @@ int progressPosition(int templateId)
     for (const ControlTemplate& control : dialogTemplate->controls) {
         if (control.kind == ControlKind::progressBar) {
             auto bar = backEnd().progressBars.find({templateId, control.id});
-            return bar == backEnd().progressBars.end() ? ProgressBar{}.position
+            return bar == backEnd().progressBars.end() ? ProgressBarState{}.position
                                                        : bar->second.position;
         }
     }

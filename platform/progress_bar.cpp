@@ -1,5 +1,5 @@
 // Progress bar messages: range, step and position kept as the common control keeps them.
-#include "platform/gtk/progress_state.h"
+#include "platform/progress_bar.h"
 
 #include <algorithm>
 
@@ -35,10 +35,15 @@ std::intptr_t applyProgressMessage(ProgressBarState& state, unsigned message,
         return previousStep;
     }
     case PBM_STEPIT:
-        // Past the end the bar starts over from the beginning of the range.
-        state.position += state.step;
-        if (state.position > state.high || state.position < state.low)
-            state.position = state.low;
+        // Past either end the position wraps around to the other, as the control does.
+        if (state.low != state.high) {
+            const int span = state.high - state.low;
+            state.position += state.step;
+            if (state.position > state.high)
+                state.position = (state.position - state.low) % span + state.low;
+            if (state.position < state.low)
+                state.position = (state.position - state.low) % span + state.high;
+        }
         return previousPosition;
     case PBM_GETPOS:
         return state.position;
