@@ -14,7 +14,7 @@ add_custom_command(OUTPUT ${SOUND_FILES}
   COMMENT "Making sounds"
   VERBATIM)
 
-set(ART_FILES ${ART_DIR}/125.cur ${ART_DIR}/104.cur ${ART_DIR}/118.ico)
+set(ART_FILES ${ART_DIR}/125.cur ${ART_DIR}/104.cur ${ART_DIR}/118.ico ${ART_DIR}/velmora.png)
 list(APPEND BUNDLE_FILES
   "CURSOR/125|${ART_DIR}/125.cur"
   "CURSOR/104|${ART_DIR}/104.cur"

@@ -1,6 +1,7 @@
 // Procedures of the About, attached-message, congratulation and progress dialogs.
 #include "ui/dialogs.h"
 
+#include <filesystem>
 #include <string>
 
 #include "platform/dialogs.h"
@@ -21,12 +22,17 @@ int commandId(unsigned message, std::uintptr_t wParam)
     return message == WM_COMMAND ? static_cast<int>(wParam & 0xFFFF) : -1;
 }
 
-// The game's help page, installed in the help folder beside the program.
+// The game's help page: in the help folder beside the program as built, or in the shared
+// data folder next to the program's folder once installed.
 std::string helpPageUrl()
 {
-    std::string folder = modulePath();
-    folder.erase(folder.find_last_of('/') + 1);
-    return "file://" + folder + "help/index.html";
+    const std::filesystem::path folder = std::filesystem::path(modulePath()).parent_path();
+    std::filesystem::path page = folder / "help" / "index.html";
+    const std::filesystem::path installed =
+        folder.parent_path() / "share" / "velmora" / "help" / "index.html";
+    if (!std::filesystem::exists(page) && std::filesystem::exists(installed))
+        page = installed;
+    return "file://" + page.lexically_normal().string();
 }
 
 }  // namespace

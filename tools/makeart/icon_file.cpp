@@ -76,3 +76,14 @@ bool writeIconFile(const std::string& path, IconFileKind kind,
               static_cast<std::streamsize>(file.size()));
     return static_cast<bool>(out);
 }
+
+bool writePngFile(const std::string& path, const IconImage& image)
+{
+    const auto png = encodePng(image);
+    if (!png)
+        return false;
+    std::ofstream file(path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(png->data()), static_cast<std::streamsize>(png->size()));
+    file.close();
+    return static_cast<bool>(file);
+}

@@ -16,6 +16,9 @@ struct IconImage {
 
 enum class IconFileKind : std::uint16_t { icon = 1, cursor = 2 };
 
+// Writes one image as a plain PNG file (the icon of the desktop entry); false on failure.
+bool writePngFile(const std::string& path, const IconImage& image);
+
 // Writes the images as one file (ICONDIR, one ICONDIRENTRY each, then the PNG data);
 // answers false when an image cannot be encoded or the file cannot be written.
 bool writeIconFile(const std::string& path, IconFileKind kind,

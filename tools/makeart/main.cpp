@@ -1,4 +1,5 @@
-// velmora-makeart OUTPUT_DIR: draws the game's cursors (104, 125) and program icon (118).
+// velmora-makeart OUTPUT_DIR: draws the game's cursors (104, 125) and program icon (118), and
+// the icon as a PNG for the desktop entry.
 #include <cstdio>
 #include <filesystem>
 #include <vector>
@@ -25,7 +26,8 @@ int main(int argc, char** argv)
     const bool written =
         writeIconFile(path("125.cur"), IconFileKind::cursor, {makeHandCursor()}) &&
         writeIconFile(path("104.cur"), IconFileKind::cursor, {makeArrowCursor()}) &&
-        writeIconFile(path("118.ico"), IconFileKind::icon, iconImages);
+        writeIconFile(path("118.ico"), IconFileKind::icon, iconImages) &&
+        writePngFile(path("velmora.png"), iconImages.back());
     if (!written) {
         std::fprintf(stderr, "velmora-makeart: cannot write the cursors and icon in %s\n",
                      outputDir.c_str());
