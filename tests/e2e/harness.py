@@ -65,6 +65,23 @@ def parse_ppm(raw):
     return Screenshot(width, height, raw[pos:pos + width * height * 3])
 
 
+def display_holder(number):
+    """The process id of the live X server that holds display `number`, or None (a lock left
+    by a server that died is stale)."""
+    try:
+        with open("/tmp/.X%d-lock" % number) as lock:
+            pid = int(lock.read().strip())
+    except (OSError, ValueError):
+        return None
+    try:
+        os.kill(pid, 0)
+    except ProcessLookupError:
+        return None
+    except PermissionError:
+        pass
+    return pid
+
+
 class Game:
     """The program in a temporary folder of its own, on a private X display."""
 
@@ -92,21 +109,22 @@ class Game:
 
     def _start_xvfb(self):
         for number in range(90, 190):
-            if os.path.exists("/tmp/.X11-unix/X%d" % number) or \
-                    os.path.exists("/tmp/.X%d-lock" % number):
+            if display_holder(number) is not None:
                 continue
             display = ":%d" % number
             self.xvfb = subprocess.Popen(
                 ["Xvfb", display, "-screen", "0", "1280x1024x24", "-noreset", "-nolisten", "tcp"],
                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             for _ in range(100):
-                if os.path.exists("/tmp/.X11-unix/X%d" % number):
+                if (os.path.exists("/tmp/.X11-unix/X%d" % number)
+                        and display_holder(number) == self.xvfb.pid):
                     time.sleep(0.2)
                     return display
                 if self.xvfb.poll() is not None:
                     break
                 time.sleep(0.05)
-            self.xvfb.kill()
+            self.xvfb.terminate()
+            self.xvfb.wait()
         raise RuntimeError("no free X display")
 
     def run(self, *command):
@@ -202,7 +220,8 @@ class Game:
                 self.process.wait(timeout=5)
             except subprocess.TimeoutExpired:
                 self.process.kill()
-        self.xvfb.kill()
+        # Terminated, not killed, so that the server removes its lock and socket.
+        self.xvfb.terminate()
         self.xvfb.wait()
         shutil.rmtree(self.folder, ignore_errors=True)
 
