@@ -128,8 +128,8 @@ class Game:
         raise RuntimeError("no free X display")
 
     def run(self, *command):
-        return subprocess.run(command, env=getattr(self, "env", dict(os.environ, DISPLAY=self.display)),
-                              check=True, capture_output=True, text=True).stdout
+        return subprocess.run(command, env=self.env, check=True, capture_output=True, text=True,
+                              timeout=15).stdout
 
     def _wait_for_window(self):
         deadline = time.time() + 30
