@@ -164,7 +164,12 @@ void shuffleRotationsAndSlots()
         setSlotPiece(getSlotPiece(j), i);
         setSlotPiece(swapped, j);
     }
-    for (int k = 0; k < count; ++k)
+}
+
+// Every piece starts as a group of its own.
+void separateAllPieces()
+{
+    for (int k = 0; k < getPieceCount(); ++k)
         for (int c = 0; c < getColumns(); ++c)
             for (int r = 0; r < getRows(); ++r)
                 groupCells(k)[c][r] = r * getColumns() + c == k ? 1 : 0;
@@ -200,7 +205,7 @@ void scatterPieces()
 
 void placePreviewWindow()
 {
-    const std::string path = getSettingsPath();
+    const std::string& path = getSettingsPath();
     const int left = std::atoi(readProfileString(settingsSection, "rpleft", "50", 50, path).c_str());
     const int top = std::atoi(readProfileString(settingsSection, "rptop", "50", 50, path).c_str());
     moveWindow(getPreviewWindow(), left, top, getPictureWidth() * 33 / 100 + 10,
@@ -237,6 +242,7 @@ void buildPuzzle()
     cutAllPieces();
 
     shuffleRotationsAndSlots();
+    separateAllPieces();
     scatterPieces();
     setSpareHeaderValue(0);
     setStartTick(tickCount());
