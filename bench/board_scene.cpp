@@ -3,24 +3,13 @@
 
 #include <cstring>
 
-#include "app/window_proc.h"
 #include "board/group_placement.h"
-#include "board/surfaces.h"
-#include "platform/headless/headless.h"
-#include "platform/window.h"
-#include "puzzle/construction.h"
 #include "puzzle/state.h"
+#include "tests/support/puzzle_fixture.h"
 
 void setUpBenchmarkBoard()
 {
-    headless::reset();
-    createDrawingSurfaces();
-    Window* window = createMainWindow("VELMORA", 0, 0, 1000, 700, 113, 118, mainWindowProc);
-    setMainWindow(window);
-    fillNeighbourSteps();
-    setPuzzleNumber(2);
-    buildPuzzle();
-    headless::pumpMessages();
+    startEmbeddedGame();
 }
 
 void joinWholePuzzle(int x, int y)

@@ -1,13 +1,11 @@
 // Builds a puzzle: reads its resource, cuts the pieces and scatters them on the board.
 #include "puzzle/construction.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "app/settings.h"
 #include "platform/dialogs.h"
-#include "platform/profile.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
 #include "platform/system.h"
@@ -205,9 +203,8 @@ void scatterPieces()
 
 void placePreviewWindow()
 {
-    const std::string& path = getSettingsPath();
-    const int left = std::atoi(readProfileString(settingsSection, "rpleft", "50", 50, path).c_str());
-    const int top = std::atoi(readProfileString(settingsSection, "rptop", "50", 50, path).c_str());
+    const int left = readSettingsInteger("rpleft", 50);
+    const int top = readSettingsInteger("rptop", 50);
     moveWindow(getPreviewWindow(), left, top, getPictureWidth() * 33 / 100 + 10,
                getPictureHeight() * 33 / 100 + 28, false);
     updateWindow(getPreviewWindow());

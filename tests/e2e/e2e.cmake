@@ -5,7 +5,7 @@ find_program(XDOTOOL xdotool)
 if(PYTHON3 AND XVFB AND XDOTOOL)
   # Works out the moves that solve the first puzzle, for test_complete_puzzle.py.
   add_executable(velmora_e2e_solver ${CMAKE_CURRENT_LIST_DIR}/solve_first_puzzle.cpp)
-  target_link_libraries(velmora_e2e_solver PRIVATE velmora_game velmora_headless velmora_resources)
+  target_link_libraries(velmora_e2e_solver PRIVATE velmora_test_support velmora_resources)
   file(GLOB E2E_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/test_*.py)
   foreach(script IN LISTS E2E_SCRIPTS)
     get_filename_component(name ${script} NAME_WE)

@@ -6,15 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
-#include "app/window_proc.h"
 #include "board/hit_test.h"
-#include "board/surfaces.h"
 #include "platform/headless/headless.h"
 #include "platform/messages.h"
-#include "platform/window.h"
 #include "puzzle/construction.h"
 #include "puzzle/state.h"
+#include "tests/support/puzzle_fixture.h"
 
 namespace {
 
@@ -90,15 +87,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s SECONDS CLIENT_WIDTH CLIENT_HEIGHT\n", argv[0]);
         return 2;
     }
-    headless::reset();
+    startEmbeddedGame(std::atoi(argv[2]), std::atoi(argv[3]));
+    // The layout the program makes at that second.
     headless::setTimeOfDay(std::atoll(argv[1]));
-    createDrawingSurfaces();
-    fillNeighbourSteps();
-    setBackgroundColor(makeColour(0, 128, 128));
-    setSoundOn(1);
-    setPuzzleNumber(2);
-    setMainWindow(createMainWindow("VELMORA", 0, 0, std::atoi(argv[2]), std::atoi(argv[3]), 113,
-                                   118, mainWindowProc));
     buildPuzzle();
     headless::pumpMessages();
 

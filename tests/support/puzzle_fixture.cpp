@@ -4,9 +4,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "app/window_proc.h"
+#include "board/surfaces.h"
 #include "platform/headless/headless.h"
 #include "platform/surface.h"
 #include "platform/window.h"
+#include "puzzle/construction.h"
 #include "puzzle/state.h"
 
 namespace {
@@ -54,6 +57,18 @@ void startHeadlessGame()
     setPictureSurface(&testPictureSurface);
     setLabelSurface(&testLabelSurface);
     setPuzzleNumber(2);
+}
+
+void startEmbeddedGame(int clientWidth, int clientHeight)
+{
+    headless::reset();
+    createDrawingSurfaces();
+    fillNeighbourSteps();
+    setMainWindow(createMainWindow("VELMORA", 0, 0, clientWidth, clientHeight, 113, 118,
+                                   mainWindowProc));
+    setPuzzleNumber(2);
+    buildPuzzle();
+    headless::pumpMessages();
 }
 
 Colour labelPaletteColour(int index)

@@ -11,6 +11,11 @@
 // and label surfaces, as start-up does before the first build.
 void startHeadlessGame();
 
+// The game as start-up leaves it, without the settings file: the headless back end reset, the
+// drawing surfaces made, a main window of the given client size whose procedure is the
+// game's, and the first embedded puzzle built and painted.
+void startEmbeddedGame(int clientWidth = 1000, int clientHeight = 700);
+
 // A puzzle resource written byte by byte: header, 24-bit picture, 4-bit label.
 struct SyntheticPuzzle {
     int columns = 3;
