@@ -6,6 +6,7 @@
 
 #include "app/settings.h"
 #include "platform/dialogs.h"
+#include "platform/dib_format.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
 #include "platform/system.h"

@@ -6,6 +6,7 @@
 
 #include "app/window_proc.h"
 #include "board/surfaces.h"
+#include "platform/dib_format.h"
 #include "platform/headless/headless.h"
 #include "platform/surface.h"
 #include "platform/window.h"
@@ -25,25 +26,14 @@ void put(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t value, in
         out[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
-void appendInfoHeader(std::vector<std::uint8_t>& out, int width, int height, int bits)
+// Appends a file header and an info header for an image of `bits` bits a pixel.
+void appendHeaders(std::vector<std::uint8_t>& out, int width, int height, int bits,
+                   std::uint32_t pixelOffset, std::uint32_t imageSize)
 {
     const std::size_t at = out.size();
-    out.resize(at + 40, 0);
-    put(out, at, 40, 4);
-    put(out, at + 4, static_cast<std::uint32_t>(width), 4);
-    put(out, at + 8, static_cast<std::uint32_t>(height), 4);
-    put(out, at + 12, 1, 2);
-    put(out, at + 14, static_cast<std::uint32_t>(bits), 2);
-}
-
-void appendFileHeader(std::vector<std::uint8_t>& out, std::uint32_t size, std::uint32_t offset)
-{
-    const std::size_t at = out.size();
-    out.resize(at + 14, 0);
-    out[at] = 'B';
-    out[at + 1] = 'M';
-    put(out, at + 2, size, 4);
-    put(out, at + 10, offset, 4);
+    out.resize(at + bitmapFileHeaderSize + bitmapInfoHeaderSize, 0);
+    writeFileHeader(out.data() + at, pixelOffset + imageSize, pixelOffset);
+    writeInfoHeader(out.data() + at + bitmapFileHeaderSize, width, height, bits, imageSize);
 }
 
 }  // namespace
@@ -122,8 +112,7 @@ std::vector<std::uint8_t> makePuzzleResource(const SyntheticPuzzle& puzzle)
     };
 
     const std::uint32_t pictureBytes = static_cast<std::uint32_t>(width * height * 3);
-    appendFileHeader(out, pictureBytes + 54, 54);
-    appendInfoHeader(out, width, height, 24);
+    appendHeaders(out, width, height, 24, 54, pictureBytes);
     for (int y = height - 1; y >= 0; --y)
         for (int x = 0; x < width; ++x) {
             const Colour colour = pictureAtPixel(x, y);
@@ -133,8 +122,7 @@ std::vector<std::uint8_t> makePuzzleResource(const SyntheticPuzzle& puzzle)
         }
 
     const std::size_t rowBytes = ((static_cast<std::size_t>(width) + 1) / 2 + 3) / 4 * 4;
-    appendFileHeader(out, static_cast<std::uint32_t>(118 + rowBytes * height), 118);
-    appendInfoHeader(out, width, height, 4);
+    appendHeaders(out, width, height, 4, 118, static_cast<std::uint32_t>(rowBytes * height));
     for (int i = 0; i < 16; ++i) {
         const Colour colour = labelPaletteColour(i);
         out.push_back(static_cast<std::uint8_t>(colour >> 16));

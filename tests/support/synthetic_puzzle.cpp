@@ -7,6 +7,7 @@
 #include "app/settings.h"
 #include "app/window_proc.h"
 #include "board/surfaces.h"
+#include "platform/dib_format.h"
 #include "platform/headless/headless.h"
 #include "platform/window.h"
 #include "puzzle/state.h"
@@ -15,27 +16,7 @@ namespace testing_support {
 
 namespace {
 
-constexpr int infoHeaderSize = 40;
-
-void putLittleEndian(std::uint8_t* at, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        at[i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
-// A bottom-up BITMAPINFOHEADER.
-void writeInfoHeader(std::uint8_t* block, int width, int height, int bitCount, int colours,
-                     std::uint32_t imageSize)
-{
-    std::memset(block, 0, infoHeaderSize);
-    putLittleEndian(block, infoHeaderSize, 4);
-    putLittleEndian(block + 4, static_cast<std::uint32_t>(width), 4);
-    putLittleEndian(block + 8, static_cast<std::uint32_t>(height), 4);
-    putLittleEndian(block + 12, 1, 2);
-    putLittleEndian(block + 14, static_cast<std::uint32_t>(bitCount), 2);
-    putLittleEndian(block + 20, imageSize, 4);
-    putLittleEndian(block + 32, static_cast<std::uint32_t>(colours), 4);
-}
+constexpr int infoHeaderSize = bitmapInfoHeaderSize;
 
 void buildSheet(int rotation)
 {
@@ -45,7 +26,7 @@ void buildSheet(int rotation)
     const int stride = (width * 3 + 3) & ~3;
     std::uint8_t* block =
         allocateImageBlock(infoHeaderSize + static_cast<std::size_t>(stride) * height, true);
-    writeInfoHeader(block, width, height, 24, 0, static_cast<std::uint32_t>(stride * height));
+    writeInfoHeader(block, width, height, 24, static_cast<std::uint32_t>(stride * height));
     std::uint8_t* bits = block + infoHeaderSize;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
@@ -76,7 +57,7 @@ void buildMask()
     const int paletteSize = 8;
     std::uint8_t* block = allocateImageBlock(
         infoHeaderSize + paletteSize + static_cast<std::size_t>(stride) * height, true);
-    writeInfoHeader(block, width, height, 1, 2, static_cast<std::uint32_t>(stride * height));
+    writeInfoHeader(block, width, height, 1, static_cast<std::uint32_t>(stride * height), 2);
     std::uint8_t* palette = block + infoHeaderSize;
     palette[4] = palette[5] = palette[6] = 0xFF;  // entry 1 white, entry 0 black
     std::uint8_t* bits = palette + paletteSize;

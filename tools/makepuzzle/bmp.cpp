@@ -1,31 +1,25 @@
 // Bitmap (BMP) files of the picture and of the label, bottom-up and uncompressed.
 #include "tools/makepuzzle/bmp.h"
 
+#include "platform/dib_format.h"
 #include "tools/makepuzzle/bytes.h"
 #include "tools/makepuzzle/label.h"
 
 namespace {
 
-constexpr std::size_t fileHeaderSize = 14;
-constexpr std::size_t infoHeaderSize = 40;
+constexpr std::size_t fileHeaderSize = bitmapFileHeaderSize;
+constexpr std::size_t infoHeaderSize = bitmapInfoHeaderSize;
 
 // File header and info header of an image whose pixels start at pixelOffset.
 std::vector<std::uint8_t> headers(int width, int height, int bitsPerPixel, int coloursUsed,
                                   std::size_t pixelOffset, std::size_t imageSize)
 {
     std::vector<std::uint8_t> bytes(pixelOffset + imageSize, 0);
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    putU32(bytes, 2, static_cast<std::uint32_t>(bytes.size()));
-    putU32(bytes, 10, static_cast<std::uint32_t>(pixelOffset));
-    const std::size_t info = fileHeaderSize;
-    putU32(bytes, info, infoHeaderSize);
-    putU32(bytes, info + 4, static_cast<std::uint32_t>(width));
-    putU32(bytes, info + 8, static_cast<std::uint32_t>(height));  // positive: bottom-up
-    putU16(bytes, info + 12, 1);
-    putU16(bytes, info + 14, static_cast<std::uint32_t>(bitsPerPixel));
-    putU32(bytes, info + 20, static_cast<std::uint32_t>(imageSize));
-    putU32(bytes, info + 32, static_cast<std::uint32_t>(coloursUsed));
+    writeFileHeader(bytes.data(), static_cast<std::uint32_t>(bytes.size()),
+                    static_cast<std::uint32_t>(pixelOffset));
+    // A positive height: bottom-up.
+    writeInfoHeader(bytes.data() + fileHeaderSize, width, height, bitsPerPixel,
+                    static_cast<std::uint32_t>(imageSize), static_cast<std::uint32_t>(coloursUsed));
     return bytes;
 }
 

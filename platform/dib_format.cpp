@@ -1,0 +1,36 @@
+// Headers of packed DIBs and bitmap files, little-endian as the formats store them.
+#include "platform/dib_format.h"
+
+#include <cstring>
+
+namespace {
+
+void putLittleEndian(std::uint8_t* out, std::uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out[i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+}  // namespace
+
+void writeInfoHeader(std::uint8_t* out, int width, int height, int bitCount,
+                     std::uint32_t imageSize, std::uint32_t coloursUsed)
+{
+    std::memset(out, 0, bitmapInfoHeaderSize);
+    putLittleEndian(out, bitmapInfoHeaderSize, 4);
+    putLittleEndian(out + 4, static_cast<std::uint32_t>(width), 4);
+    putLittleEndian(out + 8, static_cast<std::uint32_t>(height), 4);
+    putLittleEndian(out + 12, 1, 2);
+    putLittleEndian(out + 14, static_cast<std::uint32_t>(bitCount), 2);
+    putLittleEndian(out + 20, imageSize, 4);
+    putLittleEndian(out + 32, coloursUsed, 4);
+}
+
+void writeFileHeader(std::uint8_t* out, std::uint32_t fileSize, std::uint32_t pixelOffset)
+{
+    out[0] = 'B';
+    out[1] = 'M';
+    putLittleEndian(out + 2, fileSize, 4);
+    putLittleEndian(out + 6, 0, 4);
+    putLittleEndian(out + 10, pixelOffset, 4);
+}
