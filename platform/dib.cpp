@@ -5,28 +5,11 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/dib_format.h"
 #include "platform/raster_detail.h"
 #include "platform/surface.h"
 
 namespace {
-
-constexpr std::size_t infoHeaderSize = 40;
-
-std::uint32_t readU32(const std::uint8_t* p)
-{
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
-std::int32_t readI32(const std::uint8_t* p)
-{
-    return static_cast<std::int32_t>(readU32(p));
-}
-
-unsigned readU16(const std::uint8_t* p)
-{
-    return static_cast<unsigned>(p[0]) | static_cast<unsigned>(p[1]) << 8;
-}
 
 // What drawing needs to know of a DIB, with its colour table as 0x00RRGGBB pixels (indices
 // past the table's end show black).
@@ -42,10 +25,11 @@ struct DibFormat {
 // Reads an uncompressed 1, 4, 8 or 24-bit DIB's header; false for anything else.
 bool readFormat(const std::uint8_t* info, DibFormat& format)
 {
-    const std::int32_t width = readI32(info + 4);
-    const std::int32_t height = readI32(info + 8);
-    const unsigned bitCount = readU16(info + 14);
-    if (readU32(info) != infoHeaderSize || readU32(info + 16) != 0 || width <= 0 ||
+    const DibInfo header = readInfoHeader(info);
+    const std::int32_t width = header.width;
+    const std::int32_t height = header.height;
+    const unsigned bitCount = static_cast<unsigned>(header.bitCount);
+    if (header.headerSize != bitmapInfoHeaderSize || header.compression != 0 || width <= 0 ||
         height == 0 || height == INT32_MIN)
         return false;
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24)
@@ -57,11 +41,11 @@ bool readFormat(const std::uint8_t* info, DibFormat& format)
     format.stride = (static_cast<std::size_t>(width) * bitCount + 31) / 32 * 4;
     if (bitCount <= 8) {
         const std::uint32_t capacity = 1u << bitCount;
-        const std::uint32_t used = readU32(info + 32);
+        const std::uint32_t used = header.coloursUsed;
         const std::uint32_t entries = used == 0 ? capacity : std::min(used, capacity);
-        const std::uint8_t* table = info + infoHeaderSize;
+        const std::uint8_t* table = info + bitmapInfoHeaderSize;
         for (std::uint32_t i = 0; i < entries; ++i)
-            format.palette[i] = readU32(table + 4 * i) & 0xFFFFFFu;
+            format.palette[i] = readLittleEndian32(table + 4 * i) & 0xFFFFFFu;
     }
     return true;
 }
@@ -226,10 +210,9 @@ int drawDib(Surface& dst, int dx, int dy, int dw, int dh, const std::uint8_t* in
 
 std::size_t dibPixelOffset(const std::uint8_t* info)
 {
-    const unsigned bitCount = readU16(info + 14);
-    const std::size_t used = readU32(info + 32);
-    std::size_t colours = used;
-    if (bitCount <= 8 && used == 0)
-        colours = std::size_t{1} << bitCount;
-    return infoHeaderSize + 4 * colours + (readU32(info + 16) == 3 ? 12 : 0);
+    const DibInfo header = readInfoHeader(info);
+    std::size_t colours = header.coloursUsed;
+    if (header.bitCount <= 8 && colours == 0)
+        colours = std::size_t{1} << header.bitCount;
+    return bitmapInfoHeaderSize + 4 * colours + (header.compression == 3 ? 12 : 0);
 }

@@ -1,10 +1,11 @@
-// Writing the headers of packed DIBs and bitmap files.
+// Reading and writing the headers of packed DIBs and bitmap files.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
-constexpr int bitmapInfoHeaderSize = 40;
-constexpr int bitmapFileHeaderSize = 14;
+constexpr std::size_t bitmapInfoHeaderSize = 40;
+constexpr std::size_t bitmapFileHeaderSize = 14;
 
 // Writes a 40-byte BITMAPINFOHEADER: one plane, no compression, no resolution; a positive
 // height is a bottom-up image.
@@ -13,3 +14,18 @@ void writeInfoHeader(std::uint8_t* out, int width, int height, int bitCount,
 
 // Writes a 14-byte BITMAPFILEHEADER: "BM", the file size, two zero words, the pixel offset.
 void writeFileHeader(std::uint8_t* out, std::uint32_t fileSize, std::uint32_t pixelOffset);
+
+// The fields of a BITMAPINFOHEADER that drawing and checking need.
+struct DibInfo {
+    std::uint32_t headerSize = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;  // positive: bottom-up
+    int bitCount = 0;
+    std::uint32_t compression = 0;
+    std::uint32_t coloursUsed = 0;
+};
+
+DibInfo readInfoHeader(const std::uint8_t* info);
+
+// A 32-bit little-endian value, as the headers and colour tables store them.
+std::uint32_t readLittleEndian32(const std::uint8_t* bytes);

@@ -63,7 +63,7 @@ void readHeader(const PuzzleResource& puzzle)
 // Copies the picture into its own block and finds its pixel rows.
 void loadPicture(const PuzzleResource& puzzle)
 {
-    std::memcpy(pictureFileHeader(), puzzle.pictureFileHeader.data(), bitmapFileHeaderBytes);
+    std::memcpy(pictureFileHeader(), puzzle.pictureFileHeader.data(), bitmapFileHeaderSize);
     std::uint8_t* dib = allocateImageBlock(puzzle.pictureImage.size(), false);
     std::memcpy(dib, puzzle.pictureImage.data(), puzzle.pictureImage.size());
     setPictureDib(dib);

@@ -1,31 +1,23 @@
 // Splits an embedded puzzle resource into its parts and refuses what the game cannot hold.
 #include "puzzle/puzzle_resource.h"
 
+#include "platform/dib_format.h"
 #include "platform/surface.h"
 #include "puzzle/state.h"
 
 namespace {
 
-std::int32_t readInt32(const std::uint8_t* p)
-{
-    return static_cast<std::int32_t>(p[0] | (p[1] << 8) | (p[2] << 16) |
-                                     (static_cast<std::uint32_t>(p[3]) << 24));
-}
-
-std::uint16_t readUint16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
-
 // The image must be an uncompressed bottom-up DIB of the given size and depth whose pixel
 // rows, found the way the game finds them, lie inside `image`.
 bool dibFits(std::span<const std::uint8_t> image, int width, int height, int bitCount)
 {
-    if (image.size() < bitmapInfoHeaderBytes)
+    if (image.size() < bitmapInfoHeaderSize)
         return false;
     const std::uint8_t* info = image.data();
-    if (readInt32(info) != 40 || readInt32(info + 4) != width || readInt32(info + 8) != height ||
-        readUint16(info + 14) != bitCount || readInt32(info + 16) != 0)
-        return false;
-    const std::uint32_t coloursUsed = static_cast<std::uint32_t>(readInt32(info + 32));
-    if (coloursUsed > 256)
+    const DibInfo header = readInfoHeader(info);
+    if (header.headerSize != bitmapInfoHeaderSize || header.width != width ||
+        header.height != height || header.bitCount != bitCount || header.compression != 0 ||
+        header.coloursUsed > 256)
         return false;
     const std::size_t rowBytes = ((static_cast<std::size_t>(width) * bitCount + 31) / 32) * 4;
     return dibPixelOffset(info) + rowBytes * static_cast<std::size_t>(height) <= image.size();
@@ -91,13 +83,13 @@ std::optional<PuzzleResource> readPuzzleResource(std::span<const std::uint8_t> b
 
     std::size_t offset = puzzleHeaderBytes;
     const std::size_t pictureLength = pictureFileLength(puzzle.pictureFormat, width, height);
-    const std::size_t labelLength = bitmapInfoHeaderBytes + 64 + labelRowBytes(width) * height;
-    if (bytes.size() < offset + pictureLength + bitmapFileHeaderBytes + labelLength)
+    const std::size_t labelLength = bitmapInfoHeaderSize + 64 + labelRowBytes(width) * height;
+    if (bytes.size() < offset + pictureLength + bitmapFileHeaderSize + labelLength)
         return std::nullopt;
-    puzzle.pictureFileHeader = bytes.subspan(offset, bitmapFileHeaderBytes);
+    puzzle.pictureFileHeader = bytes.subspan(offset, bitmapFileHeaderSize);
     puzzle.pictureImage =
-        bytes.subspan(offset + bitmapFileHeaderBytes, pictureLength - bitmapFileHeaderBytes);
-    offset += pictureLength + bitmapFileHeaderBytes;
+        bytes.subspan(offset + bitmapFileHeaderSize, pictureLength - bitmapFileHeaderSize);
+    offset += pictureLength + bitmapFileHeaderSize;
     puzzle.labelImage = bytes.subspan(offset, labelLength);
 
     if (!dibFits(puzzle.pictureImage, width, height, puzzle.pictureFormat == 2 ? 24 : 8) ||

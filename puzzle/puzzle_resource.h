@@ -6,10 +6,9 @@
 #include <optional>
 #include <span>
 
-// Offsets in the 6400-byte header.
+#include "platform/dib_format.h"
+
 constexpr std::size_t puzzleHeaderBytes = 6400;
-constexpr std::size_t bitmapFileHeaderBytes = 14;
-constexpr std::size_t bitmapInfoHeaderBytes = 40;
 
 // A resource split into its three parts. Every span lies inside the resource.
 struct PuzzleResource {

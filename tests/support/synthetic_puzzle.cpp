@@ -16,8 +16,6 @@ namespace testing_support {
 
 namespace {
 
-constexpr int infoHeaderSize = bitmapInfoHeaderSize;
-
 void buildSheet(int rotation)
 {
     const int size = getPieceSize();
@@ -25,9 +23,9 @@ void buildSheet(int rotation)
     const int height = getSheetHeight();
     const int stride = (width * 3 + 3) & ~3;
     std::uint8_t* block =
-        allocateImageBlock(infoHeaderSize + static_cast<std::size_t>(stride) * height, true);
+        allocateImageBlock(bitmapInfoHeaderSize + static_cast<std::size_t>(stride) * height, true);
     writeInfoHeader(block, width, height, 24, static_cast<std::uint32_t>(stride * height));
-    std::uint8_t* bits = block + infoHeaderSize;
+    std::uint8_t* bits = block + bitmapInfoHeaderSize;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const int k = (y / size) * getColumns() + x / size;
@@ -56,9 +54,9 @@ void buildMask()
     const int stride = (width + 31) / 32 * 4;
     const int paletteSize = 8;
     std::uint8_t* block = allocateImageBlock(
-        infoHeaderSize + paletteSize + static_cast<std::size_t>(stride) * height, true);
+        bitmapInfoHeaderSize + paletteSize + static_cast<std::size_t>(stride) * height, true);
     writeInfoHeader(block, width, height, 1, static_cast<std::uint32_t>(stride * height), 2);
-    std::uint8_t* palette = block + infoHeaderSize;
+    std::uint8_t* palette = block + bitmapInfoHeaderSize;
     palette[4] = palette[5] = palette[6] = 0xFF;  // entry 1 white, entry 0 black
     std::uint8_t* bits = palette + paletteSize;
     for (int y = 0; y < height; ++y)

@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr std::size_t fileHeaderSize = bitmapFileHeaderSize;
-constexpr std::size_t infoHeaderSize = bitmapInfoHeaderSize;
-
 // File header and info header of an image whose pixels start at pixelOffset.
 std::vector<std::uint8_t> headers(int width, int height, int bitsPerPixel, int coloursUsed,
                                   std::size_t pixelOffset, std::size_t imageSize)
@@ -18,7 +15,7 @@ std::vector<std::uint8_t> headers(int width, int height, int bitsPerPixel, int c
     writeFileHeader(bytes.data(), static_cast<std::uint32_t>(bytes.size()),
                     static_cast<std::uint32_t>(pixelOffset));
     // A positive height: bottom-up.
-    writeInfoHeader(bytes.data() + fileHeaderSize, width, height, bitsPerPixel,
+    writeInfoHeader(bytes.data() + bitmapFileHeaderSize, width, height, bitsPerPixel,
                     static_cast<std::uint32_t>(imageSize), static_cast<std::uint32_t>(coloursUsed));
     return bytes;
 }
@@ -28,7 +25,7 @@ std::vector<std::uint8_t> headers(int width, int height, int bitsPerPixel, int c
 std::vector<std::uint8_t> encodePictureBmp(const RgbImage& picture)
 {
     const std::size_t rowBytes = static_cast<std::size_t>(picture.width) * 3;
-    const std::size_t pixelOffset = fileHeaderSize + infoHeaderSize;
+    const std::size_t pixelOffset = bitmapFileHeaderSize + bitmapInfoHeaderSize;
     std::vector<std::uint8_t> bytes = headers(picture.width, picture.height, 24, 0, pixelOffset,
                                               rowBytes * picture.height);
     for (int y = 0; y < picture.height; ++y) {
@@ -47,7 +44,7 @@ std::vector<std::uint8_t> encodeLabelBmp(const LabelImage& label)
 {
     const std::size_t rowBytes = ((static_cast<std::size_t>(label.width) + 1) / 2 + 3) / 4 * 4;
     const std::array<std::uint32_t, 16>& palette = labelPalette();
-    const std::size_t paletteOffset = fileHeaderSize + infoHeaderSize;
+    const std::size_t paletteOffset = bitmapFileHeaderSize + bitmapInfoHeaderSize;
     const std::size_t pixelOffset = paletteOffset + 4 * palette.size();
     std::vector<std::uint8_t> bytes =
         headers(label.width, label.height, 4, static_cast<int>(palette.size()), pixelOffset,
