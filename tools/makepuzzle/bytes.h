@@ -4,14 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-inline void putU16(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint32_t value)
-{
-    bytes[offset] = static_cast<std::uint8_t>(value);
-    bytes[offset + 1] = static_cast<std::uint8_t>(value >> 8);
-}
-
 inline void putU32(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint32_t value)
 {
-    putU16(bytes, offset, value & 0xFFFF);
-    putU16(bytes, offset + 2, value >> 16);
+    for (int i = 0; i < 4; ++i)
+        bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
