@@ -1,7 +1,7 @@
 // The main window's commands: restart, colour, exit, dialogs, sound, order and see-through.
 #include "app/commands.h"
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "board/render.h"
 #include "board/surfaces.h"
 #include "platform/dialogs.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "app/commands.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "app/window_proc.h"
 #include "board/surfaces.h"
 #include "platform/input.h"

@@ -1,7 +1,7 @@
 // Group placement: every member's box follows from the pivot's by the group layout rule.
 #include "board/group_placement.h"
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "board/group_layout.h"
 #include "platform/sound.h"
 #include "puzzle/state.h"

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "board/drawing_order.h"
 #include "board/group_layout.h"
 #include "board/group_placement.h"

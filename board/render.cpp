@@ -1,7 +1,7 @@
 // Board rendering: tiles, compositing, group drawing and the board copy.
 #include "board/render.h"
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "board/carrying.h"
 #include "board/group_layout.h"
 #include "board/surfaces.h"

@@ -1,7 +1,11 @@
-// Dialogs built from the dialog templates, message boxes, the colour chooser and the browser.
+// Dialogs built from the dialog templates, message boxes, the colour and file choosers and
+// the browser.
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/types.h"
 
@@ -50,3 +54,31 @@ bool chooseColour(Window* owner, Colour& colour, Colour customColours[16]);
 // ShellExecute(NULL, "open", url, ...): shows the page in the default browser; failures are
 // silent.
 void openUrl(const char* url);
+
+// One filter of a file dialog: the text shown ("Play files(*.jps)") and its pattern ("*.jps").
+struct FileFilter {
+    std::string name;
+    std::string pattern;
+};
+
+// The fields of an OPENFILENAME record that the game fills.
+struct FileDialogRequest {
+    std::string title;
+    std::vector<FileFilter> filters;
+    std::string fileName;          // the file name buffer: proposed as the dialog opens
+    std::string defaultExtension;  // appended with a dot when the chosen name has none
+    bool overwritePrompt = false;  // OFN_OVERWRITEPROMPT: an existing file must be confirmed
+    bool fileMustExist = false;    // OFN_FILEMUSTEXIST: only an existing file is accepted
+};
+
+// GetSaveFileName and GetOpenFileName: the chosen full path, or nullopt when the player
+// cancels or the dialog fails.
+std::optional<std::string> runSaveFileDialog(Window* owner, const FileDialogRequest& request);
+std::optional<std::string> runOpenFileDialog(Window* owner, const FileDialogRequest& request);
+
+// The chosen name with ".extension" appended when its last component has no dot, as the
+// dialogs do with the default extension.
+std::string withDefaultExtension(const std::string& path, const std::string& extension);
+
+// The text after the last dot of the path's file name; empty when it has none.
+std::string fileExtension(const std::string& path);

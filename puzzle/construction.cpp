@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "platform/dialogs.h"
 #include "platform/dib_format.h"
 #include "platform/resources.h"
@@ -13,9 +13,9 @@
 #include "platform/window.h"
 #include "puzzle/cutting.h"
 #include "puzzle/image_headers.h"
+#include "puzzle/progress_dialog.h"
 #include "puzzle/puzzle_resource.h"
 #include "puzzle/state.h"
-#include "ui/dialogs.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "app/commands.h"
 #include "app/lifecycle.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "app/window_proc.h"
 #include "board/surfaces.h"
 #include "platform/headless/headless.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "board/carrying.h"
 #include "board/play.h"
 #include "board/render.h"

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "board/group_layout.h"
 #include "board/render.h"
 #include "board/surfaces.h"

@@ -1,4 +1,4 @@
-// Procedures of the About, attached-message, congratulation and progress dialogs.
+// Procedures of the About, attached-message and congratulation dialogs.
 #include "ui/dialogs.h"
 
 #include <filesystem>
@@ -77,11 +77,6 @@ std::intptr_t congratulationDialogProc(Window* dialog, unsigned message, std::ui
         return 1;
     }
     return 0;
-}
-
-std::intptr_t progressDialogProc(Window*, unsigned, std::uintptr_t, std::intptr_t)
-{
-    return 1;
 }
 
 void showAboutDialog()

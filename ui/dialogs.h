@@ -1,5 +1,4 @@
-// The small dialogs: About (119), attached message (120), congratulation (131) and the
-// progress dialog (127) shown while a puzzle is cut.
+// The small dialogs: About (119), attached message (120) and congratulation (131).
 #pragma once
 
 #include <cstdint>
@@ -8,9 +7,7 @@
 
 constexpr int aboutDialogId = 119;
 constexpr int attachedMessageDialogId = 120;
-constexpr int progressDialogId = 127;
 constexpr int congratulationDialogId = 131;
-constexpr int progressBarId = 1003;
 
 std::intptr_t aboutDialogProc(Window* dialog, unsigned message, std::uintptr_t wParam,
                               std::intptr_t lParam);
@@ -18,8 +15,6 @@ std::intptr_t attachedMessageDialogProc(Window* dialog, unsigned message, std::u
                                         std::intptr_t lParam);
 std::intptr_t congratulationDialogProc(Window* dialog, unsigned message, std::uintptr_t wParam,
                                        std::intptr_t lParam);
-std::intptr_t progressDialogProc(Window* dialog, unsigned message, std::uintptr_t wParam,
-                                 std::intptr_t lParam);
 
 // Modal showings with the main window as owner.
 void showAboutDialog();

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/dialogs.h"
 #include "platform/progress_bar.h"
 #include "platform/messages.h"
 #include "platform/surface.h"
@@ -54,6 +55,8 @@ struct BackEnd {
     std::vector<std::string> events;
     std::map<int, std::deque<int>> dialogScripts;
     std::deque<std::optional<Colour>> colourChoices;
+    std::deque<std::optional<std::string>> fileChoices;
+    std::optional<FileDialogRequest> lastFileDialog;
     std::map<ControlKey, std::string> itemTexts;
     std::map<ControlKey, ProgressBarState> progressBars;
     std::map<ControlKey, int> buttonChecks;  // BST_UNCHECKED 0, BST_CHECKED 1

@@ -2,6 +2,8 @@
 #include "platform/dialogs.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <utility>
 #include <string>
 
 #include "platform/headless/backend.h"
@@ -161,6 +163,36 @@ bool chooseColour(Window* /*owner*/, Colour& colour, Colour /*customColours*/[16
     return true;
 }
 
+namespace {
+
+std::optional<std::string> playFileDialog(const char* kind, const FileDialogRequest& request)
+{
+    logEvent(std::string(kind) + " dialog " + request.title);
+    backEnd().lastFileDialog = request;
+    auto& choices = backEnd().fileChoices;
+    if (choices.empty())
+        return std::nullopt;
+    std::optional<std::string> choice = choices.front();
+    choices.pop_front();
+    if (choice)
+        choice = withDefaultExtension(*choice, request.defaultExtension);
+    if (choice && request.fileMustExist && !std::filesystem::is_regular_file(*choice))
+        return std::nullopt;
+    return choice;
+}
+
+}  // namespace
+
+std::optional<std::string> runSaveFileDialog(Window* /*owner*/, const FileDialogRequest& request)
+{
+    return playFileDialog("save", request);
+}
+
+std::optional<std::string> runOpenFileDialog(Window* /*owner*/, const FileDialogRequest& request)
+{
+    return playFileDialog("open", request);
+}
+
 void openUrl(const char* url)
 {
     logEvent(std::string("url ") + (url ? url : ""));
@@ -177,6 +209,16 @@ void scriptDialog(int templateId, std::vector<int> commands)
 void scriptColourChoice(std::optional<Colour> choice)
 {
     backEnd().colourChoices.push_back(choice);
+}
+
+void scriptFileChoice(std::optional<std::string> path)
+{
+    backEnd().fileChoices.push_back(std::move(path));
+}
+
+std::optional<FileDialogRequest> lastFileDialog()
+{
+    return backEnd().lastFileDialog;
 }
 
 std::string dialogItemText(int templateId, int controlId)

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/dialogs.h"
 #include "platform/types.h"
 
 namespace headless {
@@ -35,6 +36,14 @@ void scriptDialog(int templateId, std::vector<int> commands);
 // The colour dialog's next answer: the colour chosen, or nullopt for Cancel.
 void scriptColourChoice(std::optional<Colour> choice);
 
+// The next answer of a save or open dialog: the path typed, or nullopt for Cancel. The dialog
+// appends the default extension as the real one does; an open dialog that must find the file
+// and does not ends as cancelled. With no answer scripted the dialog is cancelled.
+void scriptFileChoice(std::optional<std::string> path);
+
+// The request of the latest save or open dialog.
+std::optional<FileDialogRequest> lastFileDialog();
+
 // Replaces a resource for the tests, or (hideResource) makes findResource answer empty for it;
 // the bundle is consulted only for resources neither replaced nor hidden.
 void overrideResource(const std::string& type, int number, std::vector<std::uint8_t> bytes);
@@ -46,7 +55,8 @@ void setLayeredWindowsAvailable(bool available);
 // Everything the program did that a player would notice, in order, as short lines:
 // "sound 115", "dialog 131", "dialog 131 end 1", "modeless 127", "destroy 127",
 // "dialog 131 stuck", "progress 127 step", "messagebox <text>", "colour dialog",
-// "url <address>", "cursor 125", "confine l,t,r,b", "confine none",
+// "url <address>", "save dialog <title>",
+// "open dialog <title>", "cursor 125", "confine l,t,r,b", "confine none",
 // "layered <key> <alpha> <flags>" (the key as six hex digits, 0x00BBGGRR: "layered 808000 0 1").
 const std::vector<std::string>& events();
 void clearEvents();

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "app/window_proc.h"
 #include "board/surfaces.h"
 #include "platform/dib_format.h"

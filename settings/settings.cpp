@@ -1,5 +1,5 @@
 // The player's settings and the settings file beside the program.
-#include "app/settings.h"
+#include "settings/settings.h"
 
 #include <cstdlib>
 #include <string>
