@@ -13,6 +13,7 @@
 #include "platform/window.h"
 #include "puzzle/cutting.h"
 #include "puzzle/image_headers.h"
+#include "puzzle/preview_placement.h"
 #include "puzzle/progress_dialog.h"
 #include "puzzle/puzzle_resource.h"
 #include "puzzle/state.h"
@@ -200,15 +201,6 @@ void scatterPieces()
         cellShuffle(a, b) = cellShuffle(a2, b2);
         cellShuffle(a2, b2) = swapped;
     }
-}
-
-void placePreviewWindow()
-{
-    const int left = readSettingsInteger("rpleft", 50);
-    const int top = readSettingsInteger("rptop", 50);
-    moveWindow(getPreviewWindow(), left, top, getPictureWidth() * 33 / 100 + 10,
-               getPictureHeight() * 33 / 100 + 28, false);
-    updateWindow(getPreviewWindow());
 }
 
 }  // namespace
