@@ -1,16 +1,36 @@
-// After a finished puzzle: the next puzzle of the series is laid out.
+// After a finished puzzle: the player's choices, the finished picture composed and exported,
+// then the next puzzle of the series laid out.
 #include "completion/flow.h"
 
+#include "completion/choice_dialogs.h"
+#include "completion/composition.h"
+#include "completion/export.h"
 #include "puzzle/construction.h"
 #include "puzzle/state.h"
 
 namespace {
+
 constexpr int firstPuzzleNumber = 2;
 constexpr int lastPuzzleNumber = 8;
+
+// Glue and panel choices, the finished picture on two canvases, its export; the canvases are
+// released when the export has read them.
+void finishPicture()
+{
+    showPanelDialog();
+    Surface finishedCanvas;
+    Surface assemblyCanvas;
+    composeFinishedCanvas(finishedCanvas, assemblyCanvas);
+    exportFinishedPicture(finishedCanvas, getPictureChoice() == saveAsWallpaper);
+}
+
 }  // namespace
 
 void runCompletionFlow()
 {
+    showPictureChoiceDialog();
+    if (getPictureChoice() != leavePicture)
+        finishPicture();
     // After the last puzzle the series starts again at the first.
     const int next = getPuzzleNumber() + 1;
     setPuzzleNumber(next > lastPuzzleNumber ? firstPuzzleNumber : next);

@@ -1,4 +1,5 @@
-// What follows a finished puzzle: on to the next puzzle of the series.
+// What follows a finished puzzle: the picture, glue and panel choices, the finished picture's
+// export, then the next puzzle of the series.
 #pragma once
 
 // Runs after the completion dialogs; ends with the next puzzle built.

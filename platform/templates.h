@@ -16,8 +16,7 @@ struct MenuTemplate {
 enum class ControlKind {
     pushButton,
     defaultPushButton,
-    staticText,      // left-aligned label
-    centredText,     // centred label
+    staticText,      // left-aligned label, centred vertically, no word wrap
     icon,            // the icon resource named by `resourceId`
     picture,         // an owner-drawn area the procedure paints
     readOnlyEdit,    // multi-line, read-only, selectable text
@@ -38,7 +37,8 @@ struct ControlTemplate {
     int width = 0;
     int height = 0;
     int resourceId = 0;     // icon resource for ControlKind::icon
-    bool groupStart = false;  // first radio button of a group
+    bool groupStart = false;  // starts a new control group (radio buttons group up to the next)
+    bool pushLike = false;    // a radio button drawn as a push button (BS_PUSHLIKE)
 };
 
 struct DialogTemplate {

@@ -1,4 +1,5 @@
-# Generated sounds, cursors and the program icon, added to the resource bundle.
+# Generated sounds, cursors, the program icon and the completion panels, added to the resource
+# bundle.
 set(SOUND_DIR ${CMAKE_BINARY_DIR}/resources/sounds)
 set(ART_DIR ${CMAKE_BINARY_DIR}/resources/art)
 
@@ -19,8 +20,13 @@ list(APPEND BUNDLE_FILES
   "CURSOR/125|${ART_DIR}/125.cur"
   "CURSOR/104|${ART_DIR}/104.cur"
   "ICON/118|${ART_DIR}/118.ico")
+# Panels: packed 8-bit DIBs, as a program's BITMAP resources hold them.
+foreach(id 128 129 130 134)
+  list(APPEND ART_FILES ${ART_DIR}/${id}.dib)
+  list(APPEND BUNDLE_FILES "BITMAP/${id}|${ART_DIR}/${id}.dib")
+endforeach()
 add_custom_command(OUTPUT ${ART_FILES}
   COMMAND velmora-makeart ${ART_DIR}
   DEPENDS velmora-makeart
-  COMMENT "Drawing cursors and icon"
+  COMMENT "Drawing cursors, icon and panels"
   VERBATIM)

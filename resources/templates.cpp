@@ -48,11 +48,44 @@ const std::array messageControls{
 };
 const std::array congratulationControls{
     ControlTemplate{1, ControlKind::defaultPushButton, "OK", 67, 52, 50, 14},
-    ControlTemplate{-1, ControlKind::centredText, "　　　パズル完成おめでとうございます", 31, 14,
+    ControlTemplate{-1, ControlKind::staticText, "　　　パズル完成おめでとうございます", 31, 14,
                     128, 30},
 };
 const std::array progressControls{
     ControlTemplate{1003, ControlKind::progressBar, "Progress1", 14, 7, 139, 19},
+};
+// A radio button of dialog 133: drawn as a push button.
+constexpr ControlTemplate pushRadio(int id, const char* text, int x, int y, int width, int height)
+{
+    ControlTemplate control{id, ControlKind::autoRadioButton, text, x, y, width, height};
+    control.pushLike = true;
+    return control;
+}
+// A group box that ends the radio group before it and starts a new one.
+constexpr ControlTemplate groupBox(const char* text, int x, int y, int width, int height)
+{
+    ControlTemplate control{-1, ControlKind::groupBox, text, x, y, width, height};
+    control.groupStart = true;
+    return control;
+}
+const std::array pictureChoiceControls{
+    ControlTemplate{1, ControlKind::defaultPushButton, "OK", 78, 104, 50, 14},
+    ControlTemplate{1007, ControlKind::autoRadioButton,
+                    "完成パズルを保存します。（壁紙には設定しない）", 18, 21, 164, 16},
+    ControlTemplate{1008, ControlKind::autoRadioButton, "完成パズルを保存し、壁紙に設定します。",
+                    18, 41, 155, 23},
+    ControlTemplate{1009, ControlKind::autoRadioButton, "なにもしない。", 18, 68, 156, 23},
+};
+const std::array panelControls{
+    ControlTemplate{1, ControlKind::defaultPushButton, "OK", 69, 204, 50, 14},
+    pushRadio(1007, "パネルに入れません", 25, 96, 137, 19),
+    pushRadio(1008, "パネル（ブラウン）選択", 25, 122, 137, 19),
+    pushRadio(1009, "パネル（ブラック）選択", 25, 148, 137, 19),
+    pushRadio(1015, "パネル（ゴールド）選択", 25, 174, 137, 19),
+    groupBox("糊付け", 14, 13, 159, 65),
+    pushRadio(1012, "完成パズルを糊付けしません", 24, 28, 138, 18),
+    pushRadio(1013, "完成パズルを糊付けします", 24, 52, 139, 18),
+    groupBox("パネル選択", 14, 81, 158, 119),
 };
 
 const std::array dialogs{
@@ -62,6 +95,10 @@ const std::array dialogs{
                    messageControls},
     DialogTemplate{131, "完成", 187, 73, dialogFont, 9, false, false, true, true,
                    congratulationControls},
+    DialogTemplate{132, "完成パズル画像", 202, 125, dialogFont, 9, false, false, true, true,
+                   pictureChoiceControls},
+    DialogTemplate{133, "PANEL", 187, 225, dialogFont, 9, false, false, true, true,
+                   panelControls},
     DialogTemplate{127, "", 171, 33, dialogFont, 9, true, true, true, false, progressControls},
 };
 

@@ -70,13 +70,19 @@ void applyFont(GtkWidget* widget, const char* families, int points)
                          "; font-size: " + std::to_string(points) + "pt; }");
 }
 
+// A static text: one line from the control's left edge, centred in its height.
 GtkWidget* makeLabel(const ControlTemplate& control)
 {
     GtkWidget* label = gtk_label_new_with_mnemonic(toGtkMnemonic(control.text).c_str());
-    const bool centred = control.kind == ControlKind::centredText;
-    gtk_label_set_xalign(GTK_LABEL(label), centred ? 0.5f : 0.0f);
-    gtk_label_set_yalign(GTK_LABEL(label), centred ? 0.5f : 0.0f);
+    gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
+    gtk_label_set_yalign(GTK_LABEL(label), 0.5f);
     return label;
+}
+
+// Windows buttons fill exactly their rectangle: no theme padding or minimum.
+void fitButtonToRectangle(GtkWidget* button)
+{
+    applyCss(button, "button { padding: 0 4px; min-height: 0; min-width: 0; }");
 }
 
 GtkWidget* makeReadOnlyEdit()
@@ -118,8 +124,7 @@ public:
         case ControlKind::pushButton:
         case ControlKind::defaultPushButton:
             widget = gtk_button_new_with_mnemonic(toGtkMnemonic(control.text).c_str());
-            // Windows buttons fill exactly their rectangle: no theme padding or minimum.
-            applyCss(widget, "button { padding: 0 4px; min-height: 0; min-width: 0; }");
+            fitButtonToRectangle(widget);
             if (control.kind == ControlKind::defaultPushButton) {
                 gtk_widget_set_can_default(widget, TRUE);
                 // With two default buttons the first one in the template is the real default.
@@ -128,7 +133,6 @@ public:
             }
             break;
         case ControlKind::staticText:
-        case ControlKind::centredText:
             widget = makeLabel(control);
             break;
         case ControlKind::icon:
@@ -160,6 +164,11 @@ public:
             widget = gtk_radio_button_new_with_mnemonic_from_widget(
                 GTK_RADIO_BUTTON(radioHolder_), toGtkMnemonic(control.text).c_str());
             record.groupHolder = radioHolder_;
+            if (control.pushLike) {
+                // Drawn as a push button that stays pressed while it is the one set.
+                gtk_toggle_button_set_mode(GTK_TOGGLE_BUTTON(widget), FALSE);
+                fitButtonToRectangle(widget);
+            }
             break;
         case ControlKind::checkBox:
             widget = gtk_check_button_new_with_mnemonic(toGtkMnemonic(control.text).c_str());
@@ -181,7 +190,7 @@ public:
                 g_signal_connect(widget, "clicked", G_CALLBACK(buttonClicked), dialog_);
         }
         gtk_widget_set_size_request(placed, width, height);
-        gtk_fixed_put(fixed_, placed, centredLeft(control, placed, width), units_.y(control.y));
+        gtk_fixed_put(fixed_, placed, units_.x(control.x), units_.y(control.y));
         gtk_widget_show_all(placed);
         if (!firstFocus_ && gtk_widget_get_can_focus(widget))
             firstFocus_ = widget;
@@ -194,17 +203,6 @@ public:
     GtkWidget* firstFocus() const { return firstFocus_; }
 
 private:
-    // Centred text wider than its control stays centred on the control.
-    int centredLeft(const ControlTemplate& control, GtkWidget* placed, int width) const
-    {
-        const int left = units_.x(control.x);
-        if (control.kind != ControlKind::centredText)
-            return left;
-        int natural = 0;
-        gtk_widget_get_preferred_width(placed, nullptr, &natural);
-        return natural > width ? left - (natural - width) / 2 : left;
-    }
-
     Window* dialog_;
     GtkFixed* fixed_;
     DialogUnits units_;

@@ -64,6 +64,7 @@ struct BackEnd {
     std::array<std::uint8_t, 256> keys{};
     int cursor = 0;  // 0: the class cursor (the arrow)
     bool layeredWindowsAvailable = true;
+    bool wallpaperAccepted = true;
 
     std::uint32_t ticks = 0;
     std::int64_t timeOfDay = 1700000000;

@@ -52,10 +52,14 @@ void hideResource(const std::string& type, int number);
 // Whether the platform offers see-through windows (lookupLayeredWindowFunction).
 void setLayeredWindowsAvailable(bool available);
 
+// Whether the desktop takes the wallpaper that setDesktopWallpaper is asked for (it does
+// unless a test says otherwise).
+void setWallpaperAccepted(bool accepted);
+
 // Everything the program did that a player would notice, in order, as short lines:
 // "sound 115", "dialog 131", "dialog 131 end 1", "modeless 127", "destroy 127",
 // "dialog 131 stuck", "progress 127 step", "messagebox <text>", "colour dialog",
-// "url <address>", "save dialog <title>",
+// "url <address>", "save dialog <title>", "wallpaper <path>",
 // "open dialog <title>", "cursor 125", "confine l,t,r,b", "confine none",
 // "layered <key> <alpha> <flags>" (the key as six hex digits, 0x00BBGGRR: "layered 808000 0 1").
 const std::vector<std::string>& events();

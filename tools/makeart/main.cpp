@@ -1,12 +1,27 @@
-// velmora-makeart OUTPUT_DIR: draws the game's cursors (104, 125) and program icon (118), and
-// the icon as a PNG for the desktop entry.
+// velmora-makeart OUTPUT_DIR: draws the game's cursors (104, 125), program icon (118), the
+// completion panels (bitmaps 128, 129, 130 and their mask 134), and the icon as a PNG for the
+// desktop entry.
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "tools/makeart/cursors.h"
 #include "tools/makeart/icon_file.h"
 #include "tools/makeart/jigsaw_icon.h"
+#include "tools/makeart/panels.h"
+
+namespace {
+
+bool writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -27,9 +42,13 @@ int main(int argc, char** argv)
         writeIconFile(path("125.cur"), IconFileKind::cursor, {makeHandCursor()}) &&
         writeIconFile(path("104.cur"), IconFileKind::cursor, {makeArrowCursor()}) &&
         writeIconFile(path("118.ico"), IconFileKind::icon, iconImages) &&
-        writePngFile(path("velmora.png"), iconImages.back());
+        writePngFile(path("velmora.png"), iconImages.back()) &&
+        writeBytes(outputDir / "128.dib", drawPanel(PanelKind::brownWood)) &&
+        writeBytes(outputDir / "129.dib", drawPanel(PanelKind::blackLacquer)) &&
+        writeBytes(outputDir / "130.dib", drawPanel(PanelKind::gold)) &&
+        writeBytes(outputDir / "134.dib", drawPanel(PanelKind::frameMask));
     if (!written) {
-        std::fprintf(stderr, "velmora-makeart: cannot write the cursors and icon in %s\n",
+        std::fprintf(stderr, "velmora-makeart: cannot write the cursors, icon and panels in %s\n",
                      outputDir.c_str());
         return 1;
     }

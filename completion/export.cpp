@@ -1,0 +1,99 @@
+// The export of the finished picture after the player's choice of file.
+#include "completion/export.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "completion/composition.h"
+#include "completion/picture_files.h"
+#include "platform/dialogs.h"
+#include "platform/wallpaper.h"
+#include "puzzle/state.h"
+
+namespace {
+
+constexpr const char* cannotOpenText = "出力ファイルが開けません";
+constexpr const char* unknownExtensionText = "この拡張子では保存できません（.bmp か .jpg）";
+constexpr const char* wallpaperFailedText = "壁紙を設定できませんでした";
+
+std::optional<std::string> askForFile(bool wallpaper)
+{
+    FileDialogRequest request;
+    request.title = "完成画像を保存する";
+    request.filters.push_back({"BITMAP files(*.bmp)", "*.bmp"});
+    if (!wallpaper)
+        request.filters.push_back({"JPEG files(*.jpg)", "*.jpg"});
+    request.defaultExtension = "bmp";
+    request.overwritePrompt = true;
+    return runSaveFileDialog(getMainWindow(), request);
+}
+
+// The extension in lower case, with "jpeg" counted as "jpg".
+std::string pictureExtension(const std::string& path)
+{
+    std::string extension = fileExtension(path);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == "jpeg" ? "jpg" : extension;
+}
+
+// Tells the player when the file could not be made; answers whether it was written.
+bool reportWrite(FileWriteResult result)
+{
+    if (result == FileWriteResult::cannotOpen)
+        messageBox(getMainWindow(), cannotOpenText);
+    return result == FileWriteResult::written;
+}
+
+void saveAsWallpaper(const std::string& path, const std::vector<std::uint8_t>& pixels)
+{
+    if (!reportWrite(writeBmpFile(path, pixels, finishedWidth(), finishedHeight())))
+        return;
+    // The desktop needs the full path; the file stays even when the desktop refuses it.
+    if (!setDesktopWallpaper(std::filesystem::absolute(path).string()))
+        messageBox(getMainWindow(), wallpaperFailedText);
+}
+
+void saveByExtension(const std::string& path, const std::vector<std::uint8_t>& pixels)
+{
+    const std::string extension = pictureExtension(path);
+    if (extension == "bmp")
+        reportWrite(writeBmpFile(path, pixels, finishedWidth(), finishedHeight()));
+    else if (extension == "jpg")
+        reportWrite(writeJpegFile(path, pixels, finishedWidth(), finishedHeight()));
+    else
+        messageBox(getMainWindow(), unknownExtensionText);
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> captureFinishedPixels(const Surface& finishedCanvas)
+{
+    std::vector<std::uint8_t> pixels(3 * static_cast<std::size_t>(finishedWidth()) *
+                                     static_cast<std::size_t>(finishedHeight()));
+    const int area = puzzleAreaOffset();
+    for (int y = 0; y < finishedHeight(); ++y)
+        for (int x = 0; x < finishedWidth(); ++x) {
+            const Colour colour = pixelAt(finishedCanvas, area + x, area + y);
+            std::uint8_t* pixel = pixels.data() + exportOffset(x, y);
+            pixel[0] = static_cast<std::uint8_t>(colour >> 16);
+            pixel[1] = static_cast<std::uint8_t>(colour >> 8);
+            pixel[2] = static_cast<std::uint8_t>(colour);
+        }
+    return pixels;
+}
+
+void exportFinishedPicture(const Surface& finishedCanvas, bool wallpaper)
+{
+    const std::vector<std::uint8_t> finishedPixels = captureFinishedPixels(finishedCanvas);
+    const std::optional<std::string> path = askForFile(wallpaper);
+    if (!path)
+        return;
+    if (wallpaper)
+        saveAsWallpaper(*path, finishedPixels);
+    else
+        saveByExtension(*path, finishedPixels);
+}

@@ -1,0 +1,71 @@
+// The JPEG writer: libjpeg's compressor with an error exit that jumps back to a recovery
+// point instead of ending the program.
+#include "platform/jpeg.h"
+
+#include <csetjmp>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace {
+
+constexpr int jpegQuality = 100;
+
+// libjpeg's standard error manager followed by the point to jump back to on a fatal error.
+struct JpegErrorManager {
+    jpeg_error_mgr standard;
+    std::jmp_buf recovery;
+};
+
+// Called by libjpeg on a fatal error: writes the library's message to the standard error
+// stream and never returns to the library.
+[[noreturn]] void jpegErrorExit(j_common_ptr compressor)
+{
+    (*compressor->err->output_message)(compressor);
+    auto* manager = reinterpret_cast<JpegErrorManager*>(compressor->err);
+    std::longjmp(manager->recovery, 1);
+}
+
+// Turns one bottom-up BGR row into the RGB scan line libjpeg takes.
+void toRgb(const std::uint8_t* bgr, int width, std::uint8_t* rgb)
+{
+    for (int x = 0; x < width; ++x) {
+        rgb[3 * x] = bgr[3 * x + 2];
+        rgb[3 * x + 1] = bgr[3 * x + 1];
+        rgb[3 * x + 2] = bgr[3 * x];
+    }
+}
+
+}  // namespace
+
+bool writeJpeg(std::FILE* file, const std::uint8_t* bottomUpBgr, int width, int height,
+               std::size_t rowStride)
+{
+    std::vector<std::uint8_t> scanLine(3 * static_cast<std::size_t>(width > 0 ? width : 0));
+    jpeg_compress_struct compressor{};
+    JpegErrorManager errors{};
+    compressor.err = jpeg_std_error(&errors.standard);
+    errors.standard.error_exit = jpegErrorExit;
+    if (setjmp(errors.recovery)) {
+        jpeg_destroy_compress(&compressor);
+        return false;
+    }
+    jpeg_create_compress(&compressor);
+    jpeg_stdio_dest(&compressor, file);
+    compressor.image_width = static_cast<JDIMENSION>(width);
+    compressor.image_height = static_cast<JDIMENSION>(height);
+    compressor.input_components = 3;
+    compressor.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&compressor);
+    jpeg_set_quality(&compressor, jpegQuality, TRUE);
+    jpeg_start_compress(&compressor, TRUE);
+    while (compressor.next_scanline < compressor.image_height) {
+        const std::size_t sourceRow = static_cast<std::size_t>(height) - 1 - compressor.next_scanline;
+        toRgb(bottomUpBgr + sourceRow * rowStride, width, scanLine.data());
+        JSAMPROW row = scanLine.data();
+        jpeg_write_scanlines(&compressor, &row, 1);
+    }
+    jpeg_finish_compress(&compressor);
+    jpeg_destroy_compress(&compressor);
+    return true;
+}
