@@ -1,9 +1,11 @@
-// The generated content in the resource bundle: the four sounds, the two cursors and the icon.
+// The generated content in the resource bundle: the four sounds, the two cursors, the icon and
+// the completion panels.
 #include <gtest/gtest.h>
 
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <fstream>
@@ -102,7 +104,9 @@ TEST(ContentResources, AreEmbeddedInTheProgramsBundle)
     } embedded[] = {{"WAVE", 115, "sounds/115.wav"}, {"WAVE", 122, "sounds/122.wav"},
                     {"WAVE", 136, "sounds/136.wav"}, {"WAVE", 146, "sounds/146.wav"},
                     {"CURSOR", 125, "art/125.cur"},  {"CURSOR", 104, "art/104.cur"},
-                    {"ICON", 118, "art/118.ico"}};
+                    {"ICON", 118, "art/118.ico"},    {"BITMAP", 128, "art/128.dib"},
+                    {"BITMAP", 129, "art/129.dib"},  {"BITMAP", 130, "art/130.dib"},
+                    {"BITMAP", 134, "art/134.dib"}};
     for (const auto& resource : embedded) {
         SCOPED_TRACE(resource.file);
         const std::span<const std::uint8_t> bytes = findResource(resource.type, resource.number);
@@ -315,6 +319,61 @@ TEST(IconResource, HoldsEverySizeWithAWarmOpaquePieceOnATransparentGround)
         EXPECT_GT(middle.r, middle.b + 80);
     }
     EXPECT_EQ(sizes, (std::vector<int>{16, 24, 32, 48, 64, 128, 256}));
+}
+
+// Colour of panel pixel (x, y), y = 0 the top line, from an 8-bit bottom-up packed DIB.
+std::array<int, 3> panelPixel(std::span<const std::uint8_t> dib, int x, int y)
+{
+    const std::size_t rows = 40 + 4 * 256;
+    const std::uint8_t index = dib[rows + 320 * static_cast<std::size_t>(255 - y) + x];
+    const std::uint8_t* entry = &dib[40 + 4 * static_cast<std::size_t>(index)];
+    return {entry[2], entry[1], entry[0]};
+}
+
+TEST(PanelResources, AreFramesTwelvePixelsWideWhiteInside)
+{
+    for (int number : {128, 129, 130, 134}) {
+        SCOPED_TRACE(number);
+        const std::span<const std::uint8_t> dib = findResource("BITMAP", number);
+        ASSERT_EQ(dib.size(), 40u + 4 * 256 + 320 * 256);
+        EXPECT_EQ(readLittleEndian(dib, 4, 4), 320u);
+        EXPECT_EQ(readLittleEndian(dib, 8, 4), 256u);
+        EXPECT_EQ(readLittleEndian(dib, 14, 2), 8u);
+        const std::array<int, 3> white{255, 255, 255};
+        const std::array<int, 3> black{0, 0, 0};
+        for (int y = 0; y < 256; ++y)
+            for (int x = 0; x < 320; ++x) {
+                const int depth = std::min({x, y, 319 - x, 255 - y});
+                const std::array<int, 3> colour = panelPixel(dib, x, y);
+                if (depth >= 12)
+                    ASSERT_EQ(colour, number == 134 ? black : white) << x << "," << y;
+                else if (number == 134)
+                    ASSERT_EQ(colour, white) << x << "," << y;
+                else
+                    ASSERT_NE(colour, white) << x << "," << y;
+            }
+    }
+    // The frames' own colours: brown wood, black lacquer, gold.
+    const auto average = [](int number) {
+        const std::span<const std::uint8_t> dib = findResource("BITMAP", number);
+        std::array<int, 3> sum{};
+        for (int x = 0; x < 320; ++x)
+            for (int depth = 0; depth < 12; ++depth)
+                for (int c = 0; c < 3; ++c)
+                    sum[c] += panelPixel(dib, x, depth)[c] + panelPixel(dib, x, 255 - depth)[c];
+        for (int& value : sum)
+            value /= 320 * 24;
+        return sum;
+    };
+    const std::array<int, 3> brown = average(128);
+    EXPECT_GT(brown[0], brown[1] + 20);
+    EXPECT_GT(brown[1], brown[2] + 10);
+    EXPECT_LT(brown[0], 200);
+    const std::array<int, 3> lacquer = average(129);
+    EXPECT_LT(std::max({lacquer[0], lacquer[1], lacquer[2]}), 60);
+    const std::array<int, 3> gold = average(130);
+    EXPECT_GT(gold[0], 160);
+    EXPECT_GT(gold[1], gold[2] + 60);
 }
 
 }  // namespace
