@@ -1,0 +1,64 @@
+// The completion work from composing the finished picture to a written JPEG file, against
+// libjpeg compressing the same pixels alone.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "bench/board_scene.h"
+#include "completion/composition.h"
+#include "completion/export.h"
+#include "completion/picture_files.h"
+#include "platform/jpeg.h"
+#include "puzzle/state.h"
+
+namespace {
+
+// Composition, capture and the atomic JPEG write, for one glue and panel choice.
+void composeAndWriteJpeg(benchmark::State& state, int glue, int panel)
+{
+    setUpBenchmarkBoard();
+    setGlueChoice(glue);
+    setPanelChoice(panel);
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "velmora-bench-finished.jpg").string();
+
+    Surface canvas;
+    Surface assembly;
+    composeFinishedCanvas(canvas, assembly);
+    const std::vector<std::uint8_t> pixels = captureFinishedPixels(canvas);
+    const double compressSeconds = secondsPerCall([&] {
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        benchmark::DoNotOptimize(
+            writeJpeg(file, pixels.data(), finishedWidth(), finishedHeight(), 3 * finishedWidth()));
+        std::fclose(file);
+    });
+
+    const double completionSeconds = secondsPerIteration(state, [&] {
+        Surface finishedCanvas;
+        Surface assemblyCanvas;
+        composeFinishedCanvas(finishedCanvas, assemblyCanvas);
+        const std::vector<std::uint8_t> finishedPixels = captureFinishedPixels(finishedCanvas);
+        benchmark::DoNotOptimize(
+            writeJpegFile(path, finishedPixels, finishedWidth(), finishedHeight()));
+    });
+    std::filesystem::remove(path);
+    state.counters["ratio_to_libjpeg"] = completionSeconds / compressSeconds;
+}
+
+void completionGluedGold(benchmark::State& state)
+{
+    composeAndWriteJpeg(state, 1, 3);
+}
+
+void completionPiecesBrown(benchmark::State& state)
+{
+    composeAndWriteJpeg(state, 0, 1);
+}
+
+}  // namespace
+
+BENCHMARK(completionGluedGold)->Unit(benchmark::kMillisecond);
+BENCHMARK(completionPiecesBrown)->Unit(benchmark::kMillisecond);
