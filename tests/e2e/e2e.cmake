@@ -15,7 +15,7 @@ if(PYTHON3 AND XVFB AND XDOTOOL)
     set_tests_properties(${test_name} PROPERTIES LABELS e2e TIMEOUT 120
       ENVIRONMENT "PYTHONPATH=${CMAKE_CURRENT_LIST_DIR};PYTHONDONTWRITEBYTECODE=1")
   endforeach()
-  # Plays the first puzzle three times over (BMP, JPEG, glued in gold).
+  # Plays the first puzzle four times over (BMP, JPEG, glued in gold, wallpaper).
   set_tests_properties(e2e_complete_puzzle PROPERTIES TIMEOUT 300)
 else()
   message(WARNING "python3, Xvfb or xdotool missing: end-to-end tests are not registered")
