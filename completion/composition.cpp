@@ -46,16 +46,21 @@ void layPieces(Surface& finishedCanvas, Surface& assemblyCanvas)
              0, 0, RasterOp::copy);
 }
 
-// Loads a bitmap resource into a surface of its own size; false when the program lacks it.
+// Loads a bitmap resource into a surface of its own size; false when the program lacks it or
+// its bytes do not hold the rows its header promises.
 bool loadBitmap(int number, Surface& surface)
 {
     const auto bytes = findResource("BITMAP", number);
     if (bytes.size() < bitmapInfoHeaderSize)
         return false;
     const DibInfo info = readInfoHeader(bytes.data());
-    if (info.width <= 0 || info.height == 0 || dibPixelOffset(bytes.data()) >= bytes.size())
-        return false;
     const int height = info.height < 0 ? -info.height : info.height;
+    const std::size_t rowBytes =
+        ((static_cast<std::size_t>(info.width) * static_cast<std::size_t>(info.bitCount) + 31) /
+         32) * 4;
+    if (info.width <= 0 || height == 0 ||
+        dibPixelOffset(bytes.data()) + rowBytes * static_cast<std::size_t>(height) > bytes.size())
+        return false;
     resizeSurface(surface, info.width, height, black);
     return drawDib(surface, 0, 0, info.width, height, bytes.data(),
                    bytes.data() + dibPixelOffset(bytes.data()), 0, 0, info.width, height,

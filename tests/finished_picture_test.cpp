@@ -9,6 +9,8 @@
 #include "board/surfaces.h"
 #include "completion/composition.h"
 #include "completion/export.h"
+#include "platform/headless/headless.h"
+#include "platform/resources.h"
 #include "platform/surface.h"
 #include "puzzle/state.h"
 #include "support/puzzle_fixture.h"
@@ -155,6 +157,17 @@ TEST_F(FinishedPicture, FramesFollowTheCanvasStretchingModeWhenNotGlued)
     // The corner of the area is frame; the middle is the assembled pieces.
     EXPECT_LT(red(finishedPixel(framed.pixels, 0, 0)), 90);
     EXPECT_EQ(finishedPixel(framed.pixels, 180, 240), finishedPixel(bare.pixels, 180, 240));
+}
+
+TEST_F(FinishedPicture, AMissingOrShortPanelBitmapLeavesThePictureUnframed)
+{
+    const Finished bare = compose(1, 0);
+    headless::hideResource("BITMAP", panelMaskBitmap);
+    EXPECT_EQ(compose(1, 1).pixels, bare.pixels);
+    std::span<const std::uint8_t> gold = findResource("BITMAP", goldPanelBitmap);
+    headless::overrideResource("BITMAP", panelMaskBitmap,
+                               std::vector<std::uint8_t>(gold.begin(), gold.end() - 1));
+    EXPECT_EQ(compose(1, 3).pixels, bare.pixels);
 }
 
 }  // namespace
