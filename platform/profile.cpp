@@ -1,8 +1,6 @@
 // Private-profile (INI) files with the Windows rules for matching, reading and writing.
 #include "platform/profile.h"
 
-#include "platform/files.h"
-
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,6 +11,8 @@
 #include <fstream>
 #include <sstream>
 #include <vector>
+
+#include "platform/files.h"
 
 namespace {
 

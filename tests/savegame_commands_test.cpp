@@ -182,6 +182,29 @@ TEST_F(SaveAndOpen, AnOpenLeavesTheClosedPreviewClosed)
     EXPECT_EQ(getPreviewWindow(), nullptr);
 }
 
+TEST_F(SaveAndOpen, AnOpenPlacesAShownPreviewForTheOpenedPicture)
+{
+    setPuzzleNumber(7);  // a landscape puzzle: 560 x 440
+    buildPuzzle();
+    save(folder / "landscape.jps");
+    setPuzzleNumber(2);
+    buildPuzzle();
+    Window* preview = createMainWindow("preview", 600, 600, 10, 10, 0, 0,
+                                       [](Window*, unsigned, std::uintptr_t, std::intptr_t) {
+                                           return std::intptr_t{0};
+                                       });
+    setPreviewWindow(preview);
+    setPreviewShown(1);
+    writeSettingsInteger("rpleft", 70);
+    open(folder / "landscape.jps");
+    const Rect placed = headless::windowRect(preview);
+    EXPECT_EQ(placed.left, 70);
+    EXPECT_EQ(placed.top, 50);
+    EXPECT_EQ(placed.right - placed.left, 560 * 33 / 100 + 10);
+    EXPECT_EQ(placed.bottom - placed.top, 440 * 33 / 100 + 28);
+    EXPECT_EQ(getPreviewShown(), 1);
+}
+
 TEST_F(SaveAndOpen, AnOpenedPuzzleIsFollowedByTheOneAfterThePuzzleBeforeTheOpen)
 {
     // Every piece unturned at its place, each on its own: one drop completes the puzzle.
