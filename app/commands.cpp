@@ -1,7 +1,9 @@
-// The main window's commands: restart, colour, exit, dialogs, sound, order and see-through.
+// The main window's commands: restart, colour, exit, dialogs, saved games, sound, order and
+// see-through.
 #include "app/commands.h"
 
 #include "settings/settings.h"
+#include "board/play.h"
 #include "board/render.h"
 #include "board/surfaces.h"
 #include "platform/dialogs.h"
@@ -10,6 +12,7 @@
 #include "platform/window.h"
 #include "puzzle/construction.h"
 #include "puzzle/state.h"
+#include "savegame/commands.h"
 #include "ui/dialogs.h"
 
 namespace {
@@ -78,7 +81,14 @@ void runCommand(int commandId)
 {
     switch (commandId) {
     case restartCommandId:
+        abandonCarry();
         buildPuzzle();
+        break;
+    case openCommandId:
+        openPlayFileCommand();
+        break;
+    case saveCommandId:
+        savePlayFileCommand();
         break;
     case colourCommandId:
         chooseBackgroundColour();

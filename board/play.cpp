@@ -56,16 +56,21 @@ void pickUp(int x, int y)
     raiseGroup(column, row);
 }
 
+// Puts the carried group into the board copy where it lies and ends the carry.
+void putDown(int cursor)
+{
+    const PieceRect& box = pieceRect(getHeldColumn(), getHeldRow());
+    drawGroup(box.left, box.top, heldPiece(), boardSurface());
+    setPieceHeld(0);
+    setCursorResource(cursor);
+}
+
 void drop(int cursor)
 {
     confineCursor(nullptr);
-    const int carried = heldPiece();
-    if (joinNeighbours(carried) == JoinOutcome::puzzleReplaced)
+    if (joinNeighbours(heldPiece()) == JoinOutcome::puzzleReplaced)
         return;
-    const PieceRect& box = pieceRect(getHeldColumn(), getHeldRow());
-    drawGroup(box.left, box.top, carried, boardSurface());
-    setPieceHeld(0);
-    setCursorResource(cursor);
+    putDown(cursor);
 }
 
 // Turns p's group about the cursor: the point of the picture under the cursor stays there.
@@ -155,4 +160,12 @@ void rightRelease(int, int)
 {
     if (getPieceHeld() == 1)
         setCursorResource(handCursor);
+}
+
+void abandonCarry()
+{
+    if (getPieceHeld() != 1)
+        return;
+    confineCursor(nullptr);
+    putDown(arrowCursor);
 }

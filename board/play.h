@@ -13,3 +13,8 @@ void leftRelease(int x, int y);
 void rightPress(int x, int y);
 // WM_RBUTTONUP: keeps the hand cursor while carrying.
 void rightRelease(int x, int y);
+
+// Ends a carry before the board is replaced (a new build, an opened game): the confinement is
+// released, the group is put down where it is drawn without joining, and the arrow comes back.
+// Does nothing when nothing is carried.
+void abandonCarry();

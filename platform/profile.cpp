@@ -1,18 +1,18 @@
 // Private-profile (INI) files with the Windows rules for matching, reading and writing.
 #include "platform/profile.h"
 
-#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <vector>
+
+#include "platform/files.h"
 
 namespace {
 
@@ -129,40 +129,10 @@ std::string cut(std::string text, std::size_t maxChars)
 // stays whole if anything fails.
 bool replaceFile(const std::string& path, const std::string& text)
 {
-    std::string target = path;
-    struct stat info;
-    const bool existed = lstat(path.c_str(), &info) == 0;
-    if (existed && S_ISLNK(info.st_mode)) {
-        char resolved[PATH_MAX];
-        if (realpath(path.c_str(), resolved) == nullptr)
-            return false;
-        target = resolved;
-        stat(target.c_str(), &info);
-    }
-    std::string temporary;
-    int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temporary = target + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(attempt);
-        fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return false;
-    }
-    if (fd < 0)
-        return false;
-    bool written = !existed || fchmod(fd, info.st_mode & 07777) == 0;
-    for (std::size_t done = 0; written && done < text.size();) {
-        const ssize_t n = write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        written = n > 0;
-        done += written ? static_cast<std::size_t>(n) : 0;
-    }
-    written = close(fd) == 0 && written;
-    if (!written || rename(temporary.c_str(), target.c_str()) != 0) {
-        unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+    const auto produce = [&text](const FileTransfer& transfer) {
+        return transfer({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+    };
+    return replaceFileContents(path, produce, false) == FileWriteOutcome::written;
 }
 
 std::string folderOf(const std::string& path)

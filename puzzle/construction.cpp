@@ -21,7 +21,6 @@
 namespace {
 
 constexpr int firstPuzzleResource = 162;
-constexpr const char* readFailureText = "ファイルの読み込みに失敗しました";
 
 void resetTables()
 {

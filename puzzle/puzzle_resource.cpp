@@ -5,26 +5,6 @@
 #include "platform/surface.h"
 #include "puzzle/state.h"
 
-namespace {
-
-// The image must be an uncompressed bottom-up DIB of the given size and depth whose pixel
-// rows, found the way the game finds them, lie inside `image`.
-bool dibFits(std::span<const std::uint8_t> image, int width, int height, int bitCount)
-{
-    if (image.size() < bitmapInfoHeaderSize)
-        return false;
-    const std::uint8_t* info = image.data();
-    const DibInfo header = readInfoHeader(info);
-    if (header.headerSize != bitmapInfoHeaderSize || header.width != width ||
-        header.height != height || header.bitCount != bitCount || header.compression != 0 ||
-        header.coloursUsed > 256)
-        return false;
-    const std::size_t rowBytes = ((static_cast<std::size_t>(width) * bitCount + 31) / 32) * 4;
-    return dibPixelOffset(info) + rowBytes * static_cast<std::size_t>(height) <= image.size();
-}
-
-}  // namespace
-
 int maskRowPadForLayoutClass(int layoutClass)
 {
     switch (layoutClass) {
@@ -48,6 +28,20 @@ std::size_t pictureFileLength(int pictureFormat, int width, int height)
 std::size_t labelRowBytes(int width)
 {
     return ((static_cast<std::size_t>(width) + 1) / 2 + 3) / 4 * 4;
+}
+
+bool dibFits(std::span<const std::uint8_t> image, int width, int height, int bitCount)
+{
+    if (image.size() < bitmapInfoHeaderSize)
+        return false;
+    const std::uint8_t* info = image.data();
+    const DibInfo header = readInfoHeader(info);
+    if (header.headerSize != bitmapInfoHeaderSize || header.width != width ||
+        header.height != height || header.bitCount != bitCount || header.compression != 0 ||
+        header.coloursUsed > 256)
+        return false;
+    const std::size_t rowBytes = ((static_cast<std::size_t>(width) * bitCount + 31) / 32) * 4;
+    return dibPixelOffset(info) + rowBytes * static_cast<std::size_t>(height) <= image.size();
 }
 
 std::optional<PuzzleResource> readPuzzleResource(std::span<const std::uint8_t> bytes,

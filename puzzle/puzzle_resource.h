@@ -41,6 +41,10 @@ std::size_t pictureFileLength(int pictureFormat, int width, int height);
 // Byte length of one 4-bit label row, padded to 4 bytes.
 std::size_t labelRowBytes(int width);
 
+// Whether `image` is an uncompressed bottom-up DIB of the given size and depth whose pixel
+// rows (4-byte aligned, found after the colour table as drawing finds them) lie inside it.
+bool dibFits(std::span<const std::uint8_t> image, int width, int height, int bitCount);
+
 // Splits and checks a resource: the whole resource must be there, and the header must
 // describe a puzzle the game can hold (at most 41 columns, 26 rows and 1000 pieces, pieces of
 // at most 200 pixels, a 24- or 8-bit picture whose width is a multiple of 4, pictures

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/system.h"
 
@@ -80,6 +81,16 @@ int readSettingsInteger(const char* key, int current)
 void writeSettingsInteger(const char* key, int value)
 {
     writeProfileString(settingsSection, key, std::to_string(value), settingsPath);
+}
+
+std::string readSettingsString(const char* key, const std::string& current)
+{
+    return readProfileString(settingsSection, key, current, maxPathChars, settingsPath);
+}
+
+void writeSettingsString(const char* key, const std::string& value)
+{
+    writeProfileString(settingsSection, key, value, settingsPath);
 }
 
 void readColourSettings()

@@ -44,6 +44,11 @@ Colour composeBackgroundColor();
 int readSettingsInteger(const char* key, int current);
 // Writes an integer key in decimal.
 void writeSettingsInteger(const char* key, int value);
+// Reads a text key whole, up to the platform's path limit, so remembered paths come back
+// entire; the default is `current`. Bytes pass unchanged (UTF-8 paths included).
+std::string readSettingsString(const char* key, const std::string& current);
+// Writes a text key as it is.
+void writeSettingsString(const char* key, const std::string& value);
 
 // Start-up reads: the three colour keys, then the window rectangle, sound and see-through keys.
 void readColourSettings();

@@ -1,0 +1,116 @@
+// The checks a play file passes before it is installed.
+#include "savegame/check.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "puzzle/puzzle_resource.h"
+#include "puzzle/state.h"
+#include "savegame/encodings.h"
+#include "savegame/layout.h"
+
+namespace {
+
+using playfile::Geometry;
+
+bool geometryFits(const Geometry& geometry)
+{
+    return geometry.columns >= 1 && geometry.columns <= maxColumns && geometry.rows >= 1 &&
+           geometry.rows <= maxRows && geometry.columns * geometry.rows <= maxPieces &&
+           geometry.pieceCore >= 1 && geometry.pieceSize() <= 200 &&
+           (geometry.pictureFormat == 1 || geometry.pictureFormat == 2) &&
+           (geometry.sheetFormat == 1 || geometry.sheetFormat == 2);
+}
+
+bool rotationsValid(const std::uint8_t* header, int pieceCount)
+{
+    for (int k = 0; k < pieceCount; ++k) {
+        const int rotation = header[playfile::pieceEntriesAt + 4 * k + 2];
+        if (rotation < 1 || rotation > 4)
+            return false;
+    }
+    return true;
+}
+
+bool levelsArePermutation(const std::uint8_t* cells, int pieceCount)
+{
+    std::vector<bool> seen(static_cast<std::size_t>(pieceCount), false);
+    for (int k = 0; k < pieceCount; ++k) {
+        const int level = getBase255Pair(cells + playfile::cellRecordSize * k + 8);
+        if (level >= pieceCount || seen[static_cast<std::size_t>(level)])
+            return false;
+        seen[static_cast<std::size_t>(level)] = true;
+    }
+    return true;
+}
+
+// Every piece's group holds the piece itself, every member has exactly the same group and
+// every member is turned as the piece is. Each group is compared with the group of its first
+// member, and every member must name that same first member, which makes the groups of all
+// members equal without comparing every pair.
+bool groupsConsistent(const std::uint8_t* masks, const std::uint8_t* header, int pieceCount)
+{
+    const auto record = [masks](int k) { return masks + playfile::groupRecordSize * k; };
+    const auto rotation = [header](int k) {
+        return header[playfile::pieceEntriesAt + 4 * k + 2];
+    };
+    std::vector<int> firstMember(static_cast<std::size_t>(pieceCount));
+    for (int k = 0; k < pieceCount; ++k) {
+        const std::uint8_t* cells = record(k);
+        if (cells[k] == 0)
+            return false;
+        firstMember[k] = static_cast<int>(std::find_if(cells, cells + pieceCount,
+                                                       [](std::uint8_t b) { return b != 0; }) -
+                                          cells);
+    }
+    for (int k = 0; k < pieceCount; ++k) {
+        const std::uint8_t* cells = record(k);
+        const std::uint8_t* first = record(firstMember[k]);
+        for (int m = 0; m < pieceCount; ++m) {
+            if ((cells[m] != 0) != (first[m] != 0))
+                return false;
+            if (cells[m] != 0 && (firstMember[m] != firstMember[k] || rotation(m) != rotation(k)))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool imagesFit(std::span<const std::uint8_t> bytes, const Geometry& geometry)
+{
+    const int sheetBits = geometry.sheetFormat == 2 ? 24 : 8;
+    std::size_t offset = playfile::imageBlocksOffset;
+    for (int index = 0; index < playfile::imageBlockCount; ++index) {
+        const std::size_t size = playfile::imageBlockSize(geometry, index);
+        const auto image = bytes.subspan(offset + 14, size - 14);
+        offset += size;
+        bool fits = false;
+        if (index == 0)
+            fits = dibFits(image, geometry.pictureWidth(), geometry.pictureHeight(),
+                           geometry.pictureFormat == 2 ? 24 : 8);
+        else if (index <= 4)
+            fits = dibFits(image, geometry.sheetWidth(), geometry.sheetHeight(), sheetBits);
+        else
+            fits = dibFits(image, 4 * geometry.sheetWidth(), geometry.sheetHeight(), 1);
+        if (!fits)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool playFileValid(std::span<const std::uint8_t> bytes)
+{
+    if (bytes.size() < playfile::headerSize)
+        return false;
+    const Geometry geometry = playfile::headerGeometry(bytes.first(playfile::headerSize));
+    if (!geometryFits(geometry) || bytes.size() != playfile::fileLength(geometry))
+        return false;
+    const int pieceCount = geometry.columns * geometry.rows;
+    const std::uint8_t* header = bytes.data();
+    return rotationsValid(header, pieceCount) &&
+           levelsArePermutation(bytes.data() + playfile::cellBlockOffset, pieceCount) &&
+           groupsConsistent(bytes.data() + playfile::groupMasksOffset, header, pieceCount) &&
+           imagesFit(bytes, geometry);
+}

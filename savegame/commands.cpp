@@ -1,0 +1,104 @@
+// Saving and opening play files: the file dialogs, the remembered paths and the messages.
+#include "savegame/commands.h"
+
+#include <string>
+#include <vector>
+
+#include "board/play.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/window.h"
+#include "puzzle/construction.h"
+#include "puzzle/preview_placement.h"
+#include "puzzle/state.h"
+#include "savegame/layout.h"
+#include "savegame/reader.h"
+#include "savegame/writer.h"
+#include "settings/settings.h"
+
+namespace {
+
+constexpr const char* cannotCreateText = "出力ファイルが開けません";
+constexpr const char* saveFailedText = "NO";
+constexpr const char* cannotOpenText = "入力ファイルが開けません";
+const FileFilter playFilesFilter{"Play files(*.jps)", "*.jps"};
+const FileFilter allFilesFilter{"All Files(*.*)", "*.*"};
+
+// The paths chosen in this run; the defaults of "gspath" and "gopath".
+std::string lastSavePath;
+std::string lastOpenPath;
+
+void showMessage(const char* text)
+{
+    messageBox(getMainWindow(), text);
+}
+
+void readChosenFile(const std::string& path)
+{
+    std::vector<std::uint8_t> bytes;
+    switch (readWholeFile(path, bytes, playfile::maxFileLength)) {
+    case FileReadOutcome::cannotOpen:
+        showMessage(cannotOpenText);
+        return;
+    case FileReadOutcome::failed:
+        showMessage(readFailureText);
+        return;
+    case FileReadOutcome::read:
+        break;
+    }
+    if (!loadPlayFileBytes(bytes)) {
+        showMessage(readFailureText);
+        return;
+    }
+    if (getPreviewShown() == 1)
+        placePreviewWindow();
+}
+
+}  // namespace
+
+void savePlayFileCommand()
+{
+    FileDialogRequest request;
+    request.title = "プレイファイルを保存する";
+    request.filters = {playFilesFilter};
+    request.fileName = readSettingsString("gspath", lastSavePath);
+    request.defaultExtension = "jps";
+    request.overwritePrompt = true;
+    const std::optional<std::string> chosen = runSaveFileDialog(getMainWindow(), request);
+    if (!chosen)
+        return;
+    lastSavePath = *chosen;
+    writeSettingsString("gspath", lastSavePath);
+    switch (replaceFileContents(lastSavePath, writePlayFile, true)) {
+    case FileWriteOutcome::cannotCreate:
+        showMessage(cannotCreateText);
+        break;
+    case FileWriteOutcome::failed:
+        showMessage(saveFailedText);
+        break;
+    case FileWriteOutcome::written:
+        break;
+    }
+}
+
+void openPlayFileCommand()
+{
+    // The board is about to be replaced: nothing may stay carried or confined meanwhile.
+    abandonCarry();
+    setBuildInProgress(1);
+    FileDialogRequest request;
+    request.title = "プレイファイルを開く";
+    request.filters = {playFilesFilter, allFilesFilter};
+    request.fileName = readSettingsString("gopath", lastOpenPath);
+    request.defaultExtension = "jps";
+    request.fileMustExist = true;
+    if (const std::optional<std::string> chosen = runOpenFileDialog(getMainWindow(), request)) {
+        lastOpenPath = *chosen;
+        writeSettingsString("gopath", lastOpenPath);
+        readChosenFile(lastOpenPath);
+    }
+    // Paints during the dialog and the messages left the board out; whichever way the
+    // command went, the board is drawn again.
+    invalidateWindow(getMainWindow(), false);
+    setBuildInProgress(0);
+}

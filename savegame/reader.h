@@ -1,0 +1,13 @@
+// Reading a play file into the game.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+// Checks the whole file (playFileValid) and, only when it passes, replaces the game state
+// with it: geometry, images and their pixel pointers, the board state of every piece, the
+// attached message and the play time (startTick restarts now), and the drawing order rebuilt
+// from the levels. Nothing carried is left: pieceHeld becomes 0. puzzleNumber, previewShown
+// and the bitmap file headers of the last build stay as they were. Answers false, having
+// changed nothing, when the file fails the check.
+bool loadPlayFileBytes(std::span<const std::uint8_t> bytes);

@@ -1,0 +1,86 @@
+"""Ctrl+S saves the game through the file chooser, F2 scatters anew, Ctrl+O brings the saved
+board back."""
+
+import os
+import subprocess
+import time
+
+from harness import Game, TEAL, main, wait_for_board
+
+
+def board(game, shot):
+    """The board as the player sees it, sampled every other pixel."""
+    return [shot.pixel(*game.to_screen(x, y)) for y in range(0, 640, 2) for x in range(0, 990, 2)]
+
+
+def chooser(game, title):
+    """Waits for the file chooser with this title and puts the pointer (and so the keyboard
+    focus) over it."""
+    deadline = time.time() + 20
+    while time.time() < deadline:
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
+                               env=game.env, capture_output=True, text=True).stdout.split()
+        if found:
+            window = found[0]
+            values = {}
+            for line in game.run("xdotool", "getwindowgeometry", "--shell", window).splitlines():
+                key, _, value = line.partition("=")
+                values[key] = value
+            x = int(values["X"]) + int(values["WIDTH"]) // 2
+            y = int(values["Y"]) + 20
+            game.run("xdotool", "mousemove", "--sync", str(x), str(y))
+            game.pointer = (x, y)
+            # The chooser takes keys only once it has drawn itself and taken the focus.
+            time.sleep(1.5)
+            return window
+        time.sleep(0.2)
+    raise AssertionError("no file chooser titled " + title)
+
+
+def test(binary):
+    game = Game(binary)
+    try:
+        saved = board(game, wait_for_board(game))
+        path = os.path.join(game.folder, "games", "first")
+        os.makedirs(os.path.dirname(path))
+
+        game.key("ctrl+s")
+        chooser(game, "プレイファイルを保存する")
+        game.run("xdotool", "type", "--delay", "20", path)
+        time.sleep(1)  # the name entry's completion settles before Enter
+        game.run("xdotool", "key", "Return")
+        written = path + ".jps"
+        deadline = time.time() + 20
+        while time.time() < deadline and not (
+                os.path.exists(written) and os.path.getsize(written) == 8084880):
+            time.sleep(0.2)
+        assert os.path.exists(written), "no play file was written"
+        assert os.path.getsize(written) == 8084880, os.path.getsize(written)
+        assert not [name for name in os.listdir(os.path.dirname(path)) if ".tmp" in name]
+        assert "gspath=" + written in game.settings()
+
+        game.key("F2")
+        game.wait_for(lambda s: board(game, s) != saved, "a new heap after F2")
+        time.sleep(0.5)
+        scattered = board(game, game.screenshot())
+        assert scattered != saved
+
+        game.key("ctrl+o")
+        chooser(game, "プレイファイルを開く")
+        game.run("xdotool", "key", "ctrl+l")
+        time.sleep(0.3)
+        # Typed slowly and short (HOME is the game's folder), so that the entry's completion,
+        # which arrives while one types, settles after every key.
+        game.run("xdotool", "type", "--delay", "150", "~/games/first.jps")
+        time.sleep(1)
+        game.run("xdotool", "key", "Return")
+        shot = game.wait_for(lambda s: board(game, s) == saved, "the saved board again")
+        assert "gopath=" + written in game.settings()
+        assert shot.pixel(*game.to_screen(5, 650)) == TEAL
+        game.key("Escape")
+        assert game.wait_exit() == 0
+    finally:
+        game.close()
+
+
+main(test)
