@@ -2,6 +2,7 @@
 // then the next puzzle of the series laid out.
 #include "completion/flow.h"
 
+#include "board/play.h"
 #include "completion/choice_dialogs.h"
 #include "completion/composition.h"
 #include "completion/export.h"
@@ -34,5 +35,8 @@ void runCompletionFlow()
     // After the last puzzle the series starts again at the first.
     const int next = getPuzzleNumber() + 1;
     setPuzzleNumber(next > lastPuzzleNumber ? firstPuzzleNumber : next);
+    // The finishing drop is still under way: the carried group is put down before the board
+    // is replaced.
+    abandonCarry();
     buildPuzzle();
 }

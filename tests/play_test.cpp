@@ -305,7 +305,10 @@ TEST(PlayCompletionTest, CompletionCongratulatesThenBuildsTheNextPuzzle)
         flow.resize(soundOn ? 5 : 3);
         EXPECT_EQ(flow, soundOn ? withSound : silent);
 
-        // The next embedded puzzle is in play, nothing carried.
+        // The next embedded puzzle is in play, nothing carried, the pointer free and the
+        // arrow back.
+        EXPECT_FALSE(eventsStartingWith("confine none").empty());
+        EXPECT_EQ(headless::currentCursor(), 104);
         EXPECT_EQ(getPuzzleNumber(), 3);
         EXPECT_EQ(getColumns(), 3);
         EXPECT_EQ(getRows(), 4);
