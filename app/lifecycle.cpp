@@ -5,6 +5,7 @@
 
 #include "app/commands.h"
 #include "settings/settings.h"
+#include "app/window_placement.h"
 #include "app/window_proc.h"
 #include "board/surfaces.h"
 #include "platform/input.h"
@@ -15,8 +16,16 @@
 #include "puzzle/state.h"
 
 namespace {
+
 constexpr int mainMenuId = 113;
 constexpr int programIconId = 118;
+
+void writeSettings()
+{
+    buildSettingsPath();
+    writeStartUpSettings();
+}
+
 }  // namespace
 
 void startUp()
@@ -51,8 +60,7 @@ void shutDown()
     releaseDrawingSurfaces();
     releaseImageBlocks();
     releasePixelTables();
-    buildSettingsPath();
-    writeStartUpSettings();
+    writeSettings();
 }
 
 int runGame()
@@ -63,8 +71,9 @@ int runGame()
     setMainWindow(window);
     setLayeredWindowFunction(lookupLayeredWindowFunction());
     startUp();
-    setWindowPos(window, getWindowLeft(), getWindowTop(), getWindowRight() - getWindowLeft(),
-                 getWindowBottom() - getWindowTop());
+    // Without a display the game cannot go on, but what it keeps is still written.
+    setDisplayLostHandler(writeSettings);
+    placeMainWindow();
     showWindow(window);
     for (;;) {
         Message message;

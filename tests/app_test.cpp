@@ -122,15 +122,43 @@ TEST_F(Program, SettingsAreReadWithTheClassicRules)
     EXPECT_EQ(runToEscape(), 0);
     // Only the low byte of each component colours the board.
     EXPECT_EQ(getBackgroundColor(), makeColour(44, 0, 77));
-    // X2 below X1 is passed to the placement unchanged: a negative width.
+    // X2 below X1: the window gets the first start's width where the rectangle began.
     const Rect placed = headless::windowRect(getMainWindow());
     EXPECT_EQ(placed.left, 20);
     EXPECT_EQ(placed.top, 30);
+    EXPECT_EQ(placed.right, 1020);
     const std::vector<std::string> expected = {
         "[Quorin_Section]", "Red  =300", "Green=0",   "Blue =77",  "X1  =20",
-        "Y1  =30",          "X2  =10",   "Y2  =500",  "Sound  =1", "Toumei  =1"};
+        "Y1  =30",          "X2  =1020", "Y2  =500",  "Sound  =1", "Toumei  =1"};
     EXPECT_EQ(settingsLines(), expected);
     EXPECT_TRUE(headless::menuItemChecked(transparencyCommandId));
+}
+
+TEST_F(Program, AWindowRectangleThatCannotBeShownIsFittedAndHealsTheFile)
+{
+    headless::setMonitorWorkAreas({{0, 0, 1600, 900}, {1600, 0, 3200, 1200}});
+    writeSettings("[Quorin_Section]\r\nX1  =0\r\nY1  =0\r\nX2  =99999\r\nY2  =99999\r\n");
+    EXPECT_EQ(runToEscape(), 0);
+    const Rect placed = headless::windowRect(getMainWindow());
+    EXPECT_EQ(placed.right, 1600);
+    EXPECT_EQ(placed.bottom, 900);
+    const std::vector<std::string> lines = settingsLines();
+    ASSERT_GE(lines.size(), 8u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 4, lines.begin() + 8),
+              (std::vector<std::string>{"X1  =0", "Y1  =0", "X2  =1600", "Y2  =900"}));
+    // The board surfaces never follow the settings: at least the board, at most the screens.
+    EXPECT_EQ(boardSurface().width, boardWidth);
+    EXPECT_EQ(boardSurface().height, boardHeight);
+}
+
+TEST_F(Program, ALostDisplayStillWritesTheSettings)
+{
+    EXPECT_EQ(runToEscape(), 0);
+    fs::remove(folder / "velmora.ini");
+    setSoundOn(0);
+    headless::loseDisplay();
+    const std::vector<std::string> lines = settingsLines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Sound  =0"), lines.end());
 }
 
 TEST_F(Program, StartUpMarksTheMenuAndMakesTheBoardSeeThrough)
