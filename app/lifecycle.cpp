@@ -35,7 +35,8 @@ void startUp()
     fillNeighbourSteps();
     buildSettingsPath();
     readColourSettings();
-    fillRect(clientSurface(window), 0, 0, boardWidth, boardHeight, getBackgroundColor());
+    fillRect(clientSurface(window), 0, 0, boardSurface().width, boardSurface().height,
+             getBackgroundColor());
     readWindowAndSwitchSettings();
     checkMenuItem(window, soundCommandId, getSoundOn() == 1);
     if (getTransparentBackground() == 1)

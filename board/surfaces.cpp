@@ -1,7 +1,12 @@
 // The off-screen drawing surfaces of the board and of puzzle construction.
 #include "board/surfaces.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "platform/window.h"
 #include "puzzle/state.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -38,6 +43,30 @@ void createDrawingSurfaces()
     resizeSurface(pieceTile, tileSurfaceSide, tileSurfaceSide, freshBitmapColour);
     resizeSurface(maskTile, tileSurfaceSide, tileSurfaceSide, freshBitmapColour);
     resizeSurface(scratch, scratchSurfaceSide, scratchSurfaceSide, freshBitmapColour);
+}
+
+void growBoardToWindow()
+{
+    const std::vector<Rect> areas = monitorWorkAreas();
+    int screensWidth = 0;
+    int screensHeight = 0;
+    if (!areas.empty()) {
+        Rect all = areas.front();
+        for (const Rect& area : areas)
+            all = Rect{std::min(all.left, area.left), std::min(all.top, area.top),
+                       std::max(all.right, area.right), std::max(all.bottom, area.bottom)};
+        screensWidth = all.right - all.left;
+        screensHeight = all.bottom - all.top;
+    }
+    const Rect client = getClientRect(getMainWindow());
+    const int width = std::max(board.width, std::min(client.right, screensWidth));
+    const int height = std::max(board.height, std::min(client.bottom, screensHeight));
+    if (width == board.width && height == board.height)
+        return;
+    Surface grown;
+    resizeSurface(grown, width, height, getBackgroundColor());
+    copyRect(grown, 0, 0, board.width, board.height, board, 0, 0, RasterOp::copy);
+    board = std::move(grown);
 }
 
 void releaseDrawingSurfaces()
