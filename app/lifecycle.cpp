@@ -5,7 +5,7 @@
 
 #include "app/commands.h"
 #include "settings/settings.h"
-#include "app/window_placement.h"
+#include "settings/window_fit.h"
 #include "app/window_proc.h"
 #include "board/surfaces.h"
 #include "platform/input.h"
@@ -24,6 +24,21 @@ void writeSettings()
 {
     buildSettingsPath();
     writeStartUpSettings();
+}
+
+// Places the main window at the settings' rectangle fitted to the monitors; the settings then
+// hold the rectangle used, so a bad one is corrected in the file at the end.
+void placeMainWindow()
+{
+    const Rect placed = fitWindowRect(
+        Rect{getWindowLeft(), getWindowTop(), getWindowRight(), getWindowBottom()},
+        monitorWorkAreas());
+    setWindowLeft(placed.left);
+    setWindowTop(placed.top);
+    setWindowRight(placed.right);
+    setWindowBottom(placed.bottom);
+    setWindowPos(getMainWindow(), placed.left, placed.top, placed.right - placed.left,
+                 placed.bottom - placed.top);
 }
 
 }  // namespace

@@ -2,11 +2,11 @@
 #include "board/surfaces.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "platform/window.h"
 #include "puzzle/state.h"
 #include "settings/settings.h"
+#include "settings/window_fit.h"
 
 namespace {
 
@@ -47,20 +47,11 @@ void createDrawingSurfaces()
 
 void growBoardToWindow()
 {
-    const std::vector<Rect> areas = monitorWorkAreas();
-    int screensWidth = 0;
-    int screensHeight = 0;
-    if (!areas.empty()) {
-        Rect all = areas.front();
-        for (const Rect& area : areas)
-            all = Rect{std::min(all.left, area.left), std::min(all.top, area.top),
-                       std::max(all.right, area.right), std::max(all.bottom, area.bottom)};
-        screensWidth = all.right - all.left;
-        screensHeight = all.bottom - all.top;
-    }
+    const Rect screens = boundingRect(monitorWorkAreas());
     const Rect client = getClientRect(getMainWindow());
-    const int width = std::max(board.width, std::min(client.right, screensWidth));
-    const int height = std::max(board.height, std::min(client.bottom, screensHeight));
+    const int width = std::max(board.width, std::min(client.right, screens.right - screens.left));
+    const int height =
+        std::max(board.height, std::min(client.bottom, screens.bottom - screens.top));
     if (width == board.width && height == board.height)
         return;
     Surface grown;

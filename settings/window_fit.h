@@ -1,5 +1,5 @@
-// Where the main window goes at start: the saved rectangle when it can be shown, else one that
-// fits a monitor.
+// The saved window rectangle fitted to the monitors: kept when it can be shown, else moved and
+// sized onto a monitor.
 #pragma once
 
 #include <vector>
@@ -10,6 +10,9 @@
 inline constexpr int minimumWindowWidth = 320;
 inline constexpr int minimumWindowHeight = 240;
 
+// The smallest rectangle that holds them all (an empty one for none).
+Rect boundingRect(const std::vector<Rect>& rects);
+
 // The rectangle to use for `wanted` (outer rectangle, right and bottom exclusive) on monitors
 // with these work areas. A rectangle that can be shown comes back unchanged: at least the
 // minimum size, no larger than all work areas together, and its top edge (the menu bar) inside
@@ -17,7 +20,3 @@ inline constexpr int minimumWindowHeight = 240;
 // a size that fits the work area it overlaps most (the first when none) and is moved into it.
 // No work areas at all: the first start's rectangle, (0, 0) to (1000, 700).
 Rect fitWindowRect(const Rect& wanted, const std::vector<Rect>& workAreas);
-
-// Places the main window at the settings' rectangle, fitted to the monitors; the settings then
-// hold the rectangle used, so a bad one is corrected in the file at the end.
-void placeMainWindow();

@@ -1,12 +1,8 @@
 // Fitting the saved window rectangle to the monitors' work areas.
-#include "app/window_placement.h"
+#include "settings/window_fit.h"
 
 #include <algorithm>
 #include <cstdint>
-
-#include "platform/window.h"
-#include "puzzle/state.h"
-#include "settings/settings.h"
 
 namespace {
 
@@ -56,17 +52,23 @@ std::int64_t fittedExtent(std::int64_t wanted, std::int64_t minimum, std::int64_
 
 }  // namespace
 
+Rect boundingRect(const std::vector<Rect>& rects)
+{
+    if (rects.empty())
+        return Rect{};
+    Rect all = rects.front();
+    for (const Rect& rect : rects)
+        all = Rect{std::min(all.left, rect.left), std::min(all.top, rect.top),
+                   std::max(all.right, rect.right), std::max(all.bottom, rect.bottom)};
+    return all;
+}
+
 Rect fitWindowRect(const Rect& wanted, const std::vector<Rect>& workAreas)
 {
     if (workAreas.empty())
         return Rect{0, 0, defaultWidth, defaultHeight};
     const Box window = boxOf(wanted);
-    Box all = boxOf(workAreas.front());
-    for (const Rect& area : workAreas)
-        all = Box{std::min(all.left, std::int64_t{area.left}),
-                  std::min(all.top, std::int64_t{area.top}),
-                  std::max(all.right, std::int64_t{area.right}),
-                  std::max(all.bottom, std::int64_t{area.bottom})};
+    const Box all = boxOf(boundingRect(workAreas));
     const bool sizeFits = window.width() >= minimumWindowWidth &&
                           window.height() >= minimumWindowHeight &&
                           window.width() <= all.width() && window.height() <= all.height();
@@ -90,17 +92,4 @@ Rect fitWindowRect(const Rect& wanted, const std::vector<Rect>& workAreas)
     const std::int64_t top = std::clamp(window.top, target.top, target.bottom - height);
     return Rect{static_cast<int>(left), static_cast<int>(top), static_cast<int>(left + width),
                 static_cast<int>(top + height)};
-}
-
-void placeMainWindow()
-{
-    const Rect placed = fitWindowRect(
-        Rect{getWindowLeft(), getWindowTop(), getWindowRight(), getWindowBottom()},
-        monitorWorkAreas());
-    setWindowLeft(placed.left);
-    setWindowTop(placed.top);
-    setWindowRight(placed.right);
-    setWindowBottom(placed.bottom);
-    setWindowPos(getMainWindow(), placed.left, placed.top, placed.right - placed.left,
-                 placed.bottom - placed.top);
 }

@@ -1,5 +1,5 @@
 // Fitting the saved window rectangle to the monitors' work areas.
-#include "app/window_placement.h"
+#include "settings/window_fit.h"
 
 #include <gtest/gtest.h>
 
@@ -71,4 +71,12 @@ TEST(WindowPlacement, WindowsOffEveryScreenComeBack)
 TEST(WindowPlacement, WithoutMonitorsTheFirstStartRectangle)
 {
     EXPECT_EQ(fitWindowRect({5, 5, 2, 2}, {}), (Rect{0, 0, 1000, 700}));
+}
+
+TEST(WindowPlacement, BoundingRectHoldsEveryMonitor)
+{
+    EXPECT_EQ(boundingRect(twoMonitors), (Rect{0, 0, 4480, 1440}));
+    EXPECT_EQ(boundingRect({{-1280, 200, 0, 1224}, {0, 0, 1920, 1080}}),
+              (Rect{-1280, 0, 1920, 1224}));
+    EXPECT_EQ(boundingRect({}), Rect{});
 }
