@@ -21,11 +21,6 @@ gboolean quitOnSignal(gpointer)
     return G_SOURCE_CONTINUE;
 }
 
-void quitOnDisplayClosed(GdkDisplay*, gboolean, gpointer)
-{
-    postQuitMessage(0);
-}
-
 }  // namespace
 
 void initialisePlatform(int argc, char** argv)
@@ -38,8 +33,6 @@ void initialisePlatform(int argc, char** argv)
     g_object_set(gtk_settings_get_default(), "gtk-font-name", font.c_str(), nullptr);
     for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP})
         g_unix_signal_add(signalNumber, quitOnSignal, nullptr);
-    g_signal_connect(gdk_display_get_default(), "closed", G_CALLBACK(quitOnDisplayClosed),
-                     nullptr);
 }
 
 void shutDownPlatform()
