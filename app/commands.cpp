@@ -34,7 +34,7 @@ void chooseBackgroundColour()
         setBackgroundRed(static_cast<int>(colour & 0xFF));
         setBackgroundGreen(static_cast<int>((colour >> 8) & 0xFF));
         setBackgroundBlue(static_cast<int>((colour >> 16) & 0xFF));
-        fillRect(clientSurface(window), 0, 0, boardWidth, boardHeight, colour);
+        fillRect(clientSurface(window), 0, 0, boardSurface().width, boardSurface().height, colour);
         invalidateWindow(window, true);
         if (getLayeredWindowFunction() && getTransparentBackground() == 1)
             makeColourTransparent(colour);

@@ -5,6 +5,7 @@
 
 #include "app/commands.h"
 #include "settings/settings.h"
+#include "settings/window_fit.h"
 #include "app/window_proc.h"
 #include "board/surfaces.h"
 #include "platform/input.h"
@@ -15,8 +16,31 @@
 #include "puzzle/state.h"
 
 namespace {
+
 constexpr int mainMenuId = 113;
 constexpr int programIconId = 118;
+
+void writeSettings()
+{
+    buildSettingsPath();
+    writeStartUpSettings();
+}
+
+// Places the main window at the settings' rectangle fitted to the monitors; the settings then
+// hold the rectangle used, so a bad one is corrected in the file at the end.
+void placeMainWindow()
+{
+    const Rect placed = fitWindowRect(
+        Rect{getWindowLeft(), getWindowTop(), getWindowRight(), getWindowBottom()},
+        monitorWorkAreas());
+    setWindowLeft(placed.left);
+    setWindowTop(placed.top);
+    setWindowRight(placed.right);
+    setWindowBottom(placed.bottom);
+    setWindowPos(getMainWindow(), placed.left, placed.top, placed.right - placed.left,
+                 placed.bottom - placed.top);
+}
+
 }  // namespace
 
 void startUp()
@@ -26,7 +50,8 @@ void startUp()
     fillNeighbourSteps();
     buildSettingsPath();
     readColourSettings();
-    fillRect(clientSurface(window), 0, 0, boardWidth, boardHeight, getBackgroundColor());
+    fillRect(clientSurface(window), 0, 0, boardSurface().width, boardSurface().height,
+             getBackgroundColor());
     readWindowAndSwitchSettings();
     checkMenuItem(window, soundCommandId, getSoundOn() == 1);
     if (getTransparentBackground() == 1)
@@ -51,8 +76,7 @@ void shutDown()
     releaseDrawingSurfaces();
     releaseImageBlocks();
     releasePixelTables();
-    buildSettingsPath();
-    writeStartUpSettings();
+    writeSettings();
 }
 
 int runGame()
@@ -63,8 +87,9 @@ int runGame()
     setMainWindow(window);
     setLayeredWindowFunction(lookupLayeredWindowFunction());
     startUp();
-    setWindowPos(window, getWindowLeft(), getWindowTop(), getWindowRight() - getWindowLeft(),
-                 getWindowBottom() - getWindowTop());
+    // Without a display the game cannot go on, but what it keeps is still written.
+    setDisplayLostHandler(writeSettings);
+    placeMainWindow();
     showWindow(window);
     for (;;) {
         Message message;

@@ -14,17 +14,18 @@ namespace {
 constexpr Colour windowClassBackground = 0;
 
 // Copies one square of the board copy onto `target`; on a window wider or taller than the
-// board, the part beyond the board gets the window's own background.
+// board (larger than the screens allow), the part beyond it gets the window's own background.
 void restoreSquare(Surface& target, int x, int y, int side)
 {
-    copyRect(target, x, y, side, side, boardSurface(), x, y, RasterOp::copy);
-    if (&target == &boardSurface())
+    const Surface& board = boardSurface();
+    copyRect(target, x, y, side, side, board, x, y, RasterOp::copy);
+    if (&target == &board)
         return;
-    if (x + side > boardWidth)
-        fillRect(target, x < boardWidth ? boardWidth : x, y, x + side, y + side,
+    if (x + side > board.width)
+        fillRect(target, x < board.width ? board.width : x, y, x + side, y + side,
                  windowClassBackground);
-    if (y + side > boardHeight)
-        fillRect(target, x, y < boardHeight ? boardHeight : y, x + side, y + side,
+    if (y + side > board.height)
+        fillRect(target, x, y < board.height ? board.height : y, x + side, y + side,
                  windowClassBackground);
 }
 
@@ -135,8 +136,9 @@ void liftGroup(int k)
 
 void paintBoard()
 {
+    growBoardToWindow();
     Surface& board = boardSurface();
-    fillRect(board, 0, 0, boardWidth, boardHeight, getBackgroundColor());
+    fillRect(board, 0, 0, board.width, board.height, getBackgroundColor());
     const bool drawPieces = getBuildInProgress() == 0;
     const bool carrying = drawPieces && carryingGroup();
     if (drawPieces)
@@ -150,7 +152,7 @@ void paintBoard()
             compositePiece(board, box.left, box.top);
         }
     Surface& window = windowSurface();
-    copyRect(window, 0, 0, boardWidth, boardHeight, board, 0, 0, RasterOp::copy);
+    copyRect(window, 0, 0, board.width, board.height, board, 0, 0, RasterOp::copy);
     if (carrying) {
         const PieceRect& held = pieceRect(getHeldColumn(), getHeldRow());
         drawGroup(held.left, held.top, heldPiece(), window);

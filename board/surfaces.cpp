@@ -1,7 +1,12 @@
 // The off-screen drawing surfaces of the board and of puzzle construction.
 #include "board/surfaces.h"
 
+#include <algorithm>
+
+#include "platform/window.h"
 #include "puzzle/state.h"
+#include "settings/settings.h"
+#include "settings/window_fit.h"
 
 namespace {
 
@@ -38,6 +43,21 @@ void createDrawingSurfaces()
     resizeSurface(pieceTile, tileSurfaceSide, tileSurfaceSide, freshBitmapColour);
     resizeSurface(maskTile, tileSurfaceSide, tileSurfaceSide, freshBitmapColour);
     resizeSurface(scratch, scratchSurfaceSide, scratchSurfaceSide, freshBitmapColour);
+}
+
+void growBoardToWindow()
+{
+    const Rect screens = boundingRect(monitorWorkAreas());
+    const Rect client = getClientRect(getMainWindow());
+    const int width = std::max(board.width, std::min(client.right, screens.right - screens.left));
+    const int height =
+        std::max(board.height, std::min(client.bottom, screens.bottom - screens.top));
+    if (width == board.width && height == board.height)
+        return;
+    Surface grown;
+    resizeSurface(grown, width, height, getBackgroundColor());
+    copyRect(grown, 0, 0, board.width, board.height, board, 0, 0, RasterOp::copy);
+    board = std::move(grown);
 }
 
 void releaseDrawingSurfaces()

@@ -3,6 +3,7 @@
 
 #include "platform/surface.h"
 
+// The board's least size; its surface grows with the window on larger screens.
 constexpr int boardWidth = 2000;
 constexpr int boardHeight = 1200;
 constexpr int tileSurfaceSide = 400;
@@ -19,6 +20,10 @@ Surface& scratchSurface();
 // Makes the board, tile and scratch surfaces at their fixed sizes, and the picture and label
 // surfaces (which a puzzle build sizes to its picture), handing those two to the game state.
 void createDrawingSurfaces();
+// Grows boardSurface to cover the main window's client area, as far as the monitors' work
+// areas together reach; it never shrinks and keeps what it holds (the new part gets the
+// background colour).
+void growBoardToWindow();
 // Frees the pixels of every surface made by createDrawingSurfaces; the state's picture and
 // label surfaces become null.
 void releaseDrawingSurfaces();

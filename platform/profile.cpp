@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -50,10 +52,15 @@ bool sameName(const std::string& a, const std::string& b)
     return true;
 }
 
-// The file's lines without their "\n" or "\r\n" endings; false when it cannot be read
-// (a missing file reads as no lines).
-bool readLines(const std::string& path, std::vector<std::string>& lines)
+// The UTF-8 byte-order mark some editors put at the start of a file.
+constexpr char byteOrderMark[] = "\xEF\xBB\xBF";
+
+// The file's lines without their "\n" or "\r\n" endings and without a leading byte-order
+// mark (`hadMark` tells whether there was one); false when it cannot be read (a missing file
+// reads as no lines).
+bool readLines(const std::string& path, std::vector<std::string>& lines, bool& hadMark)
 {
+    hadMark = false;
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         struct stat info;
@@ -63,6 +70,10 @@ bool readLines(const std::string& path, std::vector<std::string>& lines)
     while (std::getline(file, line)) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
+        if (lines.empty() && line.starts_with(byteOrderMark)) {
+            line.erase(0, sizeof byteOrderMark - 1);
+            hadMark = true;
+        }
         lines.push_back(line);
     }
     return !file.bad();
@@ -143,6 +154,13 @@ std::string folderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+bool writableFolder(const std::string& folder)
+{
+    struct stat info;
+    return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           access(folder.c_str(), W_OK) == 0;
+}
+
 // mkdir -p: true when the folder exists afterwards.
 bool makeFolders(const std::string& folder)
 {
@@ -178,8 +196,9 @@ std::string readProfileString(const std::string& section, const std::string& key
     while (!fallback.empty() && isBlank(fallback.back()))
         fallback.pop_back();
     std::vector<std::string> lines;
+    bool hadMark = false;
     std::size_t begin = 0, end = 0;
-    if (!readLines(path, lines) || !findSection(lines, section, begin, end))
+    if (!readLines(path, lines, hadMark) || !findSection(lines, section, begin, end))
         return cut(fallback, maxChars);
     const std::size_t line = findKey(lines, begin, end, key);
     if (line == end)
@@ -196,7 +215,8 @@ bool writeProfileString(const std::string& section, const std::string& key,
                         const std::string& value, const std::string& path)
 {
     std::vector<std::string> lines;
-    if (!readLines(path, lines))
+    bool hadMark = false;
+    if (!readLines(path, lines, hadMark))
         return false;
     const std::string entry = key + "=" + value;
     std::size_t begin = 0, end = 0;
@@ -219,6 +239,8 @@ bool writeProfileString(const std::string& section, const std::string& key,
         lines.push_back(entry);
     }
     std::ostringstream text;
+    if (hadMark)
+        text << byteOrderMark;
     for (const std::string& line : lines)
         text << line << "\r\n";
     return replaceFile(path, text.str());
@@ -227,11 +249,17 @@ bool writeProfileString(const std::string& section, const std::string& key,
 std::string settingsLocation(const std::string& besideProgram)
 {
     const std::string programFolder = folderOf(besideProgram);
-    struct stat info;
-    if (stat(programFolder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
-        access(programFolder.c_str(), W_OK) == 0)
+    if (writableFolder(programFolder))
         return besideProgram;
     const std::string folder = configHome() + "/velmora";
-    makeFolders(folder);
+    if (!makeFolders(folder) || !writableFolder(folder)) {
+        // Said once: the path is worked out again when the settings are written.
+        static bool told = false;
+        if (!told)
+            std::fprintf(stderr,
+                         "velmora: settings are not saved: neither %s nor %s can be written\n",
+                         programFolder.c_str(), folder.c_str());
+        told = true;
+    }
     return folder + "/" + besideProgram.substr(besideProgram.rfind('/') + 1);
 }

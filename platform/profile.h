@@ -8,6 +8,7 @@
 // default (without trailing blanks, also cut to maxChars - 1) when the file, section or key
 // is missing. Section and key names match ignoring case and surrounding blanks; the value
 // loses surrounding blanks and one pair of enclosing quotes. Lines may end in "\n" or "\r\n".
+// A UTF-8 byte-order mark at the start of the file is skipped (writeProfileString keeps it).
 std::string readProfileString(const std::string& section, const std::string& key,
                               const std::string& defaultValue, std::size_t maxChars,
                               const std::string& path);
@@ -20,5 +21,6 @@ bool writeProfileString(const std::string& section, const std::string& key,
                         const std::string& value, const std::string& path);
 
 // Where a settings file wanted at `besideProgram` is kept: that path when its folder is
-// writable, else $XDG_CONFIG_HOME/velmora/<file name> (~/.config when unset).
+// writable, else $XDG_CONFIG_HOME/velmora/<file name> (~/.config when unset). When that folder
+// cannot be made or written either, one line on standard error names both folders (once).
 std::string settingsLocation(const std::string& besideProgram);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/surface.h"
 #include "platform/types.h"
@@ -37,6 +38,10 @@ Rect getWindowRect(Window* window);
 // GetClientRect: (0, 0, width, height) of the client area.
 Rect getClientRect(Window* window);
 
+// The work area (the monitor less panels and docks) of every monitor, in screen coordinates,
+// the primary monitor's first (EnumDisplayMonitors with MONITORINFO.rcWork).
+std::vector<Rect> monitorWorkAreas();
+
 // ClientToScreen.
 Point clientToScreen(Window* window, Point point);
 
@@ -61,6 +66,10 @@ void setWindowExStyle(Window* window, std::uint32_t exStyle);
 // see-through; with LWA_ALPHA and alpha 255 the window is opaque again.
 using LayeredWindowFunction = void (*)(Window* window, Colour key, std::uint8_t alpha,
                                        std::uint32_t flags);
+
+// When the connection to the display is lost for good (the X server went away) the program
+// cannot go on: `lastWords` runs, then the program ends with status 1. It may only write files.
+void setDisplayLostHandler(void (*lastWords)());
 
 // LoadLibrary("user32.dll") + GetProcAddress: null when the platform cannot make windows
 // see-through.

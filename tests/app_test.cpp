@@ -122,15 +122,40 @@ TEST_F(Program, SettingsAreReadWithTheClassicRules)
     EXPECT_EQ(runToEscape(), 0);
     // Only the low byte of each component colours the board.
     EXPECT_EQ(getBackgroundColor(), makeColour(44, 0, 77));
-    // X2 below X1 is passed to the placement unchanged: a negative width.
+    // X2 below X1: the window gets the first start's width where the rectangle began.
     const Rect placed = headless::windowRect(getMainWindow());
     EXPECT_EQ(placed.left, 20);
     EXPECT_EQ(placed.top, 30);
+    EXPECT_EQ(placed.right, 1020);
     const std::vector<std::string> expected = {
         "[Quorin_Section]", "Red  =300", "Green=0",   "Blue =77",  "X1  =20",
-        "Y1  =30",          "X2  =10",   "Y2  =500",  "Sound  =1", "Toumei  =1"};
+        "Y1  =30",          "X2  =1020", "Y2  =500",  "Sound  =1", "Toumei  =1"};
     EXPECT_EQ(settingsLines(), expected);
     EXPECT_TRUE(headless::menuItemChecked(transparencyCommandId));
+}
+
+TEST_F(Program, AWindowRectangleThatCannotBeShownIsFittedAndHealsTheFile)
+{
+    headless::setMonitorWorkAreas({{0, 0, 1920, 1080}, {1920, 0, 3200, 1024}});
+    writeSettings("[Quorin_Section]\r\nX1  =0\r\nY1  =0\r\nX2  =99999\r\nY2  =99999\r\n");
+    EXPECT_EQ(runToEscape(), 0);
+    const Rect placed = headless::windowRect(getMainWindow());
+    EXPECT_EQ(placed.right, 1920);
+    EXPECT_EQ(placed.bottom, 1080);
+    const std::vector<std::string> lines = settingsLines();
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.begin() + 5),
+              (std::vector<std::string>{"X1  =0", "Y1  =0", "X2  =1920", "Y2  =1080"}));
+}
+
+TEST_F(Program, ALostDisplayStillWritesTheSettings)
+{
+    EXPECT_EQ(runToEscape(), 0);
+    fs::remove(folder / "velmora.ini");
+    setSoundOn(0);
+    headless::loseDisplay();
+    const std::vector<std::string> lines = settingsLines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Sound  =0"), lines.end());
 }
 
 TEST_F(Program, StartUpMarksTheMenuAndMakesTheBoardSeeThrough)

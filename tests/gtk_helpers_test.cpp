@@ -7,6 +7,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/gtk/colour_slots.h"
+#include "platform/gtk/device_pixels.h"
 #include "platform/gtk/icon_directory.h"
 #include "platform/gtk/key_codes.h"
 #include "platform/gtk/mnemonic_text.h"
@@ -170,3 +171,22 @@ TEST(ColourSlots, FirstFreeSlotThenOldest)
 }
 
 }  // namespace
+
+TEST(DevicePixels, ConfinementCoversExactlyTheLogicalRectangle)
+{
+    const Rect logical{30, 40, 830, 475};
+    const Rect once = devicePixels(logical, 1);
+    EXPECT_EQ(once.left, 30);
+    EXPECT_EQ(once.bottom, 475);
+    const Rect twice = devicePixels(logical, 2);
+    EXPECT_EQ(twice.left, 60);
+    EXPECT_EQ(twice.top, 80);
+    EXPECT_EQ(twice.right, 1660);
+    EXPECT_EQ(twice.bottom, 950);
+    // The last device pixel inside is the last logical pixel inside, the first outside too.
+    EXPECT_EQ((twice.right - 1) / 2, logical.right - 1);
+    EXPECT_EQ(twice.right / 2, logical.right);
+    const Rect thrice = devicePixels(Rect{-10, 0, 5, 7}, 3);
+    EXPECT_EQ(thrice.left, -30);
+    EXPECT_EQ(thrice.bottom, 21);
+}

@@ -317,3 +317,48 @@ TEST(PlayCompletionTest, CompletionCongratulatesThenBuildsTheNextPuzzle)
         expectWindowMatchesFreshPaint();
     }
 }
+
+TEST_F(PlayTest, OnALargeScreenTheBoardCoversTheWindowAndPiecesGoToItsFarCorner)
+{
+    headless::setMonitorWorkAreas({{0, 0, 1600, 1200}, {1600, 0, 3000, 1800}});
+    setWindowPos(getMainWindow(), 0, 0, 2800, 1700);
+    headless::pumpMessages();
+    EXPECT_EQ(boardSurface().width, 2800);
+    EXPECT_EQ(boardSurface().height, 1700);
+    EXPECT_EQ(pixelAt(windowSurface(), 2799, 1699), getBackgroundColor());
+
+    const Point from = centreOf(4);
+    leftPress(from.x, from.y);
+    for (int step = 1; step <= 10; ++step)
+        mouseMove(from.x + (2650 - from.x) * step / 10, from.y + (1550 - from.y) * step / 10);
+    leftPress(2650, 1550);
+    EXPECT_EQ(getPieceHeld(), 0);
+    EXPECT_EQ(pixelAt(windowSurface(), 2650, 1550), syntheticPieceColour(4, 1));
+    expectWindowMatchesFreshPaint();
+    EXPECT_EQ(pixelAt(boardSurface(), 2650, 1550), syntheticPieceColour(4, 1));
+}
+
+TEST_F(PlayTest, TheBoardGrowsKeepingItsContentButNeverPastTheScreensNorBack)
+{
+    headless::setMonitorWorkAreas({{0, 0, 3000, 1800}});
+    fillRect(boardSurface(), 1990, 1190, 2000, 1200, makeColour(1, 2, 3));
+    setWindowPos(getMainWindow(), 0, 0, 2400, 1300);
+    growBoardToWindow();
+    EXPECT_EQ(boardSurface().width, 2400);
+    EXPECT_EQ(pixelAt(boardSurface(), 1995, 1195), makeColour(1, 2, 3));
+    EXPECT_EQ(pixelAt(boardSurface(), 2300, 1250), getBackgroundColor());
+    // A window larger than every screen together: the board stops at the screens' size.
+    setWindowPos(getMainWindow(), 0, 0, 6000, 4000);
+    growBoardToWindow();
+    EXPECT_EQ(boardSurface().width, 3000);
+    EXPECT_EQ(boardSurface().height, 1800);
+    setWindowPos(getMainWindow(), 0, 0, 800, 600);
+    growBoardToWindow();
+    EXPECT_EQ(boardSurface().width, 3000);
+    // On the usual screens nothing changes: the board keeps its 2000 x 1200.
+    setUpBoard();
+    setWindowPos(getMainWindow(), 0, 0, 1920, 1080);
+    headless::pumpMessages();
+    EXPECT_EQ(boardSurface().width, boardWidth);
+    EXPECT_EQ(boardSurface().height, boardHeight);
+}

@@ -143,3 +143,27 @@ TEST_F(Profile, SettingsBesideTheProgramOrInTheConfigFolder)
     EXPECT_EQ(settingsLocation(path + "/velmora.ini"), folder + "/.config/velmora/velmora.ini");
     setenv("HOME", home.c_str(), 1);
 }
+
+TEST_F(Profile, ByteOrderMarkIsSkippedOnReadingAndKeptOnWriting)
+{
+    writeFile("\xEF\xBB\xBF[Quorin_Section]\r\nRed  =300\r\n");
+    EXPECT_EQ(read("Quorin_Section", "Red  "), "300");
+    ASSERT_TRUE(writeProfileString("Quorin_Section", "Red  ", "44", path));
+    ASSERT_TRUE(writeProfileString("Quorin_Section", "Green", "128", path));
+    EXPECT_EQ(fileText(), "\xEF\xBB\xBF[Quorin_Section]\r\nRed  =44\r\nGreen=128\r\n");
+}
+
+TEST_F(Profile, NeitherFolderWritableSaysSoOnceOnStandardError)
+{
+    // Folders below a regular file can never be made, whoever runs the test.
+    writeFile("");
+    const std::string config = path + "/config";
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(settingsLocation(path + "/bin/velmora.ini"), config + "/velmora/velmora.ini");
+    settingsLocation(path + "/bin/velmora.ini");
+    const std::string said = testing::internal::GetCapturedStderr();
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(said, "velmora: settings are not saved: neither " + path + "/bin nor " + config +
+                        "/velmora can be written\n");
+}

@@ -206,8 +206,9 @@ TEST_F(RenderTest, PaintDuringBuildShowsBackgroundOnly)
     EXPECT_EQ(pixelAt(windowSurface(), 60, 60), getBackgroundColor());
 }
 
-TEST_F(RenderTest, WindowBeyondTheBoardKeepsItsOwnBackground)
+TEST_F(RenderTest, WindowBeyondTheScreensKeepsItsOwnBackgroundBeyondTheBoard)
 {
+    // Larger than the headless screen (1920 x 1080): the board keeps its least size.
     setWindowPos(getMainWindow(), 0, 0, 2100, 1300);
     Surface& window = windowSurface();
     fillRect(window, 0, 0, 2100, 1300, grey);

@@ -5,13 +5,16 @@
 namespace {
 
 // Paints the part of the client surface inside the clip; dialogs show their surface only once
-// the game has asked for it, so dialogs with controls keep the theme's background.
+// the game has asked for it, so dialogs with controls keep the theme's background. On a scaled
+// display each surface pixel becomes scale x scale device pixels of its own colour (nearest
+// pixel, never blurred), and mouse positions stay in the same logical pixels.
 gboolean drawClientArea(GtkWidget*, cairo_t* cr, Window* window)
 {
     if (!window->cairoSurface || (window->isDialog && !window->surfaceUsed))
         return FALSE;
     cairo_surface_mark_dirty(window->cairoSurface);
     cairo_set_source_surface(cr, window->cairoSurface, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
     cairo_paint(cr);
     return FALSE;
 }

@@ -1,6 +1,7 @@
 // Cursors from CURSOR resources, shown without flicker, and the pointer confinement.
 #include <map>
 
+#include "platform/gtk/device_pixels.h"
 #include "platform/gtk/gtk_window.h"
 #include "platform/gtk/icon_directory.h"
 #include "platform/gtk/icon_images.h"
@@ -99,7 +100,10 @@ void confineCursor(const Rect* screenRect)
     Window* window = targetWindow();
     if (!screenRect || !window)
         return;
-    if (GdkWindow* toplevel = gtk_widget_get_window(window->toplevel))
-        confinePointer(toplevel, screenRect->left, screenRect->top,
-                       screenRect->right - screenRect->left, screenRect->bottom - screenRect->top);
+    // The game's rectangle is in GTK's logical pixels, the X server confines in device pixels.
+    if (GdkWindow* toplevel = gtk_widget_get_window(window->toplevel)) {
+        const Rect area = devicePixels(*screenRect, gdk_window_get_scale_factor(toplevel));
+        confinePointer(toplevel, area.left, area.top, area.right - area.left,
+                       area.bottom - area.top);
+    }
 }

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "platform/gtk/gtk_window.h"
+#include "platform/gtk/x11_pointer.h"
 #include "platform/messages.h"
 #include "platform/window.h"
 
@@ -190,6 +191,21 @@ Rect getClientRect(Window* window)
                 gtk_widget_get_allocated_height(window->client)};
 }
 
+std::vector<Rect> monitorWorkAreas()
+{
+    std::vector<Rect> areas;
+    GdkDisplay* display = gdk_display_get_default();
+    GdkMonitor* primary = gdk_display_get_primary_monitor(display);
+    for (int index = 0; index < gdk_display_get_n_monitors(display); ++index) {
+        GdkMonitor* monitor = gdk_display_get_monitor(display, index);
+        GdkRectangle area;
+        gdk_monitor_get_workarea(monitor, &area);
+        const Rect rect{area.x, area.y, area.x + area.width, area.y + area.height};
+        areas.insert(monitor == primary ? areas.begin() : areas.end(), rect);
+    }
+    return areas;
+}
+
 Point clientToScreen(Window* window, Point point)
 {
     if (!isLive(window))
@@ -205,6 +221,11 @@ Point clientToScreen(Window* window, Point point)
         y += originY;
     }
     return Point{point.x + x, point.y + y};
+}
+
+void setDisplayLostHandler(void (*lastWords)())
+{
+    runBeforeConnectionLossExit(lastWords);
 }
 
 void setFocus(Window* window)

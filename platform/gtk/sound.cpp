@@ -1,8 +1,9 @@
-// Plays WAVE resources through SDL2 audio: one device, opened on the first sound, and each
-// new sound replaces the one still playing.
+// Plays WAVE resources through SDL2 audio: one device, opened for a sound and closed once it has
+// played, and each new sound replaces the one still playing.
 #include "platform/sound.h"
 
 #include <SDL.h>
+#include <glib.h>
 
 #include <vector>
 
@@ -14,6 +15,35 @@ namespace {
 SDL_AudioDeviceID device = 0;
 SDL_AudioSpec deviceFormat{};
 bool audioStarted = false;
+guint closeTimer = 0;  // the check that closes the device once the sound has played
+
+// Milliseconds of sound in `bytes` of the device's format.
+guint playingTime(std::size_t bytes)
+{
+    const std::size_t bytesPerFrame =
+        static_cast<std::size_t>(deviceFormat.channels) * SDL_AUDIO_BITSIZE(deviceFormat.format) / 8;
+    const std::size_t bytesPerSecond = bytesPerFrame * static_cast<std::size_t>(deviceFormat.freq);
+    return bytesPerSecond == 0 ? 0 : static_cast<guint>(bytes * 1000 / bytesPerSecond);
+}
+
+// Closes the device once its queue has run dry, or looks again after the same time.
+// A paused SDL2 device would go on feeding silence to its driver, so an idle game closes it.
+gboolean closeWhenDone(gpointer)
+{
+    if (SDL_GetQueuedAudioSize(device) > 0)
+        return G_SOURCE_CONTINUE;
+    SDL_CloseAudioDevice(device);
+    device = 0;
+    closeTimer = 0;
+    return G_SOURCE_REMOVE;
+}
+
+void stopCloseTimer()
+{
+    if (closeTimer != 0)
+        g_source_remove(closeTimer);
+    closeTimer = 0;
+}
 
 bool openDevice()
 {
@@ -23,10 +53,7 @@ bool openDevice()
     wanted.channels = 2;
     wanted.samples = 2048;
     device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &deviceFormat, SDL_AUDIO_ALLOW_ANY_CHANGE);
-    if (device == 0)
-        return false;
-    SDL_PauseAudioDevice(device, 0);
-    return true;
+    return device != 0;
 }
 
 // Opens the device once. SDL picks the driver (or takes SDL_AUDIODRIVER); when that gives no
@@ -79,14 +106,20 @@ void playSoundResource(int waveId)
     if (wave.empty() || !ensureDevice())
         return;
     const std::vector<Uint8> samples = decodeForDevice(wave);
-    if (samples.empty())
-        return;
     SDL_ClearQueuedAudio(device);
-    SDL_QueueAudio(device, samples.data(), static_cast<Uint32>(samples.size()));
+    if (!samples.empty()) {
+        SDL_QueueAudio(device, samples.data(), static_cast<Uint32>(samples.size()));
+        SDL_PauseAudioDevice(device, 0);
+    }
+    // The device buffer still holds the end of the sound when the queue runs dry, hence the
+    // margin before the first look.
+    stopCloseTimer();
+    closeTimer = g_timeout_add(playingTime(samples.size()) + 200, closeWhenDone, nullptr);
 }
 
 void closeSoundDevice()
 {
+    stopCloseTimer();
     if (device != 0) {
         SDL_CloseAudioDevice(device);
         device = 0;

@@ -1,11 +1,27 @@
 // Bringing GTK up on X11 with the program's fonts, and everything down again at the end.
 #include "platform/startup.h"
 
+#include <glib-unix.h>
+
+#include <csignal>
 #include <string>
 
 #include "platform/gtk/gtk_window.h"
 #include "platform/gtk/sound_device.h"
 #include "platform/gtk/x11_pointer.h"
+#include "platform/messages.h"
+
+namespace {
+
+// A logout (SIGHUP), Ctrl+C in a terminal (SIGINT) or a polite kill (SIGTERM) ends the game
+// the way Escape does: through the quit message, so that the settings are written.
+gboolean quitOnSignal(gpointer)
+{
+    postQuitMessage(0);
+    return G_SOURCE_CONTINUE;
+}
+
+}  // namespace
 
 void initialisePlatform(int argc, char** argv)
 {
@@ -15,6 +31,8 @@ void initialisePlatform(int argc, char** argv)
     // The dialog font "ＭＳ Ｐゴシック" and the menus: an installed Japanese Gothic.
     const std::string font = std::string(gtkbackend::fontFamiliesFor("ＭＳ Ｐゴシック")) + " 9";
     g_object_set(gtk_settings_get_default(), "gtk-font-name", font.c_str(), nullptr);
+    for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP})
+        g_unix_signal_add(signalNumber, quitOnSignal, nullptr);
 }
 
 void shutDownPlatform()

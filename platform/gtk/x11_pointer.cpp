@@ -4,7 +4,10 @@
 #include <X11/extensions/shape.h>
 #include <gdk/gdkx.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -14,6 +17,18 @@ Window confinementWindow = 0;
 Display* xDisplay()
 {
     return GDK_DISPLAY_XDISPLAY(gdk_display_get_default());
+}
+
+void (*connectionLossWords)() = nullptr;
+
+// Xlib ends the program when this returns, and the connection is gone: no X call is possible.
+int connectionLost(Display* display)
+{
+    std::fprintf(stderr, "velmora: lost the connection to the display %s\n",
+                 DisplayString(display));
+    if (connectionLossWords)
+        connectionLossWords();
+    _exit(1);
 }
 
 }  // namespace
@@ -60,6 +75,12 @@ void defineCursor(GdkWindow* window, GdkCursor* cursor)
 {
     XDefineCursor(xDisplay(), GDK_WINDOW_XID(window), gdk_x11_cursor_get_xcursor(cursor));
     XFlush(xDisplay());
+}
+
+void runBeforeConnectionLossExit(void (*lastWords)())
+{
+    connectionLossWords = lastWords;
+    XSetIOErrorHandler(connectionLost);
 }
 
 bool serverHasShapeExtension()

@@ -14,5 +14,9 @@ void releasePointer();
 // Shows the cursor over the window at once, whatever GDK believes about the pointer.
 void defineCursor(GdkWindow* window, GdkCursor* cursor);
 
+// Replaces GDK's handler of a lost X connection (which ends the program at once) by one that
+// runs `lastWords` first and then ends the program the same way.
+void runBeforeConnectionLossExit(void (*lastWords)());
+
 // Whether the X server can shape windows (the see-through background).
 bool serverHasShapeExtension();

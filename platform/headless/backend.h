@@ -69,6 +69,8 @@ struct BackEnd {
     std::uint32_t ticks = 0;
     std::int64_t timeOfDay = 1700000000;
     std::optional<std::string> modulePath;
+    void (*displayLostHandler)() = nullptr;
+    std::vector<Rect> workAreas{Rect{0, 0, 1920, 1080}};
 
     std::map<ResourceKey, std::vector<std::uint8_t>> resourceOverrides;
     std::set<ResourceKey> hiddenResources;

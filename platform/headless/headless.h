@@ -78,6 +78,9 @@ bool menuItemChecked(int commandId);
 // Whether a WM_PAINT is waiting for the window (there is never more than one per window).
 bool paintPending(Window* window);
 
+// The monitors' work areas monitorWorkAreas answers (at first one of 1920 x 1080 at (0, 0)).
+void setMonitorWorkAreas(std::vector<Rect> areas);
+
 // The window's current outer rectangle.
 Rect windowRect(Window* window);
 
@@ -88,6 +91,10 @@ Window* focusedWindow();
 // The cursor shown: the resource of the last setCursorResource, or 0 (the arrow) after the
 // default handling of WM_SETCURSOR.
 int currentCursor();
+
+// The display connection is lost: runs what setDisplayLostHandler registered (the program
+// itself would end then; here it goes on).
+void loseDisplay();
 
 // Dispatches every queued message (WM_PAINT included) until the queue is empty; answers
 // false if WM_QUIT was met (it is left in the queue).

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <span>
+#include <utility>
 
 #include "platform/headless/backend.h"
 #include "platform/headless/headless.h"
@@ -108,6 +109,16 @@ void updateWindow(Window* window)
         return;
     window->paintPending = false;
     sendMessage(window, WM_PAINT, 0, 0);
+}
+
+void setDisplayLostHandler(void (*lastWords)())
+{
+    backEnd().displayLostHandler = lastWords;
+}
+
+std::vector<Rect> monitorWorkAreas()
+{
+    return backEnd().workAreas;
 }
 
 Rect getWindowRect(Window* window)
@@ -222,6 +233,17 @@ Rect windowRect(Window* window)
 Window* focusedWindow()
 {
     return backEnd().focus;
+}
+
+void setMonitorWorkAreas(std::vector<Rect> areas)
+{
+    backEnd().workAreas = std::move(areas);
+}
+
+void loseDisplay()
+{
+    if (backEnd().displayLostHandler)
+        backEnd().displayLostHandler();
 }
 
 }  // namespace headless

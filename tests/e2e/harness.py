@@ -85,7 +85,8 @@ def display_holder(number):
 class Game:
     """The program in a temporary folder of its own, on a private X display."""
 
-    def __init__(self, binary, ini=None, env=None, root_colour=None, prefix=()):
+    def __init__(self, binary, ini=None, env=None, root_colour=None, prefix=(),
+                 screen="1280x1024"):
         self.folder = tempfile.mkdtemp(prefix="velmora-e2e-")
         self.binary = os.path.join(self.folder, "velmora")
         shutil.copy(binary, self.binary)
@@ -93,7 +94,7 @@ class Game:
         if ini is not None:
             with open(self.ini_path, "w", newline="") as out:
                 out.write(ini)
-        self.display = self._start_xvfb()
+        self.display = self._start_xvfb(screen)
         self.env = dict(os.environ, DISPLAY=self.display, NO_AT_BRIDGE="1",
                         GSETTINGS_BACKEND="memory", SDL_AUDIODRIVER="dummy",
                         HOME=self.folder, XDG_CONFIG_HOME=os.path.join(self.folder, "config"))
@@ -107,13 +108,13 @@ class Game:
         self.window = self._wait_for_window()
         self.client_top = None
 
-    def _start_xvfb(self):
+    def _start_xvfb(self, screen):
         for number in range(90, 190):
             if display_holder(number) is not None:
                 continue
             display = ":%d" % number
             self.xvfb = subprocess.Popen(
-                ["Xvfb", display, "-screen", "0", "1280x1024x24", "-noreset", "-nolisten", "tcp"],
+                ["Xvfb", display, "-screen", "0", screen + "x24", "-noreset", "-nolisten", "tcp"],
                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             for _ in range(100):
                 if (os.path.exists("/tmp/.X11-unix/X%d" % number)

@@ -1,0 +1,82 @@
+// Fitting the saved window rectangle to the monitors' work areas.
+#include "settings/window_fit.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <ostream>
+
+// Rect lives in the global namespace, so its comparison and printing must too.
+bool operator==(const Rect& a, const Rect& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+std::ostream& operator<<(std::ostream& out, const Rect& r)
+{
+    return out << "(" << r.left << ", " << r.top << ")-(" << r.right << ", " << r.bottom << ")";
+}
+
+namespace {
+
+const std::vector<Rect> oneMonitor{{0, 0, 1920, 1080}};
+// A second monitor to the right; the first has a panel at its top.
+const std::vector<Rect> twoMonitors{{0, 27, 1920, 1080}, {1920, 0, 4480, 1440}};
+
+}  // namespace
+
+TEST(WindowPlacement, RectanglesThatCanBeShownStayExactlyAsTheyAre)
+{
+    for (const Rect wanted : {Rect{0, 0, 1000, 700}, Rect{-100, 20, 900, 700},
+                              Rect{1500, 500, 2500, 1200}, Rect{0, 0, 1920, 1080}})
+        EXPECT_EQ(fitWindowRect(wanted, oneMonitor), wanted);
+    // Partly off screen on the second monitor, and across both.
+    for (const Rect wanted : {Rect{4000, 300, 5000, 1000}, Rect{1800, 100, 3000, 900},
+                              Rect{100, 27, 4480, 1080}})
+        EXPECT_EQ(fitWindowRect(wanted, twoMonitors), wanted);
+}
+
+TEST(WindowPlacement, OversizedWindowsShrinkToTheWorkArea)
+{
+    EXPECT_EQ(fitWindowRect({0, 0, 99999, 99999}, oneMonitor), (Rect{0, 0, 1920, 1080}));
+    EXPECT_EQ(fitWindowRect({100, 50, 32767, 800}, oneMonitor), (Rect{0, 50, 1920, 800}));
+    // The monitor it overlaps most.
+    EXPECT_EQ(fitWindowRect({2000, 100, 9000, 9000}, twoMonitors), (Rect{1920, 0, 4480, 1440}));
+}
+
+TEST(WindowPlacement, EmptyOrTinyWindowsGetAUsableSize)
+{
+    // Right below left: the first start's size, where the rectangle began.
+    EXPECT_EQ(fitWindowRect({500, 400, 100, 50}, oneMonitor), (Rect{500, 380, 1500, 1080}));
+    EXPECT_EQ(fitWindowRect({10, 10, 10, 10}, oneMonitor), (Rect{10, 10, 1010, 710}));
+    // Too small to show more than the menu: the first start's size too.
+    EXPECT_EQ(fitWindowRect({10, 10, 200, 40}, oneMonitor), (Rect{10, 10, 1010, 710}));
+    // A monitor smaller than that: the whole work area.
+    EXPECT_EQ(fitWindowRect({0, 0, -5, -5}, {{0, 0, 800, 600}}), (Rect{0, 0, 800, 600}));
+}
+
+TEST(WindowPlacement, WindowsOffEveryScreenComeBack)
+{
+    EXPECT_EQ(fitWindowRect({5000, 5000, 6000, 5700}, oneMonitor), (Rect{920, 380, 1920, 1080}));
+    EXPECT_EQ(fitWindowRect({INT_MAX, 0, 1000, 700}, oneMonitor), (Rect{920, 0, 1920, 700}));
+    EXPECT_EQ(fitWindowRect({INT_MIN, INT_MIN, INT_MAX, INT_MAX}, oneMonitor),
+              (Rect{0, 0, 1920, 1080}));
+    // Only a sliver visible, or the menu bar above the work area (under the panel).
+    EXPECT_EQ(fitWindowRect({1850, 100, 2850, 800}, oneMonitor), (Rect{920, 100, 1920, 800}));
+    EXPECT_EQ(fitWindowRect({0, 0, 1000, 700}, twoMonitors), (Rect{0, 27, 1000, 727}));
+    // Nowhere near any monitor: the first one.
+    EXPECT_EQ(fitWindowRect({-9000, -9000, -8000, -8300}, twoMonitors), (Rect{0, 27, 1000, 727}));
+}
+
+TEST(WindowPlacement, WithoutMonitorsTheFirstStartRectangle)
+{
+    EXPECT_EQ(fitWindowRect({5, 5, 2, 2}, {}), (Rect{0, 0, 1000, 700}));
+}
+
+TEST(WindowPlacement, BoundingRectHoldsEveryMonitor)
+{
+    EXPECT_EQ(boundingRect(twoMonitors), (Rect{0, 0, 4480, 1440}));
+    EXPECT_EQ(boundingRect({{-1280, 200, 0, 1224}, {0, 0, 1920, 1080}}),
+              (Rect{-1280, 0, 1920, 1224}));
+    EXPECT_EQ(boundingRect({}), Rect{});
+}
