@@ -4,6 +4,7 @@
 
 #include "platform/gtk/gtk_window.h"
 #include "platform/gtk/key_codes.h"
+#include "platform/gtk/x11_pointer.h"
 #include "platform/input.h"
 #include "platform/messages.h"
 #include "platform/window.h"
@@ -68,12 +69,16 @@ gboolean buttonEvent(GtkWidget*, GdkEventButton* event, Window* window)
         return FALSE;
     }
     postMouse(window, message, flags, event->x, event->y);
+    if (!press)
+        completePendingConfinement();
     return TRUE;
 }
 
 gboolean motionEvent(GtkWidget*, GdkEventMotion* event, Window* window)
 {
     postMouse(window, WM_MOUSEMOVE, mouseKeyFlags(event->state), event->x, event->y);
+    if (!(event->state & (GDK_BUTTON1_MASK | GDK_BUTTON2_MASK | GDK_BUTTON3_MASK)))
+        completePendingConfinement();
     return TRUE;
 }
 

@@ -13,6 +13,10 @@ namespace {
 
 // The input-only child window that the grab confines the pointer to.
 Window confinementWindow = 0;
+// The window the grab is for, and whether the grab is still to be made: while a mouse button
+// is held, GTK's implicit grab of the press makes the server refuse ours.
+Window grabOwner = 0;
+bool grabPending = false;
 
 Display* xDisplay()
 {
@@ -20,6 +24,13 @@ Display* xDisplay()
 }
 
 void (*connectionLossWords)() = nullptr;
+
+bool grabConfined(Display* server)
+{
+    return XGrabPointer(server, grabOwner, True,
+                        ButtonPressMask | ButtonReleaseMask | PointerMotionMask, GrabModeAsync,
+                        GrabModeAsync, confinementWindow, None, CurrentTime) == GrabSuccess;
+}
 
 // Xlib ends the program when this returns, and the connection is gone: no X call is possible.
 int connectionLost(Display* display)
@@ -51,10 +62,20 @@ void confinePointer(GdkWindow* toplevel, int screenX, int screenY, int width, in
         0, InputOnly, CopyFromParent, CWOverrideRedirect, &attributes);
     XLowerWindow(server, confinementWindow);
     XMapWindow(server, confinementWindow);
-    XGrabPointer(server, GDK_WINDOW_XID(toplevel), True,
-                 ButtonPressMask | ButtonReleaseMask | PointerMotionMask, GrabModeAsync,
-                 GrabModeAsync, confinementWindow, None, CurrentTime);
+    grabOwner = GDK_WINDOW_XID(toplevel);
+    grabPending = !grabConfined(server);
     XFlush(server);
+    gdk_x11_display_error_trap_pop_ignored(display);
+}
+
+void completePendingConfinement()
+{
+    if (!confinementWindow || !grabPending)
+        return;
+    GdkDisplay* display = gdk_display_get_default();
+    gdk_x11_display_error_trap_push(display);
+    grabPending = !grabConfined(xDisplay());
+    XFlush(xDisplay());
     gdk_x11_display_error_trap_pop_ignored(display);
 }
 
@@ -69,6 +90,7 @@ void releasePointer()
     XFlush(xDisplay());
     gdk_x11_display_error_trap_pop_ignored(display);
     confinementWindow = 0;
+    grabPending = false;
 }
 
 void defineCursor(GdkWindow* window, GdkCursor* cursor)

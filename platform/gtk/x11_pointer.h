@@ -8,6 +8,10 @@
 // the rectangle, in screen coordinates; any earlier confinement ends first.
 void confinePointer(GdkWindow* toplevel, int screenX, int screenY, int width, int height);
 
+// Makes the grab that confinePointer could not make while a mouse button was held (the press's
+// implicit grab stands in the way until the button is released); nothing when there is none.
+void completePendingConfinement();
+
 // Ends the grab and removes the confinement window.
 void releasePointer();
 

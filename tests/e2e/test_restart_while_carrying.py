@@ -1,5 +1,6 @@
-"""F2 pressed while a piece is carried ends the carry: the confinement is released, the pointer
-is free to leave the old rectangle, and the next click picks a piece up anew."""
+"""A piece picked up with a click held as a hand holds it confines the pointer; F2 pressed while
+it is carried ends the carry: the confinement is released, the pointer is free to leave the old
+rectangle, and the next click picks a piece up anew."""
 
 import time
 
@@ -41,9 +42,15 @@ def test(binary):
     try:
         before = wait_for_board(game)
         x, y = solid_piece_point(game, before)
-        game.click(x, y)
+        # The button stays down a moment, as under a hand: the grab can only be made once the
+        # press's own implicit grab has ended.
+        game.move(x, y)
+        game.run("xdotool", "mousedown", "1")
+        time.sleep(0.4)
+        game.run("xdotool", "mouseup", "1")
         time.sleep(0.5)
         assert len(confinement_windows(game)) == 1, "the click did not start a carry"
+        assert push_right(game) < FAR_RIGHT, "the carried piece does not hold the pointer"
 
         game.move(x, y)
         game.run("xdotool", "key", "F2")
