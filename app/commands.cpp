@@ -11,6 +11,7 @@
 #include "puzzle/construction.h"
 #include "puzzle/state.h"
 #include "ui/dialogs.h"
+#include "ui/preview.h"
 
 namespace {
 
@@ -86,6 +87,9 @@ void runCommand(int commandId)
     case exitCommandId:
         recordWindowRect();
         postQuitMessage(0);
+        break;
+    case previewCommandId:
+        switchPreviewWindow();
         break;
     case aboutCommandId:
         showAboutDialog();

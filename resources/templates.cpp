@@ -63,6 +63,8 @@ const std::array dialogs{
     DialogTemplate{131, "完成", 187, 73, dialogFont, 9, false, false, true, true,
                    congratulationControls},
     DialogTemplate{127, "", 171, 33, dialogFont, 9, true, true, true, false, progressControls},
+    DialogTemplate{117, "プレビュー", 79, 115, dialogFont, 9, false, false, false, true, {}, true,
+                   true},
 };
 
 }  // namespace

@@ -48,8 +48,13 @@ void placeWindow(Window* window, int x, int y, int width, int height)
         frameWidth = frame.width - gdk_window_get_width(gdkWindow);
         frameHeight = frame.height - gdk_window_get_height(gdkWindow);
     }
+    const int clientWidth = atLeastOne(width - frameWidth);
+    const int clientHeight = atLeastOne(height - frameHeight);
     gtk_window_move(toplevel, x, y);
-    gtk_window_resize(toplevel, atLeastOne(width - frameWidth), atLeastOne(height - frameHeight));
+    // A dialog the player cannot resize takes its size from its one child, the client area.
+    if (!gtk_window_get_resizable(toplevel))
+        gtk_widget_set_size_request(window->client, clientWidth, clientHeight);
+    gtk_window_resize(toplevel, clientWidth, clientHeight);
     settlePlacement();
 }
 

@@ -104,18 +104,31 @@ void recordKey(guint keyval, bool down, bool latch)
     }
 }
 
+// The window whose shortcuts a key on this window triggers: the main window itself, or the
+// main window owning a modeless dialog (the preview), which leaves its owner usable.
+Window* shortcutTarget(Window* window)
+{
+    if (!window->isDialog)
+        return window;
+    Window* owner = window->owner;
+    if (window->modalRunning || !gtkbackend::isLive(owner) || owner->isDialog)
+        return nullptr;
+    return owner;
+}
+
 gboolean keyPressed(GtkWidget*, GdkEventKey* event, Window* window)
 {
     recordKey(event->keyval, true, !window->isDialog);
-    if (window->isDialog)
-        return gtkbackend::handleDialogKey(window, event);
     const int command =
         shortcutCommand(event->keyval, event->state & GDK_CONTROL_MASK,
                         event->state & GDK_SHIFT_MASK, event->state & GDK_MOD1_MASK);
-    if (command == 0)
-        return FALSE;  // menu mnemonics and everything else stay GTK's
-    postMessage(window, WM_COMMAND, static_cast<std::uintptr_t>(command), 0);
-    return TRUE;
+    if (Window* target = shortcutTarget(window); target && command != 0) {
+        postMessage(target, WM_COMMAND, static_cast<std::uintptr_t>(command), 0);
+        return TRUE;
+    }
+    if (window->isDialog)
+        return gtkbackend::handleDialogKey(window, event);
+    return FALSE;  // menu mnemonics and everything else stay GTK's
 }
 
 gboolean keyReleased(GtkWidget*, GdkEventKey* event, Window* window)
