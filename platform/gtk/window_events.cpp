@@ -157,6 +157,22 @@ gboolean configured(GtkWidget*, GdkEventConfigure*, Window* window)
     return FALSE;
 }
 
+// On the screen, framed by the window manager if there is one: a placement asked for before
+// is made good with the frame now known.
+gboolean mapped(GtkWidget*, GdkEvent*, Window* window)
+{
+    window->onScreen = true;
+    if (const std::optional<Rect> outer = window->placedWithoutFrame)
+        gtkbackend::requestOuterRect(window, *outer);
+    return FALSE;
+}
+
+gboolean unmapped(GtkWidget*, GdkEvent*, Window* window)
+{
+    window->onScreen = false;
+    return FALSE;
+}
+
 // Keys released while another program has the focus never come back: forget them all.
 void clearKeyboardState()
 {
@@ -192,6 +208,8 @@ void connectToplevelEvents(Window* window)
     g_signal_connect(toplevel, "delete-event", G_CALLBACK(closeBoxPressed), window);
     g_signal_connect(toplevel, "configure-event", G_CALLBACK(configured), window);
     g_signal_connect(toplevel, "focus-out-event", G_CALLBACK(focusLeft), window);
+    g_signal_connect(toplevel, "map-event", G_CALLBACK(mapped), window);
+    g_signal_connect(toplevel, "unmap-event", G_CALLBACK(unmapped), window);
 }
 
 }  // namespace gtkbackend
