@@ -1,12 +1,12 @@
-"""Ctrl+P opens the preview of the first puzzle's picture at (50, 50), a third of its size;
-every move is written to the settings file at once; closed and opened again it comes back
-where it was. Without a window manager the preview has no frame: its outer size is the size
+"""Ctrl+P opens the preview of the first puzzle's picture at (50, 50), a third of its size,
+and the board stays in play; every move is written to the settings file at once; closed and
+opened again it comes back where it was. Without a window manager the preview has no frame: its outer size is the size
 the game asks for."""
 
 import os
 import time
 
-from harness import Game, main, wait_for_board
+from harness import Game, TEAL, main, solid_piece_point, wait_for_board
 
 PREVIEW = "プレビュー"
 
@@ -102,6 +102,15 @@ def test(binary):
                            for y in range(0, 186, 3) for x in range(0, 146, 3) for c in range(3)]
             return sum(differences) / len(differences)
         game.wait_for(lambda shot: mean_difference(shot) < 1, "the picture in the preview")
+
+        # The board stays in play beside it: a piece is carried to empty board.
+        x, y = solid_piece_point(game, game.screenshot())
+        game.click(x, y)
+        for step in range(1, 11):
+            game.move(x + (800 - x) * step // 10, y + (440 - y) * step // 10)
+        game.click(800, 440)
+        game.wait_for(lambda shot: shot.pixel(*game.to_screen(800, 440)) != TEAL,
+                      "the piece carried beside the preview")
 
         # A move is written at once, right and bottom included.
         game.run("xdotool", "windowmove", preview, "300", "200")
