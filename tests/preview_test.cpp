@@ -13,6 +13,7 @@
 #include "app/lifecycle.h"
 #include "app/window_proc.h"
 #include "board/surfaces.h"
+#include "completion/flow.h"
 #include "platform/headless/headless.h"
 #include "platform/messages.h"
 #include "platform/surface.h"
@@ -223,6 +224,21 @@ TEST_F(Preview, BuildsResizeAndRedrawItAtTheStoredPlace)
     EXPECT_EQ(getPreviewShown(), 0);
     for (const std::string& event : headless::events())
         EXPECT_EQ(event.find("117"), std::string::npos) << event;
+}
+
+TEST_F(Preview, TheNextPuzzleAfterACompletionTakesItsPlaceInThePreview)
+{
+    startProgram();
+    setPuzzleNumber(6);  // the last portrait puzzle; the next one is landscape
+    command(restartCommandId);
+    command(previewCommandId);
+    headless::dragWindow(getPreviewWindow(), 120, 340);
+    runCompletionFlow();
+    headless::pumpMessages();
+    ASSERT_EQ(getPuzzleNumber(), 7);
+    ASSERT_EQ(getPictureWidth(), 560);
+    expectRect(headless::windowRect(getPreviewWindow()), 120, 340, 194, 173);
+    expectPictureShown(186, 146);
 }
 
 }  // namespace
