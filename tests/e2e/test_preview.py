@@ -1,7 +1,7 @@
 """Ctrl+P opens the preview of the first puzzle's picture at (50, 50), a third of its size,
 and the board stays in play; every move is written to the settings file at once; closed and
-opened again it comes back where it was. Without a window manager the preview has no frame: its outer size is the size
-the game asks for."""
+opened again it comes back where it was. Without a window manager the preview has no frame:
+its outer size is the size the game asks for."""
 
 import os
 import time
@@ -97,6 +97,7 @@ def test(binary):
 
         # The picture at a third of its size fills the top-left 146 x 186 of the preview.
         expected = reduced(picture_of_first_puzzle(binary), 146, 186)
+
         def mean_difference(shot):
             differences = [abs(shot.pixel(50 + x, 50 + y)[c] - expected[y][x][c])
                            for y in range(0, 186, 3) for x in range(0, 146, 3) for c in range(3)]
