@@ -14,6 +14,7 @@
 #include "puzzle/state.h"
 #include "savegame/commands.h"
 #include "ui/dialogs.h"
+#include "ui/preview.h"
 
 namespace {
 
@@ -96,6 +97,9 @@ void runCommand(int commandId)
     case exitCommandId:
         recordWindowRect();
         postQuitMessage(0);
+        break;
+    case previewCommandId:
+        switchPreviewWindow();
         break;
     case aboutCommandId:
         showAboutDialog();

@@ -1,5 +1,6 @@
 // The raster's hot path: unscaled 200 x 200 tiles from a 24-bit piece sheet and a 1-bit mask,
-// each against a plain memcpy of the same source bytes measured in the same run.
+// and the preview's halftone reduction of a 440 x 560 picture to a third, each against a plain
+// memcpy of the same source bytes measured in the same run.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -108,29 +109,39 @@ void baseline(benchmark::State& state, const Sheet& sheet)
     state.SetBytesProcessed(state.iterations() * tileSize * tileSize * sheet.bitCount / 8);
 }
 
-// The draw, with its time per call as a multiple of the baseline's, both timed in this run.
-void tile(benchmark::State& state, const Sheet& sheet)
+// `draw`, with its time per call as a multiple of `copy`'s, both timed in this run.
+template <class Copy, class Draw>
+void ratioToMemcpy(benchmark::State& state, Copy&& copy, Draw&& draw)
 {
-    Surface surface;
-    resizeSurface(surface, 2 * tileSize, 2 * tileSize, 0);
-    std::vector<std::uint8_t> buffer(tileSize * tileSize * 3);
-    const double copyTime = nanosecondsPerCall([&] {
-        copyTileBytes(sheet, buffer.data());
-        benchmark::DoNotOptimize(buffer.data());
-        benchmark::ClobberMemory();
-    });
+    const double copyTime = nanosecondsPerCall(copy);
     const auto start = std::chrono::steady_clock::now();
-    for (auto _ : state) {
-        drawTile(sheet, surface);
-        benchmark::DoNotOptimize(surface.pixels.data());
-        benchmark::ClobberMemory();
-    }
+    for (auto _ : state)
+        draw();
     const double drawTime =
         std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start)
             .count() /
         static_cast<double>(state.iterations());
     state.counters["memcpy_ns"] = copyTime;
     state.counters["ratio_to_memcpy"] = drawTime / copyTime;
+}
+
+void tile(benchmark::State& state, const Sheet& sheet)
+{
+    Surface surface;
+    resizeSurface(surface, 2 * tileSize, 2 * tileSize, 0);
+    std::vector<std::uint8_t> buffer(tileSize * tileSize * 3);
+    ratioToMemcpy(
+        state,
+        [&] {
+            copyTileBytes(sheet, buffer.data());
+            benchmark::DoNotOptimize(buffer.data());
+            benchmark::ClobberMemory();
+        },
+        [&] {
+            drawTile(sheet, surface);
+            benchmark::DoNotOptimize(surface.pixels.data());
+            benchmark::ClobberMemory();
+        });
 }
 
 void BM_drawDibTile24_baseline(benchmark::State& state)
@@ -153,9 +164,41 @@ void BM_drawDibTileMask1(benchmark::State& state)
     tile(state, maskSheet());
 }
 
+const Sheet& picture()
+{
+    static const Sheet sheet = makeSheet(440, 560, 24);
+    return sheet;
+}
+
+// The whole picture at 50/150 of its size with halftone stretching, as the preview paints it,
+// against a memcpy of the picture's bytes.
+void BM_halftonePreview(benchmark::State& state)
+{
+    const Sheet& sheet = picture();
+    const int width = sheet.width * 50 / 150;
+    const int height = sheet.height * 50 / 150;
+    Surface surface;
+    resizeSurface(surface, width, height, 0);
+    std::vector<std::uint8_t> buffer(sheet.bits.size());
+    ratioToMemcpy(
+        state,
+        [&] {
+            std::memcpy(buffer.data(), sheet.bits.data(), buffer.size());
+            benchmark::DoNotOptimize(buffer.data());
+            benchmark::ClobberMemory();
+        },
+        [&] {
+            drawDib(surface, 0, 0, width, height, sheet.info.data(), sheet.bits.data(), 0, 0,
+                    sheet.width, sheet.height, RasterOp::copy, StretchMode::halftone);
+            benchmark::DoNotOptimize(surface.pixels.data());
+            benchmark::ClobberMemory();
+        });
+}
+
 }  // namespace
 
 BENCHMARK(BM_drawDibTile24_baseline);
 BENCHMARK(BM_drawDibTile24);
 BENCHMARK(BM_drawDibTileMask1_baseline);
 BENCHMARK(BM_drawDibTileMask1);
+BENCHMARK(BM_halftonePreview);

@@ -60,8 +60,12 @@ AxisMap mapAxis(std::int64_t destOrigin, std::int64_t destExtent, std::int64_t s
         std::int64_t t = d - dest.low;
         if (mirrored)
             t = dest.count - 1 - t;
-        // The source pixel under the destination pixel's centre.
-        const std::int64_t centre = source.low + ((2 * t + 1) * source.count) / (2 * dest.count);
+        // The source pixel under the destination pixel's centre. A centre on the line between
+        // two pixels takes the later one in the image's own order: for rows stored the other
+        // way round (`flip`) that is the lower stored index, so that an image draws alike
+        // whichever way its rows are stored.
+        const std::int64_t offset = (2 * t + 1) * source.count - (flip ? 1 : 0);
+        const std::int64_t centre = source.low + offset / (2 * dest.count);
         const bool inside = centre >= 0 && centre < sourceSize;
         map.nearest.push_back(inside ? static_cast<int>(centre) : -1);
         if (!halftone)

@@ -53,6 +53,8 @@ struct DialogTemplate {
     bool centred = true;
     bool hasCaption = true;
     std::span<const ControlTemplate> controls;
+    bool systemMenu = true;   // the caption carries the close box
+    bool modalFrame = false;  // a fixed frame: only the program sizes the dialog
 };
 
 // Menu resource by number (113); null when absent. The top level is a list of popups.

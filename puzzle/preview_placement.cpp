@@ -16,5 +16,7 @@ void movePreviewWindow()
 void placePreviewWindow()
 {
     movePreviewWindow();
+    // The picture may be new while the size stays: the whole preview is erased and drawn again.
+    invalidateWindow(getPreviewWindow(), true);
     updateWindow(getPreviewWindow());
 }

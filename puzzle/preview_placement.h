@@ -5,5 +5,6 @@
 // the picture's size plus the frame allowance, without repainting during the move.
 void movePreviewWindow();
 
-// movePreviewWindow, then the preview repaints at once: after a build or an opened game.
+// movePreviewWindow, then the preview repaints the (new) picture at once: after a build or an
+// opened game.
 void placePreviewWindow();

@@ -100,6 +100,8 @@ const std::array dialogs{
     DialogTemplate{133, "PANEL", 187, 225, dialogFont, 9, false, false, true, true,
                    panelControls},
     DialogTemplate{127, "", 171, 33, dialogFont, 9, true, true, true, false, progressControls},
+    DialogTemplate{117, "プレビュー", 79, 115, dialogFont, 9, false, false, false, true, {}, true,
+                   true},
 };
 
 }  // namespace

@@ -260,8 +260,16 @@ Window* buildDialog(const DialogTemplate& dialogTemplate, Window* owner, DialogP
     if (GtkWidget* widget = placer.firstFocus())
         gtk_window_set_focus(window, widget);
 
-    gtk_window_set_default_size(window, units.x(dialogTemplate.width),
-                                units.y(dialogTemplate.height));
+    gtk_window_set_deletable(window, dialogTemplate.systemMenu);
+    if (dialogTemplate.modalFrame) {
+        // A window the player cannot resize is as large as its content asks.
+        gtk_window_set_resizable(window, FALSE);
+        gtk_widget_set_size_request(fixed, units.x(dialogTemplate.width),
+                                    units.y(dialogTemplate.height));
+    } else {
+        gtk_window_set_default_size(window, units.x(dialogTemplate.width),
+                                    units.y(dialogTemplate.height));
+    }
     attachClientSurface(dialog, fixed);
     connectToplevelEvents(dialog);
     return dialog;

@@ -36,21 +36,10 @@ void settlePlacement()
     gtkbackend::runPendingIterations();
 }
 
-// Places the outer rectangle; the frame a window manager adds (nothing without one) is not
-// part of GTK's size.
+// Places the outer rectangle and waits until GTK has passed it on.
 void placeWindow(Window* window, int x, int y, int width, int height)
 {
-    GtkWindow* toplevel = GTK_WINDOW(window->toplevel);
-    int frameWidth = 0;
-    int frameHeight = 0;
-    if (GdkWindow* gdkWindow = gtk_widget_get_window(window->toplevel)) {
-        GdkRectangle frame;
-        gdk_window_get_frame_extents(gdkWindow, &frame);
-        frameWidth = frame.width - gdk_window_get_width(gdkWindow);
-        frameHeight = frame.height - gdk_window_get_height(gdkWindow);
-    }
-    gtk_window_move(toplevel, x, y);
-    gtk_window_resize(toplevel, atLeastOne(width - frameWidth), atLeastOne(height - frameHeight));
+    gtkbackend::requestOuterRect(window, Rect{x, y, x + width, y + height});
     settlePlacement();
 }
 
@@ -73,6 +62,33 @@ Window* newWindowRecord()
 bool isLive(const Window* window)
 {
     return window && window->alive && window->toplevel;
+}
+
+// GTK's size is the client size: the frame a window manager adds (nothing without one) is
+// taken off. Until the window is on the screen its frame is unknown, so the rectangle is asked
+// for again once it is (see connectToplevelEvents).
+void requestOuterRect(Window* window, const Rect& outer)
+{
+    GtkWindow* toplevel = GTK_WINDOW(window->toplevel);
+    int frameWidth = 0;
+    int frameHeight = 0;
+    GdkWindow* gdkWindow = gtk_widget_get_window(window->toplevel);
+    if (gdkWindow && window->onScreen) {
+        GdkRectangle frame;
+        gdk_window_get_frame_extents(gdkWindow, &frame);
+        frameWidth = frame.width - gdk_window_get_width(gdkWindow);
+        frameHeight = frame.height - gdk_window_get_height(gdkWindow);
+        window->placedWithoutFrame.reset();
+    } else {
+        window->placedWithoutFrame = outer;
+    }
+    const int clientWidth = atLeastOne(outer.right - outer.left - frameWidth);
+    const int clientHeight = atLeastOne(outer.bottom - outer.top - frameHeight);
+    gtk_window_move(toplevel, outer.left, outer.top);
+    // A dialog the player cannot resize takes its size from its one child, the client area.
+    if (!gtk_window_get_resizable(toplevel))
+        gtk_widget_set_size_request(window->client, clientWidth, clientHeight);
+    gtk_window_resize(toplevel, clientWidth, clientHeight);
 }
 
 }  // namespace gtkbackend

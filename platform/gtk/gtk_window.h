@@ -41,6 +41,10 @@ struct Window {
     Window* owner = nullptr;
     std::uint32_t exStyle = 0;
     std::optional<Point> lastOrigin;  // client origin last reported with WM_MOVE
+    // Whether the window is on the screen, framed by the window manager if there is one; the
+    // outer rectangle asked for before that, when the frame was still unknown.
+    bool onScreen = false;
+    std::optional<Rect> placedWithoutFrame;
 
     // Client surface and its cairo wrapper; dialogs show it only once the game asked for it.
     Surface surface;
@@ -80,6 +84,10 @@ void runPendingIterations();
 
 // Shows every client surface's drawn rectangles (and updates see-through shapes).
 void flushDrawing();
+
+// Asks GTK for the window's outer rectangle in screen coordinates, the window manager's frame
+// (when known) included; the placement takes effect as GTK runs.
+void requestOuterRect(Window* window, const Rect& outer);
 
 // Client area plumbing: the draw handler, size tracking and the cairo wrapper.
 void attachClientSurface(Window* window, GtkWidget* client);

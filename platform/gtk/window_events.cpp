@@ -109,18 +109,31 @@ void recordKey(guint keyval, bool down, bool latch)
     }
 }
 
+// The window whose shortcuts a key on this window triggers: the main window itself, or the
+// main window owning a modeless dialog (the preview), which leaves its owner usable.
+Window* shortcutTarget(Window* window)
+{
+    if (!window->isDialog)
+        return window;
+    Window* owner = window->owner;
+    if (window->modalRunning || !gtkbackend::isLive(owner) || owner->isDialog)
+        return nullptr;
+    return owner;
+}
+
 gboolean keyPressed(GtkWidget*, GdkEventKey* event, Window* window)
 {
     recordKey(event->keyval, true, !window->isDialog);
-    if (window->isDialog)
-        return gtkbackend::handleDialogKey(window, event);
     const int command =
         shortcutCommand(event->keyval, event->state & GDK_CONTROL_MASK,
                         event->state & GDK_SHIFT_MASK, event->state & GDK_MOD1_MASK);
-    if (command == 0)
-        return FALSE;  // menu mnemonics and everything else stay GTK's
-    postMessage(window, WM_COMMAND, static_cast<std::uintptr_t>(command), 0);
-    return TRUE;
+    if (Window* target = shortcutTarget(window); target && command != 0) {
+        postMessage(target, WM_COMMAND, static_cast<std::uintptr_t>(command), 0);
+        return TRUE;
+    }
+    if (window->isDialog)
+        return gtkbackend::handleDialogKey(window, event);
+    return FALSE;  // menu mnemonics and everything else stay GTK's
 }
 
 gboolean keyReleased(GtkWidget*, GdkEventKey* event, Window* window)
@@ -146,6 +159,22 @@ gboolean configured(GtkWidget*, GdkEventConfigure*, Window* window)
         window->lastOrigin = origin;
         postMessage(window, WM_MOVE, 0, makePointParam(origin.x, origin.y));
     }
+    return FALSE;
+}
+
+// On the screen, framed by the window manager if there is one: a placement asked for before
+// is made good with the frame now known.
+gboolean mapped(GtkWidget*, GdkEvent*, Window* window)
+{
+    window->onScreen = true;
+    if (const std::optional<Rect> outer = window->placedWithoutFrame)
+        gtkbackend::requestOuterRect(window, *outer);
+    return FALSE;
+}
+
+gboolean unmapped(GtkWidget*, GdkEvent*, Window* window)
+{
+    window->onScreen = false;
     return FALSE;
 }
 
@@ -184,6 +213,8 @@ void connectToplevelEvents(Window* window)
     g_signal_connect(toplevel, "delete-event", G_CALLBACK(closeBoxPressed), window);
     g_signal_connect(toplevel, "configure-event", G_CALLBACK(configured), window);
     g_signal_connect(toplevel, "focus-out-event", G_CALLBACK(focusLeft), window);
+    g_signal_connect(toplevel, "map-event", G_CALLBACK(mapped), window);
+    g_signal_connect(toplevel, "unmap-event", G_CALLBACK(unmapped), window);
 }
 
 }  // namespace gtkbackend

@@ -84,6 +84,13 @@ void setMonitorWorkAreas(std::vector<Rect> areas);
 // The window's current outer rectangle.
 Rect windowRect(Window* window);
 
+// The player drags the window to a new outer position, as a window manager moves it: the
+// window hears WM_MOVE.
+void dragWindow(Window* window, int x, int y);
+
+// The player clicks the window's close box: WM_CLOSE is posted to it.
+void clickCloseBox(Window* window);
+
 // The window with the keyboard focus (a shown dialog takes it, its owner gets it back when the
 // dialog goes), or null.
 Window* focusedWindow();

@@ -230,6 +230,18 @@ Rect windowRect(Window* window)
     return getWindowRect(window);
 }
 
+void dragWindow(Window* window, int x, int y)
+{
+    if (isLive(window))
+        place(window, x, y, window->rect.right - window->rect.left,
+              window->rect.bottom - window->rect.top, false);
+}
+
+void clickCloseBox(Window* window)
+{
+    postMessage(window, WM_CLOSE, 0, 0);
+}
+
 Window* focusedWindow()
 {
     return backEnd().focus;

@@ -1,5 +1,7 @@
 """Runs the real program under a private Xvfb and looks at it: screenshots, keys, clicks."""
 
+import ctypes
+import ctypes.util
 import os
 import shutil
 import signal
@@ -133,29 +135,12 @@ class Game:
                               timeout=15).stdout
 
     def _wait_for_window(self):
-        deadline = time.time() + 30
-        while time.time() < deadline:
-            if self.process.poll() is not None:
-                raise AssertionError("the program ended at start: %s" % self.output())
-            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^VELMORA$"], env=self.env,
-                                   capture_output=True, text=True).stdout.split()
-            if found:
-                return found[0]
-            time.sleep(0.1)
-        raise AssertionError("no VELMORA window appeared")
+        return self.find_window("VELMORA", seconds=30)
 
     def output(self):
         if self.process.poll() is None:
             return ""
         return self.process.stdout.read().decode(errors="replace")
-
-    def geometry(self):
-        """Position and size of the main window on the screen."""
-        values = {}
-        for line in self.run("xdotool", "getwindowgeometry", "--shell", self.window).splitlines():
-            key, _, value = line.partition("=")
-            values[key] = int(value) if value.lstrip("-").isdigit() else value
-        return values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]
 
     def screenshot(self):
         raw = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.env,
@@ -203,6 +188,41 @@ class Game:
         for key in keys:
             self.run("xdotool", "key", key)
 
+    def find_window(self, name, seconds=10):
+        """The id of the visible window with this exact title, waiting for it to appear."""
+        deadline = time.time() + seconds
+        while time.time() < deadline:
+            if self.process.poll() is not None:
+                raise AssertionError("the program ended: %s" % self.output())
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % name],
+                                   env=self.env, capture_output=True, text=True).stdout.split()
+            if found:
+                return found[0]
+            time.sleep(0.1)
+        raise AssertionError("no %s window appeared" % name)
+
+    def window_shown(self, window):
+        """Whether the window is still mapped on the screen."""
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "."],
+                               env=self.env, capture_output=True, text=True).stdout.split()
+        return window in found
+
+    def window_geometry(self, window):
+        """Position and size of a window on the screen."""
+        values = {}
+        for line in self.run("xdotool", "getwindowgeometry", "--shell", window).splitlines():
+            key, _, value = line.partition("=")
+            values[key] = int(value) if value.lstrip("-").isdigit() else value
+        return values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]
+
+    def geometry(self):
+        """Position and size of the main window on the screen."""
+        return self.window_geometry(self.window)
+
+    def press_close_box(self, window):
+        """Asks the window to close as a window manager's close box does (WM_DELETE_WINDOW)."""
+        send_delete_window(self.display, int(window))
+
     def wait_exit(self, seconds=10):
         try:
             return self.process.wait(timeout=seconds)
@@ -225,6 +245,44 @@ class Game:
         self.xvfb.terminate()
         self.xvfb.wait()
         shutil.rmtree(self.folder, ignore_errors=True)
+
+
+class _ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5)]
+
+
+class _Event(ctypes.Union):
+    _fields_ = [("client", _ClientMessage), ("pad", ctypes.c_long * 24)]
+
+
+def send_delete_window(display, window):
+    """Sends the WM_PROTOCOLS/WM_DELETE_WINDOW client message that a close box sends (there is
+    no window manager to send it, and xdotool only destroys or kills)."""
+    xlib = ctypes.CDLL(ctypes.util.find_library("X11"))
+    xlib.XOpenDisplay.restype = ctypes.c_void_p
+    xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    xlib.XInternAtom.restype = ctypes.c_ulong
+    xlib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    xlib.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                                ctypes.c_void_p]
+    xlib.XFlush.argtypes = [ctypes.c_void_p]
+    xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    connection = xlib.XOpenDisplay(display.encode())
+    if not connection:
+        raise AssertionError("cannot open display " + display)
+    event = _Event()
+    event.client.type = 33  # ClientMessage
+    event.client.window = window
+    event.client.message_type = xlib.XInternAtom(connection, b"WM_PROTOCOLS", 0)
+    event.client.format = 32
+    event.client.data[0] = xlib.XInternAtom(connection, b"WM_DELETE_WINDOW", 0)
+    event.client.data[1] = 0  # CurrentTime
+    xlib.XSendEvent(connection, window, 0, 0, ctypes.byref(event))
+    xlib.XFlush(connection)
+    xlib.XCloseDisplay(connection)
 
 
 def is_background(colour):
