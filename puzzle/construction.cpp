@@ -22,22 +22,6 @@ namespace {
 
 constexpr int firstPuzzleResource = 162;
 
-void resetTables()
-{
-    for (int k = 0; k < maxPieces; ++k) {
-        zOrderColumn(k) = 0;
-        zOrderRow(k) = 0;
-        std::memset(groupCells(k), 0, sizeof(GroupMatrix));
-    }
-    for (int c = 0; c < maxColumns; ++c)
-        for (int r = 0; r < maxRows; ++r) {
-            cellShuffle(c, r) = 0;
-            cellFlag(c, r) = 0;
-            zLevel(c, r) = 0;
-            pieceRect(c, r) = {};
-        }
-}
-
 void readHeader(const PuzzleResource& puzzle)
 {
     setColumns(puzzle.columns);
@@ -45,12 +29,7 @@ void readHeader(const PuzzleResource& puzzle)
     setPieceCore(puzzle.pieceCore);
     setPieceMargin(puzzle.pieceMargin);
     setPictureFormat(puzzle.pictureFormat);
-    char* lines[] = {messageLine1(), messageLine2(), messageLine3()};
-    for (int i = 0; i < 3; ++i) {
-        std::memset(lines[i], 0, messageLineBytes + 1);
-        std::memcpy(lines[i], puzzle.header.data() + 20 + i * messageLineBytes, messageLineBytes);
-    }
-    rebuildAttachedMessage();
+    installMessageLines(puzzle.header.data() + 20);
     setPuzzleTag(puzzle.header[353]);
     setPictureIncluded(puzzle.pictureIncluded);
     setLayoutClass(puzzle.layoutClass);
@@ -219,7 +198,7 @@ void buildPuzzle()
         return;
     }
 
-    resetTables();
+    clearBoardTables();
     releaseImageBlocks();
     readHeader(*puzzle);
     loadPicture(*puzzle);

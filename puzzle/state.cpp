@@ -63,6 +63,16 @@ char* messageLine2() { return tables.messageLine2; }
 char* messageLine3() { return tables.messageLine3; }
 char* attachedMessage() { return tables.attachedMessage; }
 
+void installMessageLines(const std::uint8_t* fields)
+{
+    char* lines[] = {tables.messageLine1, tables.messageLine2, tables.messageLine3};
+    for (int i = 0; i < 3; ++i) {
+        std::memset(lines[i], 0, messageLineBytes + 1);
+        std::memcpy(lines[i], fields + i * messageLineBytes, messageLineBytes);
+    }
+    rebuildAttachedMessage();
+}
+
 void rebuildAttachedMessage()
 {
     char* out = tables.attachedMessage;
@@ -146,6 +156,22 @@ void rebuildZOrderList()
                     tables.zOrderColumn[p] = c;
                     tables.zOrderRow[p] = r;
                 }
+}
+
+void clearBoardTables()
+{
+    for (int c = 0; c < maxColumns; ++c)
+        for (int r = 0; r < maxRows; ++r) {
+            cellShuffle(c, r) = 0;
+            cellFlag(c, r) = 0;
+            zLevel(c, r) = 0;
+            pieceRect(c, r) = {};
+        }
+    for (int k = 0; k < pieceTableSize; ++k) {
+        std::memset(groupCells(k), 0, sizeof(GroupMatrix));
+        zOrderColumn(k) = 0;
+        zOrderRow(k) = 0;
+    }
 }
 
 void resetGameState()

@@ -145,6 +145,9 @@ char* messageLine3();
 char* attachedMessage();
 // Rebuilds attachedMessage from the three lines (each up to its NUL or its 111th byte).
 void rebuildAttachedMessage();
+// Takes the three message lines from three consecutive 111-byte fields, as puzzle resources
+// and play files store them, and rebuilds the attached message from them.
+void installMessageLines(const std::uint8_t* fields);
 
 // 14-byte bitmap file headers kept for play files.
 std::uint8_t* pictureFileHeader();
@@ -200,6 +203,9 @@ inline std::ptrdiff_t exportOffset(int x, int y)
                (static_cast<std::ptrdiff_t>(getCellStep()) * getRows() - 1 - y);
 }
 void rebuildZOrderList();
+// Zeroes the board state of the whole 41 x 26 grid and every piece table entry: boxes, levels,
+// cell values, group matrices and the drawing-order lists.
+void clearBoardTables();
 inline int base255Low(int n) { return n % 255; }
 inline int base255High(int n) { return n / 255; }
 

@@ -12,22 +12,6 @@
 
 namespace {
 
-void clearBoardState()
-{
-    for (int c = 0; c < maxColumns; ++c)
-        for (int r = 0; r < maxRows; ++r) {
-            cellShuffle(c, r) = 0;
-            cellFlag(c, r) = 0;
-            zLevel(c, r) = 0;
-            pieceRect(c, r) = {};
-        }
-    for (int k = 0; k < pieceTableSize; ++k) {
-        std::memset(groupCells(k), 0, sizeof(GroupMatrix));
-        zOrderColumn(k) = 0;
-        zOrderRow(k) = 0;
-    }
-}
-
 void installHeader(const std::uint8_t* header)
 {
     using namespace playfile;
@@ -47,12 +31,7 @@ void installHeader(const std::uint8_t* header)
     }
     setElapsedSeconds(static_cast<int>(getBigEndian32(header + elapsedSecondsAt)));
     setStartTick(tickCount());
-    char* lines[] = {messageLine1(), messageLine2(), messageLine3()};
-    for (int i = 0; i < 3; ++i) {
-        std::memset(lines[i], 0, messageLineBytes + 1);
-        std::memcpy(lines[i], header + messageLinesAt + i * messageLineBytes, messageLineBytes);
-    }
-    rebuildAttachedMessage();
+    installMessageLines(header + messageLinesAt);
     setPuzzleTag(header[puzzleTagAt]);
     setSpareFileByte(header[spareFileByteAt]);
     setPieceSize(calcPieceSize());
@@ -111,7 +90,7 @@ bool loadPlayFileBytes(std::span<const std::uint8_t> bytes)
 {
     if (!playFileValid(bytes))
         return false;
-    clearBoardState();
+    clearBoardTables();
     installHeader(bytes.data());
     installBoard(bytes.data());
     installImages(bytes.data());
