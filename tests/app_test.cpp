@@ -11,7 +11,6 @@
 
 #include "app/commands.h"
 #include "app/lifecycle.h"
-#include "settings/settings.h"
 #include "app/window_proc.h"
 #include "board/surfaces.h"
 #include "platform/headless/headless.h"
@@ -20,23 +19,18 @@
 #include "platform/surface.h"
 #include "platform/window.h"
 #include "puzzle/state.h"
+#include "settings/settings.h"
+#include "support/program_fixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class Program : public ::testing::Test {
+class Program : public ProgramTest {
 protected:
     void SetUp() override
     {
-        headless::reset();
-        resetGameState();
-        folder = fs::temp_directory_path() /
-                 ("velmora-app-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        headless::setModulePath((folder / "velmora").string());
+        ProgramTest::SetUp();
         // Start-up values, as a fresh program has them.
         setBackgroundRed(0);
         setBackgroundGreen(128);
@@ -49,55 +43,12 @@ protected:
         setTransparentBackground(0);
     }
 
-    void TearDown() override
-    {
-        releaseDrawingSurfaces();
-        resetGameState();
-        fs::remove_all(folder);
-    }
-
-    void writeSettings(const std::string& text)
-    {
-        std::ofstream(folder / "velmora.ini", std::ios::binary) << text;
-    }
-
-    std::vector<std::string> settingsLines()
-    {
-        std::ifstream in(folder / "velmora.ini", std::ios::binary);
-        std::vector<std::string> lines;
-        std::string line;
-        while (std::getline(in, line)) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            lines.push_back(line);
-        }
-        return lines;
-    }
-
     // Runs the whole program; Escape is held down, so it ends on the first idle pass.
     int runToEscape()
     {
         headless::setKeyDown(VK_ESCAPE, true);
         return runGame();
     }
-
-    // Creates the main window and starts up, as the entry point does, without its loop.
-    void startProgram()
-    {
-        setPuzzleNumber(2);
-        setMainWindow(createMainWindow("VELMORA", 0, 0, 1000, 700, 113, 118, mainWindowProc));
-        setLayeredWindowFunction(lookupLayeredWindowFunction());
-        startUp();
-        headless::pumpMessages();
-        headless::clearEvents();
-    }
-
-    void command(int id)
-    {
-        sendMessage(getMainWindow(), WM_COMMAND, static_cast<std::uintptr_t>(id), 0);
-    }
-
-    fs::path folder;
 };
 
 const std::vector<std::string> defaultSettings = {

@@ -20,63 +20,22 @@
 #include "platform/window.h"
 #include "puzzle/state.h"
 #include "settings/settings.h"
+#include "support/program_fixture.h"
 #include "support/puzzle_fixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class Preview : public ::testing::Test {
+class Preview : public ProgramTest {
 protected:
-    void SetUp() override
-    {
-        headless::reset();
-        resetGameState();
-        folder = fs::temp_directory_path() /
-                 ("velmora-preview-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        headless::setModulePath((folder / "velmora").string());
-    }
-
-    void TearDown() override
-    {
-        releaseDrawingSurfaces();
-        resetGameState();
-        fs::remove_all(folder);
-    }
-
-    // The program as the entry point starts it, without its loop.
-    void startProgram(const std::string& settings = "")
-    {
-        if (!settings.empty())
-            std::ofstream(folder / "velmora.ini", std::ios::binary) << settings;
-        setPuzzleNumber(2);
-        setMainWindow(createMainWindow("VELMORA", 0, 0, 1000, 700, 113, 118, mainWindowProc));
-        setLayeredWindowFunction(lookupLayeredWindowFunction());
-        startUp();
-        headless::pumpMessages();
-        headless::clearEvents();
-    }
-
-    void command(int id)
-    {
-        sendMessage(getMainWindow(), WM_COMMAND, static_cast<std::uintptr_t>(id), 0);
-    }
-
     // The four preview keys as the settings file holds them now, in the file's order.
     std::vector<std::string> previewKeys()
     {
-        std::ifstream in(folder / "velmora.ini", std::ios::binary);
         std::vector<std::string> keys;
-        std::string line;
-        while (std::getline(in, line)) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
+        for (const std::string& line : settingsLines())
             if (line.rfind("rp", 0) == 0)
                 keys.push_back(line);
-        }
         return keys;
     }
 
@@ -137,7 +96,8 @@ TEST_F(Preview, FirstOpeningWithoutKeysPlacesItAtFiftyAndDrawsTheThirdSizedPictu
 
 TEST_F(Preview, StoredPlaceIsReadAsIntegers)
 {
-    startProgram("[Quorin_Section]\r\nrpleft=120\r\nrptop=abc\r\nrpright=9\r\nrpbottom=9\r\n");
+    writeSettings("[Quorin_Section]\r\nrpleft=120\r\nrptop=abc\r\nrpright=9\r\nrpbottom=9\r\n");
+    startProgram();
     command(previewCommandId);
     // The size follows the picture, never the stored right and bottom; text reads as 0.
     expectRect(headless::windowRect(getPreviewWindow()), 120, 0, 155, 212);
