@@ -60,6 +60,10 @@ void drop(int cursor)
 {
     confineCursor(nullptr);
     const int carried = heldPiece();
+    // The group goes down on top of the others, as it was carried; the drawing order says so
+    // too even when it was reversed meanwhile.
+    if (zLevel(getHeldColumn(), getHeldRow()) != getPieceCount() - 1)
+        moveGroupToTop(getHeldColumn(), getHeldRow());
     if (joinNeighbours(carried) == JoinOutcome::puzzleReplaced)
         return;
     const PieceRect& box = pieceRect(getHeldColumn(), getHeldRow());

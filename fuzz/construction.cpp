@@ -43,9 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     startFuzzGame();
     buildStartingPuzzle();
-    const std::vector<std::uint8_t> before = snapshotGameState();
     const bool acceptable =
         readPuzzleResource(std::span<const std::uint8_t>(data, size), getMaskRowPad()).has_value();
+    const std::vector<std::uint8_t> before = acceptable ? std::vector<std::uint8_t>{}
+                                                        : snapshotGameState();
 
     headless::clearEvents();
     headless::overrideResource("JZT", 164, std::vector<std::uint8_t>(data, data + size));

@@ -55,8 +55,10 @@ std::vector<std::string> untouchedValues()
 const std::string& settingsFolder()
 {
     static const std::string folder = [] {
-        char pattern[] = "/tmp/velmora-fuzz-settings-XXXXXX";
-        const char* made = mkdtemp(pattern);
+        // In memory where there is such a folder: the file is written many times a run.
+        std::string pattern = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+        pattern += "/velmora-fuzz-settings-XXXXXX";
+        const char* made = mkdtemp(pattern.data());
         if (made == nullptr)
             fuzzFailure("cannot make a folder for the settings file");
         return std::string(made);

@@ -7,6 +7,7 @@
 #include "settings/settings.h"
 #include "platform/dialogs.h"
 #include "platform/dib_format.h"
+#include "platform/input.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
 #include "platform/system.h"
@@ -178,6 +179,9 @@ void separateAllPieces()
 void scatterPieces()
 {
     seedRandom(static_cast<std::uint32_t>(timeOfDaySeconds()));
+    // A group carried when the puzzle is started afresh is gone: the pointer goes free.
+    if (getPieceHeld() == 1)
+        confineCursor(nullptr);
     setPieceHeld(0);
     const int size = getPieceSize();
     for (int r = 0; r < getRows(); ++r)

@@ -1,0 +1,172 @@
+// A long random game on the headless back end: random mouse messages and commands, every
+// message followed by a check of every invariant of the game, the board compared with a
+// fresh paint at checkpoints. VELMORA_SOAK_SEED repeats a run, VELMORA_SOAK_MESSAGES makes
+// it longer.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "board/render.h"
+#include "board/surfaces.h"
+#include "platform/headless/headless.h"
+#include "platform/messages.h"
+#include "platform/window.h"
+#include "puzzle/construction.h"
+#include "puzzle/state.h"
+#include "settings/settings.h"
+#include "soak/soak.h"
+#include "support/game_invariants.h"
+#include "support/made_puzzle.h"
+#include "support/puzzle_fixture.h"
+
+namespace {
+
+constexpr int handCursor = 125;
+
+struct SoakRun {
+    std::uint32_t seed = 0;
+    std::uint64_t messages = 0;
+    int completions = 0;
+    bool confined = false;  // the pointer is held in the window, as while carrying
+    bool failed = false;
+    const char* action = "";
+};
+
+SoakRun run;
+
+void fail(const std::string& what)
+{
+    run.failed = true;
+    ADD_FAILURE() << "after message " << run.messages << " of the run with seed " << run.seed
+                  << " (" << run.action << "): " << what;
+}
+
+// pieceHeld is 0 or 1, and 1 exactly while the pointer is confined and shows the hand.
+void checkCarrying()
+{
+    for (const std::string& event : headless::events()) {
+        if (event.rfind("confine ", 0) == 0)
+            run.confined = event != "confine none";
+        run.completions += event == "dialog 131";
+    }
+    headless::clearEvents();
+    const int held = getPieceHeld();
+    if (held != 0 && held != 1)
+        fail("pieceHeld is " + std::to_string(held));
+    else if ((held == 1) != run.confined)
+        fail("pieceHeld " + std::to_string(held) + " but the pointer is " +
+             (run.confined ? "confined" : "free"));
+    else if (held == 1 && headless::currentCursor() != handCursor)
+        fail("carrying without the hand cursor");
+}
+
+void checkBoardMatchesAFreshPaint()
+{
+    const std::vector<std::uint32_t> shown = boardSurface().pixels;
+    paintBoard();
+    if (boardSurface().pixels != shown) {
+        int n = 0, l = 99999, t = 99999, r = -1, b = -1;
+        for (int i = 0; i < (int)shown.size(); ++i)
+            if (shown[i] != boardSurface().pixels[i]) {
+                ++n; int x = i % 2000, y = i / 2000;
+                l = std::min(l, x); t = std::min(t, y); r = std::max(r, x); b = std::max(b, y);
+            }
+        fprintf(stderr, "DEBUG held %d diff %d box %d %d %d %d\n", getPieceHeld(), n, l, t, r, b);
+        for (int i = 0; i < (int)shown.size(); ++i) if (shown[i] != boardSurface().pixels[i]) { fprintf(stderr, "px %d %d was %06x fresh %06x\n", i % 2000, i / 2000, shown[i], boardSurface().pixels[i]); break; }
+        for (int k = 0; k < getPieceCount(); ++k) { int c = k % getColumns(), rr = k / getColumns(); fprintf(stderr, "grp %d:", k); for (int c2 = 0; c2 < getColumns(); ++c2) for (int r2 = 0; r2 < getRows(); ++r2) if (groupCells(k)[c2][r2]) fprintf(stderr, " %d", r2 * getColumns() + c2); fprintf(stderr, " (%d)\n", c + rr); }
+        for (int k = 0; k < getPieceCount(); ++k) fprintf(stderr, "piece %d rect %d %d rot %d z %d\n", k, pieceRect(k % getColumns(), k / getColumns()).left, pieceRect(k % getColumns(), k / getColumns()).top, getPieceRotation(k), zLevel(k % getColumns(), k / getColumns()));
+        fail("the board differs from a fresh paint");
+    }
+}
+
+std::uint32_t environmentNumber(const char* name, std::uint32_t fallback)
+{
+    const char* text = std::getenv(name);
+    return text != nullptr && *text != '\0' ? static_cast<std::uint32_t>(std::strtoul(text, nullptr, 10))
+                                            : fallback;
+}
+
+const SoakAction& chooseAction(SoakRandom& random)
+{
+    const auto& actions = soakActions();
+    int total = 0;
+    for (const SoakAction& action : actions)
+        total += action.weight;
+    int pick = draw(random, 0, total - 1);
+    for (const SoakAction& action : actions) {
+        if (pick < action.weight)
+            return action;
+        pick -= action.weight;
+    }
+    return actions.back();
+}
+
+// Plays random actions until the message budget is spent or a check fails.
+void soak(std::uint64_t messages)
+{
+    run = SoakRun{};
+    run.seed = environmentNumber("VELMORA_SOAK_SEED", std::random_device{}());
+    std::printf("soak seed %u (repeat with VELMORA_SOAK_SEED=%u)\n", run.seed, run.seed);
+    ::testing::Test::RecordProperty("seed", std::to_string(run.seed));
+    SoakRandom random(run.seed);
+    // The background start-up composes from the settings.
+    setBackgroundColor(composeBackgroundColor());
+    paintBoard();
+    headless::setTimeOfDay(1700000000 + run.seed % 100000);
+    headless::clearEvents();
+    while (run.messages < messages && !run.failed) {
+        const SoakAction& action = chooseAction(random);
+        run.action = action.name;
+        action.run(random);
+    }
+    std::printf("%llu messages, %d puzzles completed\n",
+                static_cast<unsigned long long>(run.messages), run.completions);
+}
+
+std::uint64_t messageBudget()
+{
+    return environmentNumber("VELMORA_SOAK_MESSAGES", 30000);
+}
+
+}  // namespace
+
+void deliver(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    if (run.failed)
+        return;
+    if (std::getenv("SOAK_TRACE")) fprintf(stderr, "msg %x %lu %ld,%ld\n", message, (unsigned long)wParam, (long)(lParam & 0xFFFF), (long)(lParam >> 16));
+    sendMessage(getMainWindow(), message, wParam, lParam);
+    headless::pumpMessages();
+    ++run.messages;
+    if (getBuildInProgress() != 0)
+        fail("buildInProgress left at 1");
+    const std::vector<std::string> faults = puzzleStateFaults();
+    if (!faults.empty())
+        fail(describeFaults(faults));
+    checkCarrying();
+    static const std::uint64_t checkpointInterval =
+        environmentNumber("VELMORA_SOAK_CHECKPOINT", 2000);
+    if (run.messages % checkpointInterval == 0)
+        checkBoardMatchesAFreshPaint();
+}
+
+TEST(Soak, EmbeddedPuzzles)
+{
+    startEmbeddedGame(1800, 1000);
+    soak(messageBudget());
+    EXPECT_GT(run.completions, 0) << "no puzzle was finished";
+}
+
+TEST(Soak, MadeTwentyByFifteenPuzzle)
+{
+    startEmbeddedGame(1800, 1000);
+    headless::overrideResource("JZT", 164,
+                               makeMadePuzzle(VELMORA_PICTURE_DIR "/169-ancient-city.jpg", 20,
+                                              15, 20, 20));
+    buildPuzzle();
+    headless::pumpMessages();
+    ASSERT_EQ(getPieceCount(), 300);
+    soak(messageBudget());
+}
