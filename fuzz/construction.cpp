@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "board/render.h"
+#include "board/surfaces.h"
 #include "fuzz/fuzz_support.h"
 #include "platform/headless/headless.h"
 #include "puzzle/construction.h"
@@ -59,6 +60,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     fuzzRequire(failureMessages() == 0, "an accepted puzzle reported a read failure");
     requireNoFaults(freshBuildFaults(), "accepted puzzle");
-    paintBoard();
+    // Every piece drawn from its sheet and mask, as painting the board does.
+    for (int k = 0; k < getPieceCount(); ++k) {
+        loadPieceTiles(k);
+        compositePiece(scratchSurface(), 0, 0);
+    }
     return 0;
 }

@@ -4,17 +4,18 @@
 # Afterwards the saved corpus is minimised with the new inputs merged in, crash inputs stay
 # in fuzz/crashes/<target>/ (the replay test fails on them until the fault is fixed), and a
 # table shows runs, executions per second, coverage features and crashes per target.
-# Usage: scripts/fuzz.sh [SECONDS]
+# Usage: scripts/fuzz.sh [SECONDS [TARGET...]]   (every target when none is named)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
+[ $# -gt 0 ] && shift
 scripts/dependencies.sh fuzz
 
 build=build-fuzz
 # Build-time tools run instrumented too; their memory is not what is being checked here.
 ASAN_OPTIONS=detect_leaks=0 cmake -S . -B $build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DVELMORA_FUZZ=ON >/dev/null
-targets=$(sed -n 's/^velmora_fuzz_target(\(.*\))$/\1/p' fuzz/CMakeLists.txt)
+targets=${*:-$(sed -n 's/^velmora_fuzz_target(\(.*\))$/\1/p' fuzz/CMakeLists.txt)}
 ASAN_OPTIONS=detect_leaks=0 cmake --build $build --target fuzz_seeds \
   $(for t in $targets; do echo "fuzz_$t"; done)
 

@@ -1,7 +1,8 @@
 // A long random game on the headless back end: random mouse messages and commands, every
 // message followed by a check of every invariant of the game, the board compared with a
 // fresh paint at checkpoints. VELMORA_SOAK_SEED repeats a run, VELMORA_SOAK_MESSAGES makes
-// it longer.
+// it longer, VELMORA_SOAK_CHECKPOINT=1 compares the board after every message (slow, to find
+// the message that spoilt it).
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -66,19 +67,8 @@ void checkBoardMatchesAFreshPaint()
 {
     const std::vector<std::uint32_t> shown = boardSurface().pixels;
     paintBoard();
-    if (boardSurface().pixels != shown) {
-        int n = 0, l = 99999, t = 99999, r = -1, b = -1;
-        for (int i = 0; i < (int)shown.size(); ++i)
-            if (shown[i] != boardSurface().pixels[i]) {
-                ++n; int x = i % 2000, y = i / 2000;
-                l = std::min(l, x); t = std::min(t, y); r = std::max(r, x); b = std::max(b, y);
-            }
-        fprintf(stderr, "DEBUG held %d diff %d box %d %d %d %d\n", getPieceHeld(), n, l, t, r, b);
-        for (int i = 0; i < (int)shown.size(); ++i) if (shown[i] != boardSurface().pixels[i]) { fprintf(stderr, "px %d %d was %06x fresh %06x\n", i % 2000, i / 2000, shown[i], boardSurface().pixels[i]); break; }
-        for (int k = 0; k < getPieceCount(); ++k) { int c = k % getColumns(), rr = k / getColumns(); fprintf(stderr, "grp %d:", k); for (int c2 = 0; c2 < getColumns(); ++c2) for (int r2 = 0; r2 < getRows(); ++r2) if (groupCells(k)[c2][r2]) fprintf(stderr, " %d", r2 * getColumns() + c2); fprintf(stderr, " (%d)\n", c + rr); }
-        for (int k = 0; k < getPieceCount(); ++k) fprintf(stderr, "piece %d rect %d %d rot %d z %d\n", k, pieceRect(k % getColumns(), k / getColumns()).left, pieceRect(k % getColumns(), k / getColumns()).top, getPieceRotation(k), zLevel(k % getColumns(), k / getColumns()));
+    if (boardSurface().pixels != shown)
         fail("the board differs from a fresh paint");
-    }
 }
 
 std::uint32_t environmentNumber(const char* name, std::uint32_t fallback)
@@ -125,9 +115,10 @@ void soak(std::uint64_t messages)
                 static_cast<unsigned long long>(run.messages), run.completions);
 }
 
-std::uint64_t messageBudget()
+// A few seconds in the test run; VELMORA_SOAK_MESSAGES for long runs.
+std::uint64_t messageBudget(std::uint32_t fallback)
 {
-    return environmentNumber("VELMORA_SOAK_MESSAGES", 30000);
+    return environmentNumber("VELMORA_SOAK_MESSAGES", fallback);
 }
 
 }  // namespace
@@ -136,7 +127,6 @@ void deliver(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
 {
     if (run.failed)
         return;
-    if (std::getenv("SOAK_TRACE")) fprintf(stderr, "msg %x %lu %ld,%ld\n", message, (unsigned long)wParam, (long)(lParam & 0xFFFF), (long)(lParam >> 16));
     sendMessage(getMainWindow(), message, wParam, lParam);
     headless::pumpMessages();
     ++run.messages;
@@ -155,7 +145,7 @@ void deliver(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
 TEST(Soak, EmbeddedPuzzles)
 {
     startEmbeddedGame(1800, 1000);
-    soak(messageBudget());
+    soak(messageBudget(10000));
     EXPECT_GT(run.completions, 0) << "no puzzle was finished";
 }
 
@@ -168,5 +158,5 @@ TEST(Soak, MadeTwentyByFifteenPuzzle)
     buildPuzzle();
     headless::pumpMessages();
     ASSERT_EQ(getPieceCount(), 300);
-    soak(messageBudget());
+    soak(messageBudget(3000));
 }

@@ -31,5 +31,6 @@ void shutDownPlatform()
         gtkbackend::releaseClientSurface(window.get());
     }
     gtkbackend::allWindows().clear();
+    gtkbackend::freeRetiredWindows();
     gtkbackend::runPendingIterations();
 }

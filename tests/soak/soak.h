@@ -31,7 +31,7 @@ void randomLeftRelease(SoakRandom& random);
 void randomRightPress(SoakRandom& random);
 void randomRightRelease(SoakRandom& random);
 void clickFarOutside(SoakRandom& random);
-void placeTopPiece(SoakRandom& random);
+void placeTopPiece(SoakRandom& random);  // the highest piece not yet in place
 
 // Commands (soak_commands.cpp).
 void restartPuzzle(SoakRandom& random);

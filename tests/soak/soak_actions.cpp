@@ -10,7 +10,7 @@ const std::vector<SoakAction>& soakActions()
         {"right press", 8, randomRightPress},
         {"right release", 6, randomRightRelease},
         {"click far outside", 2, clickFarOutside},
-        {"place the top piece", 14, placeTopPiece},
+        {"place a piece", 8, placeTopPiece},
         {"restart (F2)", 1, restartPuzzle},
         {"reverse order", 2, reverseOrder},
         {"change colour", 1, changeColour},

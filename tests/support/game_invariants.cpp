@@ -61,13 +61,14 @@ void checkGroups(std::vector<std::string>& faults)
         if (checked[static_cast<std::size_t>(k)])
             continue;
         const PieceRect pivot = pieceRect(k % columns, k / columns);
+        const GroupMatrix& group = groupCells(k);
         for (int c = 0; c < columns; ++c)
             for (int r = 0; r < getRows(); ++r) {
-                if (!inGroup(k, c, r))
+                if (group[c][r] != 1)
                     continue;
                 const int member = pieceIndex(c, r);
                 checked[static_cast<std::size_t>(member)] = true;
-                if (std::memcmp(groupCells(member), groupCells(k), sizeof(GroupMatrix)) != 0)
+                if (member != k && std::memcmp(groupCells(member), group, sizeof(GroupMatrix)) != 0)
                     faults.push_back("pieces " + std::to_string(k) + " and " +
                                      std::to_string(member) + " disagree on their group");
                 if (getPieceRotation(member) != rotation)
