@@ -37,6 +37,17 @@ struct SoakRun {
 
 SoakRun run;
 
+// The player's answers to what a finished puzzle shows: OK to the congratulation; Escape to
+// the attached message, which ignores it, so the back end then presses Enter (its OK button).
+// Then the next puzzle is laid out.
+void answerCompletionDialogs()
+{
+    constexpr int idOk = 1;
+    constexpr int idCancel = 2;
+    headless::scriptDialog(131, {idOk});
+    headless::scriptDialog(120, {idCancel});
+}
+
 void fail(const std::string& what)
 {
     run.failed = true;
@@ -50,7 +61,12 @@ void checkCarrying()
     for (const std::string& event : headless::events()) {
         if (event.rfind("confine ", 0) == 0)
             run.confined = event != "confine none";
-        run.completions += event == "dialog 131";
+        if (event.ends_with(" stuck"))
+            fail(event + ": a dialog did not end on its scripted answers");
+        if (event == "dialog 131") {
+            ++run.completions;
+            answerCompletionDialogs();
+        }
     }
     headless::clearEvents();
     const int held = getPieceHeld();
@@ -106,6 +122,7 @@ void soak(std::uint64_t messages)
     paintBoard();
     headless::setTimeOfDay(1700000000 + run.seed % 100000);
     headless::clearEvents();
+    answerCompletionDialogs();
     while (run.messages < messages && !run.failed) {
         const SoakAction& action = chooseAction(random);
         run.action = action.name;
