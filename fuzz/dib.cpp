@@ -1,6 +1,6 @@
-// Fuzz target: the DIB header reader and drawDib. The input is eight 16-bit drawing values
-// (destination x, y, width, height, source x, y, width, height), the raster op and stretch
-// mode, then a packed DIB: its header and colour table, and as many pixel bytes as there
+// Fuzz target: the DIB header reader and drawDib. The input is eight 32-bit drawing values
+// (destination x, y, width, height, source x, y, width, height), a 16-bit raster op and
+// stretch mode, then a packed DIB: its header and colour table, and as many pixel bytes as there
 // are (the image is padded with zeros to the size its header asks for). Drawing goes onto a
 // fixed surface and must read nothing outside the image and write nothing outside the
 // surface.
@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     InputReader input(data, size);
     int values[8];
     for (int& value : values)
-        value = input.take16();
+        value = input.take32();
     const int choice = input.take16();
     if (input.restSize() < bitmapInfoHeaderSize)
         return 0;

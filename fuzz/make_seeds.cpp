@@ -76,14 +76,13 @@ void settingsSeeds(const fs::path& folder)
     fs::remove_all(scratch);
 }
 
-// Eight 16-bit drawing values and the raster choice, then the image.
+// Eight 32-bit drawing values and the 16-bit raster choice, then the image.
 Bytes dibSeed(const Bytes& image, std::initializer_list<int> values, int choice)
 {
     Bytes seed;
-    for (const int value : values) {
-        seed.push_back(static_cast<std::uint8_t>(value));
-        seed.push_back(static_cast<std::uint8_t>(value >> 8));
-    }
+    for (const int value : values)
+        for (int shift = 0; shift < 32; shift += 8)
+            seed.push_back(static_cast<std::uint8_t>(value >> shift));
     seed.push_back(static_cast<std::uint8_t>(choice));
     seed.push_back(static_cast<std::uint8_t>(choice >> 8));
     seed.insert(seed.end(), image.begin(), image.end());
