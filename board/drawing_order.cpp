@@ -28,7 +28,7 @@ void moveToTop(int column, int row)
 
 }  // namespace
 
-void raiseGroup(int column, int row)
+void moveGroupToTop(int column, int row)
 {
     const int raised = pieceIndex(column, row);
     for (int memberRow = 0; memberRow < getRows(); ++memberRow)
@@ -37,6 +37,11 @@ void raiseGroup(int column, int row)
                 (memberColumn != column || memberRow != row))
                 moveToTop(memberColumn, memberRow);
     moveToTop(column, row);
+}
+
+void raiseGroup(int column, int row)
+{
+    moveGroupToTop(column, row);
     const int top = getPieceCount() - 1;
     const int topmost = pieceIndex(zOrderColumn(top), zOrderRow(top));
     drawGroup(pieceRect(column, row).left, pieceRect(column, row).top, topmost, windowSurface());

@@ -5,6 +5,8 @@
 // that piece topmost and the other members below it in row order, then draws the group on
 // the main window.
 void raiseGroup(int column, int row);
+// The same without drawing: only the drawing order changes.
+void moveGroupToTop(int column, int row);
 
 // Turns the drawing order upside down and asks for a repaint of the main window.
 void reverseDrawingOrder();

@@ -65,9 +65,18 @@ void putDown(int cursor)
     setCursorResource(cursor);
 }
 
+// The carried group goes down on top of the others, as it was drawn while carried; the drawing
+// order says so too when it was reversed meanwhile.
+void keepCarriedGroupOnTop()
+{
+    if (zLevel(getHeldColumn(), getHeldRow()) != getPieceCount() - 1)
+        moveGroupToTop(getHeldColumn(), getHeldRow());
+}
+
 void drop(int cursor)
 {
     confineCursor(nullptr);
+    keepCarriedGroupOnTop();
     if (joinNeighbours(heldPiece()) == JoinOutcome::puzzleReplaced)
         return;
     putDown(cursor);
@@ -167,5 +176,6 @@ void abandonCarry()
     if (getPieceHeld() != 1)
         return;
     confineCursor(nullptr);
+    keepCarriedGroupOnTop();
     putDown(arrowCursor);
 }

@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages VELMORA needs, or says how when not run as root.
-# Usage: scripts/dependencies.sh play|test
+# Usage: scripts/dependencies.sh play|test|fuzz
 set -euo pipefail
 
 build_packages="cmake ninja-build pkg-config g++ libgtk-3-dev libsdl2-dev libjpeg62-turbo-dev
   libglib2.0-dev-bin fonts-ipafont-gothic"
 test_packages="libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool imagemagick x11-apps
-  x11-xserver-utils x11-utils gsettings-desktop-schemas python3 valgrind faketime"
+  x11-xserver-utils x11-utils gsettings-desktop-schemas python3 valgrind faketime xauth"
+
+fuzz_packages="clang-14 libclang-rt-14-dev"
 
 packages="$build_packages"
-[ "${1:-play}" = test ] && packages="$packages $test_packages"
+case "${1:-play}" in
+  test) packages="$packages $test_packages" ;;
+  fuzz) packages="$packages $test_packages $fuzz_packages" ;;
+esac
 
 missing=""
 for package in $packages; do

@@ -47,6 +47,22 @@ void placeWindow(Window* window, int x, int y, int width, int height)
 
 namespace gtkbackend {
 
+namespace {
+
+std::unordered_set<const Window*>& liveRecords()
+{
+    static std::unordered_set<const Window*> records;
+    return records;
+}
+
+std::vector<std::unique_ptr<Window>>& retiredWindows()
+{
+    static std::vector<std::unique_ptr<Window>> windows;
+    return windows;
+}
+
+}  // namespace
+
 std::vector<std::unique_ptr<Window>>& allWindows()
 {
     static std::vector<std::unique_ptr<Window>> windows;
@@ -56,12 +72,35 @@ std::vector<std::unique_ptr<Window>>& allWindows()
 Window* newWindowRecord()
 {
     allWindows().push_back(std::make_unique<Window>());
+    liveRecords().insert(allWindows().back().get());
     return allWindows().back().get();
 }
 
 bool isLive(const Window* window)
 {
-    return window && window->alive && window->toplevel;
+    return window && liveRecords().contains(window) && window->alive && window->toplevel;
+}
+
+void retireWindowRecord(Window* window)
+{
+    liveRecords().erase(window);
+    auto& windows = allWindows();
+    auto found = std::find_if(windows.begin(), windows.end(),
+                              [window](const auto& record) { return record.get() == window; });
+    if (found == windows.end())
+        return;
+    retiredWindows().push_back(std::move(*found));
+    windows.erase(found);
+}
+
+void freeRetiredWindows()
+{
+    retiredWindows().clear();
+}
+
+std::size_t windowRecordCount()
+{
+    return allWindows().size() + retiredWindows().size();
 }
 
 // GTK's size is the client size: the frame a window manager adds (nothing without one) is
@@ -138,11 +177,12 @@ void destroyWindow(Window* window)
     if (!isLive(window))
         return;
     // Owned windows go first, as Windows destroys them before their owner.
-    for (std::size_t index = 0; index < gtkbackend::allWindows().size(); ++index) {
-        Window* other = gtkbackend::allWindows()[index].get();
-        if (isLive(other) && other->owner == window)
-            destroyWindow(other);
-    }
+    std::vector<Window*> owned;
+    for (const auto& other : gtkbackend::allWindows())
+        if (isLive(other.get()) && other->owner == window)
+            owned.push_back(other.get());
+    for (Window* other : owned)
+        destroyWindow(other);
     gtkbackend::callProcedure(window, WM_DESTROY, 0, 0);
     if (!isLive(window))
         return;
@@ -155,6 +195,7 @@ void destroyWindow(Window* window)
     window->client = nullptr;
     gtk_widget_destroy(toplevel);
     gtkbackend::releaseClientSurface(window);
+    gtkbackend::retireWindowRecord(window);
 }
 
 void setWindowPos(Window* window, int x, int y, int width, int height)

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/progress_bar.h"
@@ -30,8 +31,9 @@ struct MenuCommandItem {
     bool checked = false;
 };
 
-// A top-level window or dialog. Records outlive their GTK widgets so that a stale pointer held
-// by the game stays harmless; `alive` tells whether the window still exists.
+// A top-level window or dialog. A destroyed window's record is retired, then freed by the
+// outermost message loop; isLive answers from a registry without reading the record, so a
+// stale pointer held by the game stays harmless.
 struct Window {
     bool alive = true;
     bool isDialog = false;
@@ -74,10 +76,19 @@ struct Window {
 
 namespace gtkbackend {
 
-// Every window record ever made, in creation order.
+// The records of the windows that exist, in creation order.
 std::vector<std::unique_ptr<Window>>& allWindows();
 Window* newWindowRecord();
+// Whether the pointer names a window that exists; a freed record's pointer is never read.
 bool isLive(const Window* window);
+// Takes a destroyed window's record out of allWindows; callers up the stack may still read it
+// until freeRetiredWindows.
+void retireWindowRecord(Window* window);
+// Frees the retired records. Called by the outermost message loop only, where no procedure
+// or signal handler of a retired window can still be running.
+void freeRetiredWindows();
+// Records held, live and retired (for tests that count them).
+std::size_t windowRecordCount();
 
 // Runs the GTK iterations that are ready without blocking; what they produce is only queued.
 void runPendingIterations();

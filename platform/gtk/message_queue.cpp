@@ -87,6 +87,8 @@ bool dispatchModalStep()
 
 bool peekMessage(Message& message)
 {
+    // Only the outermost loop takes messages here: nothing of a destroyed window is running.
+    gtkbackend::freeRetiredWindows();
     gtkbackend::runPendingIterations();
     gtkbackend::flushDrawing();
     while (!queue.empty()) {

@@ -49,5 +49,6 @@ void shutDownPlatform()
         gtkbackend::releaseClientSurface(window.get());
     }
     gtkbackend::allWindows().clear();
+    gtkbackend::freeRetiredWindows();
     gtkbackend::runPendingIterations();
 }

@@ -1,0 +1,143 @@
+// Writes the seed inputs of every fuzz target from real content: tiny puzzles carrying the
+// header of the first embedded puzzle, the settings file of a first run, DIB headers of the
+// embedded images, and the message lines of the embedded puzzles.
+// Usage: fuzz_seeds FOLDER (makes FOLDER/<target>/ for each target)
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "platform/dib_format.h"
+#include "platform/headless/headless.h"
+#include "platform/resource_bundle.h"
+#include "puzzle/puzzle_resource.h"
+#include "settings/settings.h"
+#include "tests/support/puzzle_fixture.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+void writeSeed(const fs::path& folder, const std::string& name, const Bytes& bytes)
+{
+    fs::create_directories(folder);
+    std::ofstream(folder / name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+Bytes embeddedPuzzle(int number)
+{
+    const auto bytes = bundleResource("JZT", number);
+    return Bytes(bytes.begin(), bytes.end());
+}
+
+// A made puzzle whose header text (message lines, tag) is the embedded puzzle's.
+Bytes withEmbeddedText(const SyntheticPuzzle& geometry)
+{
+    Bytes made = makePuzzleResource(geometry);
+    const Bytes embedded = embeddedPuzzle(164);
+    std::memcpy(made.data() + 20, embedded.data() + 20, 334);
+    return made;
+}
+
+void constructionSeeds(const fs::path& folder)
+{
+    writeSeed(folder, "one-piece", withEmbeddedText({1, 1, 4, 2, 6}));
+    writeSeed(folder, "two-by-one", withEmbeddedText({2, 1, 4, 4, 6}));
+    writeSeed(folder, "five-by-three-padded", withEmbeddedText({5, 3, 2, 1, 0}));
+    writeSeed(folder, "four-by-two", withEmbeddedText({4, 2, 6, 4, 6}));
+}
+
+void settingsSeeds(const fs::path& folder)
+{
+    char pattern[] = "/tmp/velmora-seeds-XXXXXX";
+    const fs::path scratch = mkdtemp(pattern);
+    headless::reset();
+    headless::setModulePath((scratch / "velmora").string());
+    buildSettingsPath();
+    writeStartUpSettings();
+    std::ifstream in(getSettingsPath(), std::ios::binary);
+    const Bytes firstRun{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    writeSeed(folder, "first-run", firstRun);
+    const std::string others = "[Quorin_Section]\nrpleft=120\nrptop=-5\nrpright=300\n"
+                               "rpbottom=400\ngspath=/home/player/puzzle.jps\n"
+                               "gopath=/home/player/puzzle.jps\n\n[Other]\nRed  =9\n";
+    Bytes withOthers = firstRun;
+    withOthers.insert(withOthers.end(), others.begin(), others.end());
+    writeSeed(folder, "first-run-and-preview", withOthers);
+    fs::remove_all(scratch);
+}
+
+// Eight 32-bit drawing values and the 16-bit raster choice, then the image.
+Bytes dibSeed(const Bytes& image, std::initializer_list<int> values, int choice)
+{
+    Bytes seed;
+    for (const int value : values)
+        for (int shift = 0; shift < 32; shift += 8)
+            seed.push_back(static_cast<std::uint8_t>(value >> shift));
+    seed.push_back(static_cast<std::uint8_t>(choice));
+    seed.push_back(static_cast<std::uint8_t>(choice >> 8));
+    seed.insert(seed.end(), image.begin(), image.end());
+    return seed;
+}
+
+void dibSeeds(const fs::path& folder)
+{
+    const Bytes puzzle = embeddedPuzzle(164);
+    const auto parts = readPuzzleResource(puzzle, 0);
+    if (!parts)
+        return;
+    // The embedded picture and label, cut after a few rows of pixels.
+    Bytes picture(parts->pictureImage.begin(), parts->pictureImage.begin() + 40 + 3 * 64);
+    Bytes label(parts->labelImage.begin(), parts->labelImage.begin() + 40 + 64 + 64);
+    writeSeed(folder, "picture-one-to-one", dibSeed(picture, {0, 0, 37, 23, 3, 5, 37, 23}, 0));
+    writeSeed(folder, "picture-stretched", dibSeed(picture, {-4, 2, 50, 11, 0, 0, 440, 560}, 0x100));
+    writeSeed(folder, "label-mirrored", dibSeed(label, {30, 0, -30, 20, 10, 7, 20, 20}, 2));
+    // A silhouette strip: 1 bit a pixel, top-down, two colours.
+    Bytes mask(48 + 4 * 16, 0xA5);
+    writeInfoHeader(mask.data(), 32, -16, 1, 64);
+    const std::uint8_t palette[8] = {255, 255, 255, 0, 0, 0, 0, 0};
+    std::memcpy(mask.data() + 40, palette, sizeof palette);
+    writeSeed(folder, "mask-or", dibSeed(mask, {1, 1, 32, 16, 3, 0, 32, 16}, 1));
+    Bytes eightBit(40 + 1024 + 8 * 8, 0x3C);
+    writeInfoHeader(eightBit.data(), 8, 8, 8, 64, 0);
+    writeSeed(folder, "eight-bit-shrunk", dibSeed(eightBit, {0, 0, 3, 3, 1, 1, 6, 6}, 0x100));
+}
+
+void textSeeds(const fs::path& folder)
+{
+    for (int number = 164; number <= 170; ++number) {
+        const Bytes puzzle = embeddedPuzzle(number);
+        if (puzzle.size() < 353)
+            continue;
+        // The title line: the third message line of the header.
+        const auto* line = puzzle.data() + 20 + 2 * 111;
+        writeSeed(folder, "message-" + std::to_string(number), Bytes(line, line + 111));
+    }
+    const std::string shown = "ファイルの読み込みに失敗しました";
+    writeSeed(folder, "utf8-message", Bytes(shown.begin(), shown.end()));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    const fs::path out = argv[1];
+    constructionSeeds(out / "construction");
+    settingsSeeds(out / "settings");
+    dibSeeds(out / "dib");
+    textSeeds(out / "text");
+    return 0;
+}

@@ -1,0 +1,82 @@
+// Faults the soak and the leak check found, each pinned down so it stays fixed.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/commands.h"
+#include "board/render.h"
+#include "board/surfaces.h"
+#include "platform/headless/headless.h"
+#include "platform/messages.h"
+#include "platform/window.h"
+#include "puzzle/state.h"
+#include "settings/settings.h"
+#include "support/game_invariants.h"
+#include "support/puzzle_fixture.h"
+
+namespace {
+
+void send(unsigned message, std::uintptr_t wParam, int x, int y)
+{
+    sendMessage(getMainWindow(), message, wParam, makePointParam(x, y));
+    headless::pumpMessages();
+}
+
+// Picks up the topmost piece at its box's centre; answers its home cell.
+Point pickUpTopPiece()
+{
+    const int top = getPieceCount() - 1;
+    const Point cell{zOrderColumn(top), zOrderRow(top)};
+    const PieceRect box = pieceRect(cell.x, cell.y);
+    send(WM_LBUTTONDOWN, 1, box.left + getPieceSize() / 2, box.top + getPieceSize() / 2);
+    return cell;
+}
+
+class FoundFaults : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        startEmbeddedGame(1800, 1000);
+        setBackgroundColor(composeBackgroundColor());
+        headless::pumpMessages();
+    }
+};
+
+// Starting afresh (F2) while carrying used to leave the pointer confined to the window with
+// nothing carried.
+TEST_F(FoundFaults, RestartWhileCarryingFreesThePointer)
+{
+    pickUpTopPiece();
+    ASSERT_EQ(getPieceHeld(), 1);
+    headless::clearEvents();
+    send(WM_COMMAND, restartCommandId, 0, 0);
+    EXPECT_EQ(getPieceHeld(), 0);
+    const std::vector<std::string>& events = headless::events();
+    EXPECT_NE(std::find(events.begin(), events.end(), "confine none"), events.end());
+}
+
+// Reversing the drawing order while carrying put the carried group at the bottom of the order
+// although it was put down on top: the board then showed it above pieces that hit tests and
+// repaints put above it.
+TEST_F(FoundFaults, DropAfterReversingKeepsTheGroupOnTop)
+{
+    const Point held = pickUpTopPiece();
+    ASSERT_EQ(getPieceHeld(), 1);
+    send(WM_COMMAND, reverseCommandId, 0, 0);
+    // Down over the heap, away from any place where it could join.
+    const int x = 500;
+    const int y = 340;
+    send(WM_MOUSEMOVE, 0, x, y);
+    send(WM_LBUTTONDOWN, 1, x, y);
+    ASSERT_EQ(getPieceHeld(), 0);
+
+    EXPECT_EQ(zLevel(held.x, held.y), getPieceCount() - 1);
+    EXPECT_EQ(describeFaults(puzzleStateFaults()), "");
+    const std::vector<std::uint32_t> shown = boardSurface().pixels;
+    paintBoard();
+    EXPECT_TRUE(boardSurface().pixels == shown) << "the board differs from a fresh paint";
+}
+
+}  // namespace
