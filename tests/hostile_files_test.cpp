@@ -67,26 +67,20 @@ void openPlayFile(const fs::path& path)
 // Hands the file to the game the way a player would meet it.
 void feed(FileKind kind, const Bytes& bytes)
 {
-    const fs::path path = kind == FileKind::puzzleResource ? fs::path{} : testFolder() / "game.jps";
-    if (!path.empty())
-        fs::remove_all(path);
-    switch (kind) {
-    case FileKind::puzzleResource:
+    if (kind == FileKind::puzzleResource) {
         headless::overrideResource("JZT", 164, bytes);
         setPuzzleNumber(2);
         buildPuzzle();
         return;
-    case FileKind::playFile:
+    }
+    const fs::path path = testFolder() / "game.jps";
+    fs::remove_all(path);
+    if (kind == FileKind::playFile)
         std::ofstream(path, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));
-        break;
-    case FileKind::folderAsPlayFile:
+    else if (kind == FileKind::folderAsPlayFile)
         fs::create_directories(path);
-        break;
-    case FileKind::missingPlayFile:
-        break;
-    }
     openPlayFile(path);
 }
 
@@ -120,7 +114,7 @@ Bytes cutTo(std::size_t size)
     return bytes;
 }
 
-// The play file of a built 3 x 2 puzzle of 12-pixel pieces, with a change.
+// The play file of a built 3 x 2 puzzle of 12-pixel pieces.
 const Bytes& validPlayFile()
 {
     static const Bytes file = [] {
@@ -132,6 +126,7 @@ const Bytes& validPlayFile()
     return file;
 }
 
+// The valid play file with one byte changed.
 Bytes playFileWith(std::size_t at, std::uint8_t value)
 {
     Bytes bytes = validPlayFile();

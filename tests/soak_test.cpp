@@ -36,8 +36,8 @@ struct SoakRun {
     bool confined = false;  // the pointer is held in the window, as while carrying
     bool failed = false;
     const char* action = "";
-    int messageBoxes = 0;                 // shown by the last message
-    std::map<std::string, int> actions;   // how often each action ran
+    int messageBoxes = 0;                // shown by the last message
+    std::map<std::string, int> actions;  // how often each action was chosen
 };
 
 SoakRun run;
@@ -99,7 +99,7 @@ void checkCarrying()
         soakFailure("pieceHeld is " + std::to_string(held));
     else if ((held == 1) != run.confined)
         soakFailure("pieceHeld " + std::to_string(held) + " but the pointer is " +
-             (run.confined ? "confined" : "free"));
+                    (run.confined ? "confined" : "free"));
     else if (held == 1 && headless::currentCursor() != handCursor)
         soakFailure("carrying without the hand cursor");
 }
