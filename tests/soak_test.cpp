@@ -184,8 +184,14 @@ void finishPuzzle()
     SoakRandom random(run.seed);
     const int before = run.completions;
     const std::uint64_t limit = run.messages + 5000;
-    while (run.completions == before && run.messages < limit && !run.failed)
+    while (run.completions == before && run.messages < limit && !run.failed) {
+        const std::uint64_t sent = run.messages;
         placeTopPiece(random);
+        // Every piece left shows nowhere at its centre (hidden under pieces already in place):
+        // reversing the drawing order brings it up, and the loop always moves on.
+        if (run.messages == sent)
+            reverseOrder(random);
+    }
 }
 
 }  // namespace
