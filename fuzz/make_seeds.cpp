@@ -13,10 +13,15 @@
 #include <string>
 #include <vector>
 
+#include "board/group_layout.h"
+#include "fuzz/fuzz_support.h"
 #include "platform/dib_format.h"
 #include "platform/headless/headless.h"
 #include "platform/resource_bundle.h"
+#include "puzzle/construction.h"
 #include "puzzle/puzzle_resource.h"
+#include "puzzle/state.h"
+#include "savegame/writer.h"
 #include "settings/settings.h"
 #include "tests/support/puzzle_fixture.h"
 
@@ -126,6 +131,39 @@ void textSeeds(const fs::path& folder)
     writeSeed(folder, "utf8-message", Bytes(shown.begin(), shown.end()));
 }
 
+// The play file of a freshly built tiny puzzle.
+Bytes builtPlayFile(const SyntheticPuzzle& geometry)
+{
+    startFuzzGame();
+    headless::overrideResource("JZT", 164, withEmbeddedText(geometry));
+    buildPuzzle();
+    fuzzRequire(getColumns() == geometry.columns && getRows() == geometry.rows,
+                "a seed puzzle did not build");
+    return playFileBytes();
+}
+
+// Pieces 0 and 1 joined, both turned a quarter, 1 laid beside 0 as a join leaves it.
+void joinFirstTwoPieces()
+{
+    setPieceRotation(2, 0);
+    setPieceRotation(2, 1);
+    const PieceRect pivot = pieceRect(0, 0);
+    const Point at = groupLayout(pivot.left, pivot.top, 0, 1, 0);
+    pieceRect(1, 0) = {at.x, at.y, at.x + getPieceSize(), at.y + getPieceSize()};
+    groupCells(0)[1][0] = 1;
+    groupCells(1)[0][0] = 1;
+}
+
+// Play files are over a megabyte even for one piece, so the seeds are the smallest puzzles.
+void playFileSeeds(const fs::path& folder)
+{
+    writeSeed(folder, "one-piece", builtPlayFile({1, 1, 4, 2, 6}));
+    writeSeed(folder, "three-by-two", builtPlayFile({3, 2, 4, 4, 0}));
+    builtPlayFile({2, 3, 4, 4, 6});
+    joinFirstTwoPieces();
+    writeSeed(folder, "two-by-three-joined", playFileBytes());
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -139,5 +177,6 @@ int main(int argc, char** argv)
     settingsSeeds(out / "settings");
     dibSeeds(out / "dib");
     textSeeds(out / "text");
+    playFileSeeds(out / "playfile");
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "board/group_layout.h"
 #include "puzzle/puzzle_resource.h"
 #include "puzzle/state.h"
 #include "savegame/encodings.h"
@@ -76,6 +77,37 @@ bool groupsConsistent(const std::uint8_t* masks, const std::uint8_t* header, int
     return true;
 }
 
+// Every member of a group lies where the group layout puts it around the piece: its box
+// corner is the piece's plus whole cell steps, turned with the group. Moving and turning a
+// group keeps this, so a file of the game's own always has it.
+bool membersInPlace(std::span<const std::uint8_t> bytes, const Geometry& geometry)
+{
+    const int pieceCount = geometry.columns * geometry.rows;
+    const int cellStep = geometry.pieceCore + geometry.pieceMargin;
+    const auto corner = [&bytes](int k) {
+        const std::uint8_t* rect = bytes.data() + playfile::rectBlockOffset +
+                                   playfile::rectRecordSize * k;
+        return Point{getOffsetPair(rect), getOffsetPair(rect + 4)};
+    };
+    for (int k = 0; k < pieceCount; ++k) {
+        const std::uint8_t* cells = bytes.data() + playfile::groupMasksOffset +
+                                    playfile::groupRecordSize * k;
+        const Point pivot = corner(k);
+        for (int m = 0; m < pieceCount; ++m) {
+            if (cells[m] == 0 || m == k)
+                continue;
+            const int rotation = bytes[playfile::pieceEntriesAt + 4 * m + 2];
+            const Point step = turnByRotation(m % geometry.columns - k % geometry.columns,
+                                              m / geometry.columns - k / geometry.columns,
+                                              rotation);
+            const Point at = corner(m);
+            if (at.x != pivot.x + cellStep * step.x || at.y != pivot.y + cellStep * step.y)
+                return false;
+        }
+    }
+    return true;
+}
+
 bool imagesFit(std::span<const std::uint8_t> bytes, const Geometry& geometry)
 {
     const int sheetBits = geometry.sheetFormat == 2 ? 24 : 8;
@@ -112,5 +144,5 @@ bool playFileValid(std::span<const std::uint8_t> bytes)
     return rotationsValid(header, pieceCount) &&
            levelsArePermutation(bytes.data() + playfile::cellBlockOffset, pieceCount) &&
            groupsConsistent(bytes.data() + playfile::groupMasksOffset, header, pieceCount) &&
-           imagesFit(bytes, geometry);
+           membersInPlace(bytes, geometry) && imagesFit(bytes, geometry);
 }

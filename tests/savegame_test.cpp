@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "board/group_layout.h"
 #include "platform/dib_format.h"
 #include "platform/files.h"
 #include "platform/headless/headless.h"
@@ -145,6 +146,10 @@ protected:
         groupCells(1)[2][0] = 1;
         groupCells(2)[1][0] = 1;
         setPieceRotation(getPieceRotation(1), 2);
+        const PieceRect pivot = pieceRect(1, 0);
+        const Point joined = groupLayout(pivot.left, pivot.top, 1, 2, 0);
+        pieceRect(2, 0) = {joined.x, joined.y, joined.x + getPieceSize(),
+                           joined.y + getPieceSize()};
         std::swap(zLevel(0, 0), zLevel(1, 1));
         rebuildZOrderList();
         headless::setTickCount(123456 + 75000);
@@ -184,7 +189,7 @@ TEST_F(PlayFile, GoldenFileOfAFixedBuild)
     EXPECT_TRUE(zeroFrom(playfile::groupMasksOffset + 12, playfile::groupMasksOffset + 1066));
     EXPECT_TRUE(zeroFrom(4374, playfile::headerSize));
     EXPECT_EQ(file[playfile::imageBlocksOffset], 'B');
-    EXPECT_EQ(fnv1a(file), 0x211dd8f73ae3359dull) << std::hex << fnv1a(file);
+    EXPECT_EQ(fnv1a(file), 0x8e78e7587916caddull) << std::hex << fnv1a(file);
 }
 
 TEST_F(PlayFile, EmbeddedGameComesBackWhole)
@@ -345,6 +350,13 @@ TEST_F(HostileFile, BoardStatesThatBreakTheGamesRulesAreRefused)
     expectRefused(changed(groupByte(4, 4), 0), "a group without its own piece");
     expectRefused(changed(groupByte(1, 5), 1), "members that disagree about their group");
     expectRefused(changed(groupByte(0, 1), 1), "a group its members do not share");
+
+    // Found by fuzzing: a member must lie at its place in the group, on either axis.
+    const std::size_t cornerOf2 = playfile::rectBlockOffset + playfile::rectRecordSize * 2;
+    expectRefused(changed(cornerOf2, static_cast<std::uint8_t>(good[cornerOf2] ^ 1)),
+                  "a member beside its place in the group");
+    expectRefused(changed(cornerOf2 + 4, static_cast<std::uint8_t>(good[cornerOf2 + 4] ^ 1)),
+                  "a member above or below its place in the group");
 }
 
 TEST_F(HostileFile, ImagesThatDoNotMatchTheGeometryAreRefused)

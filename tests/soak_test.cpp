@@ -5,8 +5,11 @@
 // the message that spoilt it).
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 
 #include "board/render.h"
@@ -33,6 +36,8 @@ struct SoakRun {
     bool confined = false;  // the pointer is held in the window, as while carrying
     bool failed = false;
     const char* action = "";
+    int messageBoxes = 0;                // shown by the last message
+    std::map<std::string, int> actions;  // how often each action was chosen
 };
 
 SoakRun run;
@@ -48,21 +53,41 @@ void answerCompletionDialogs()
     headless::scriptDialog(120, {idCancel});
 }
 
-void fail(const std::string& what)
+std::filesystem::path folder;
+
+}  // namespace
+
+void soakFailure(const std::string& what)
 {
     run.failed = true;
     ADD_FAILURE() << "after message " << run.messages << " of the run with seed " << run.seed
                   << " (" << run.action << "): " << what;
 }
 
+void expectMessagesShown(int count, const std::string& doing)
+{
+    if (!run.failed && run.messageBoxes != count)
+        soakFailure(doing + " showed " + std::to_string(run.messageBoxes) +
+                    " message boxes, not " + std::to_string(count));
+}
+
+const std::filesystem::path& soakFolder()
+{
+    return folder;
+}
+
+namespace {
+
 // pieceHeld is 0 or 1, and 1 exactly while the pointer is confined and shows the hand.
 void checkCarrying()
 {
+    run.messageBoxes = 0;
     for (const std::string& event : headless::events()) {
+        run.messageBoxes += event.rfind("messagebox ", 0) == 0;
         if (event.rfind("confine ", 0) == 0)
             run.confined = event != "confine none";
         if (event.ends_with(" stuck"))
-            fail(event + ": a dialog did not end on its scripted answers");
+            soakFailure(event + ": a dialog did not end on its scripted answers");
         if (event == "dialog 131") {
             ++run.completions;
             answerCompletionDialogs();
@@ -71,12 +96,12 @@ void checkCarrying()
     headless::clearEvents();
     const int held = getPieceHeld();
     if (held != 0 && held != 1)
-        fail("pieceHeld is " + std::to_string(held));
+        soakFailure("pieceHeld is " + std::to_string(held));
     else if ((held == 1) != run.confined)
-        fail("pieceHeld " + std::to_string(held) + " but the pointer is " +
-             (run.confined ? "confined" : "free"));
+        soakFailure("pieceHeld " + std::to_string(held) + " but the pointer is " +
+                    (run.confined ? "confined" : "free"));
     else if (held == 1 && headless::currentCursor() != handCursor)
-        fail("carrying without the hand cursor");
+        soakFailure("carrying without the hand cursor");
 }
 
 void checkBoardMatchesAFreshPaint()
@@ -84,7 +109,7 @@ void checkBoardMatchesAFreshPaint()
     const std::vector<std::uint32_t> shown = boardSurface().pixels;
     paintBoard();
     if (boardSurface().pixels != shown)
-        fail("the board differs from a fresh paint");
+        soakFailure("the board differs from a fresh paint");
 }
 
 std::uint32_t environmentNumber(const char* name, std::uint32_t fallback)
@@ -117,6 +142,12 @@ void soak(std::uint64_t messages)
     std::printf("soak seed %u (repeat with VELMORA_SOAK_SEED=%u)\n", run.seed, run.seed);
     ::testing::Test::RecordProperty("seed", std::to_string(run.seed));
     SoakRandom random(run.seed);
+    // Saved games and the settings file the file commands write go to the run's own folder.
+    folder = std::filesystem::temp_directory_path() /
+             ("velmora-soak-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    headless::setModulePath((folder / "velmora").string());
+    buildSettingsPath();
     // The background start-up composes from the settings.
     setBackgroundColor(composeBackgroundColor());
     paintBoard();
@@ -126,10 +157,14 @@ void soak(std::uint64_t messages)
     while (run.messages < messages && !run.failed) {
         const SoakAction& action = chooseAction(random);
         run.action = action.name;
+        ++run.actions[action.name];
         action.run(random);
     }
-    std::printf("%llu messages, %d puzzles completed\n",
-                static_cast<unsigned long long>(run.messages), run.completions);
+    std::filesystem::remove_all(folder);
+    std::printf("%llu messages, %d puzzles completed; saves %d, opens %d, damaged opens %d\n",
+                static_cast<unsigned long long>(run.messages), run.completions,
+                run.actions["save"], run.actions["open the saved game"],
+                run.actions["open a damaged copy"]);
 }
 
 // A few seconds in the test run, a quarter of that under the sanitizers (which run the game
@@ -149,8 +184,14 @@ void finishPuzzle()
     SoakRandom random(run.seed);
     const int before = run.completions;
     const std::uint64_t limit = run.messages + 5000;
-    while (run.completions == before && run.messages < limit && !run.failed)
+    while (run.completions == before && run.messages < limit && !run.failed) {
+        const std::uint64_t sent = run.messages;
         placeTopPiece(random);
+        // Every piece left shows nowhere at its centre (hidden under pieces already in place):
+        // reversing the drawing order brings it up, and the loop always moves on.
+        if (run.messages == sent)
+            reverseOrder(random);
+    }
 }
 
 }  // namespace
@@ -163,10 +204,10 @@ void deliver(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
     headless::pumpMessages();
     ++run.messages;
     if (getBuildInProgress() != 0)
-        fail("buildInProgress left at 1");
+        soakFailure("buildInProgress left at 1");
     const std::vector<std::string> faults = puzzleStateFaults();
     if (!faults.empty())
-        fail(describeFaults(faults));
+        soakFailure(describeFaults(faults));
     checkCarrying();
     static const std::uint64_t checkpointInterval =
         environmentNumber("VELMORA_SOAK_CHECKPOINT", 2000);

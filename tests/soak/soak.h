@@ -2,12 +2,23 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <random>
+#include <string>
 #include <vector>
 
 // Sends one message to the main window, lets the back end dispatch what follows from it
 // (paints, dialogs), and checks every invariant of the game afterwards.
 void deliver(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+
+// Fails the run, naming the message and the seed.
+void soakFailure(const std::string& what);
+
+// Fails the run unless the last message showed exactly `count` message boxes.
+void expectMessagesShown(int count, const std::string& doing);
+
+// The run's own folder, for the files it saves and opens.
+const std::filesystem::path& soakFolder();
 
 using SoakRandom = std::mt19937;
 
@@ -37,3 +48,8 @@ void placeTopPiece(SoakRandom& random);  // the highest piece not yet in place
 void restartPuzzle(SoakRandom& random);
 void reverseOrder(SoakRandom& random);
 void changeColour(SoakRandom& random);
+
+// Play files (soak_files.cpp).
+void saveGame(SoakRandom& random);
+void openSavedGame(SoakRandom& random);
+void openDamagedCopy(SoakRandom& random);

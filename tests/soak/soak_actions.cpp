@@ -4,16 +4,20 @@
 const std::vector<SoakAction>& soakActions()
 {
     static const std::vector<SoakAction> actions = {
-        {"move", 40, randomMove},
-        {"left press", 12, randomLeftPress},
-        {"left release", 10, randomLeftRelease},
-        {"right press", 8, randomRightPress},
-        {"right release", 6, randomRightRelease},
-        {"click far outside", 2, clickFarOutside},
-        {"place a piece", 8, placeTopPiece},
-        {"restart (F2)", 1, restartPuzzle},
-        {"reverse order", 2, reverseOrder},
-        {"change colour", 1, changeColour},
+        {"move", 200, randomMove},
+        {"left press", 60, randomLeftPress},
+        {"left release", 50, randomLeftRelease},
+        {"right press", 40, randomRightPress},
+        {"right release", 30, randomRightRelease},
+        {"click far outside", 10, clickFarOutside},
+        {"place a piece", 40, placeTopPiece},
+        {"restart (F2)", 5, restartPuzzle},
+        {"reverse order", 10, reverseOrder},
+        {"change colour", 5, changeColour},
+        // A play file is megabytes: saving and opening are rare so the run stays short.
+        {"save", 1, saveGame},
+        {"open the saved game", 1, openSavedGame},
+        {"open a damaged copy", 1, openDamagedCopy},
     };
     return actions;
 }
