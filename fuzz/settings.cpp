@@ -18,23 +18,9 @@ namespace {
 
 const char* const untouchedKeys[] = {"rpleft", "rptop", "gspath", "gopath"};
 
-// The settings variables as start-up finds them before reading the file.
-void initialSettings()
-{
-    setBackgroundRed(0);
-    setBackgroundGreen(128);
-    setBackgroundBlue(128);
-    setWindowLeft(0);
-    setWindowTop(0);
-    setWindowRight(1000);
-    setWindowBottom(700);
-    setSoundOn(1);
-    setTransparentBackground(0);
-}
-
 std::vector<int> readAll()
 {
-    initialSettings();
+    resetSettings();
     readColourSettings();
     readWindowAndSwitchSettings();
     fuzzRequire(getBackgroundColor() == composeBackgroundColor(), "background colour not composed");

@@ -53,6 +53,20 @@ LayeredWindowFunction getLayeredWindowFunction() { return layeredWindowFunction;
 void setLayeredWindowFunction(LayeredWindowFunction value) { layeredWindowFunction = value; }
 Colour* customColours() { return customColourTable; }
 
+void resetSettings()
+{
+    backgroundRed = 0;
+    backgroundGreen = 128;
+    backgroundBlue = 128;
+    backgroundColor = 0;
+    windowLeft = 0;
+    windowTop = 0;
+    windowRight = 1000;
+    windowBottom = 700;
+    soundOn = 1;
+    transparentBackground = 0;
+}
+
 const std::string& getSettingsPath() { return settingsPath; }
 
 void buildSettingsPath()

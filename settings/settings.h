@@ -32,6 +32,9 @@ LayeredWindowFunction getLayeredWindowFunction();
 void setLayeredWindowFunction(LayeredWindowFunction value);
 Colour* customColours();  // 16 entries, kept while the program runs
 
+// The player's values as a fresh program has them before it reads the settings file.
+void resetSettings();
+
 // The settings file's path and its one section.
 const std::string& getSettingsPath();
 void buildSettingsPath();

@@ -28,21 +28,6 @@ namespace fs = std::filesystem;
 
 class Program : public ProgramTest {
 protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        // Start-up values, as a fresh program has them.
-        setBackgroundRed(0);
-        setBackgroundGreen(128);
-        setBackgroundBlue(128);
-        setWindowLeft(0);
-        setWindowTop(0);
-        setWindowRight(1000);
-        setWindowBottom(700);
-        setSoundOn(1);
-        setTransparentBackground(0);
-    }
-
     // Runs the whole program; Escape is held down, so it ends on the first idle pass.
     int runToEscape()
     {

@@ -19,6 +19,7 @@ void ProgramTest::SetUp()
 {
     headless::reset();
     resetGameState();
+    resetSettings();
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     folder = std::filesystem::temp_directory_path() /
              ("velmora-" + std::string(test->test_suite_name()) + "-" + test->name() + "-" +

@@ -1,6 +1,6 @@
 // A scenario test's program: a private folder as the program's own (its settings file lands
-// there), the headless back end and game state fresh, and the program started as the entry
-// point starts it.
+// there), the headless back end, game state and settings fresh, and the program started as the
+// entry point starts it.
 #pragma once
 
 #include <gtest/gtest.h>
