@@ -1,25 +1,35 @@
 """With GDK_SCALE=2 the board is drawn at twice the size, crisp (every board pixel is 2 x 2
 screen pixels of one colour), and the piece under the pointer is the one that follows it."""
 
+import time
+
 from harness import Game, TEAL, main, region, wait_for_board
+
+
+def pointer(game):
+    location = dict(item.split(":") for item in game.run("xdotool", "getmouselocation").split())
+    return int(location["x"]), int(location["y"])
 
 
 def solid_piece_point(game, shot):
     """A point well inside some piece; at twice the size the heap reaches further than the
-    harness's search does, up to the screen's edges."""
+    harness's search does, up to the screen's edges. None while no piece is drawn."""
     for y in range(60, shot.height - game.client_top - 60, 10):
         for x in range(60, shot.width - 60, 10):
             sx, sy = game.to_screen(x, y)
             if all(shot.pixel(sx + dx, sy + dy) != TEAL
                    for dx in range(-12, 13, 4) for dy in range(-12, 13, 4)):
                 return x, y
-    raise AssertionError("no piece found on the board")
+    return None
 
 
 def test(binary):
     game = Game(binary, env={"GDK_SCALE": "2"})
     try:
-        before = wait_for_board(game)
+        wait_for_board(game)
+        # The heap may still be on its way to the screen when the board first shows.
+        before = game.wait_for(lambda s: solid_piece_point(game, s) is not None,
+                               "a piece on the board")
         x, y = solid_piece_point(game, before)
         # Screen coordinates here are device pixels; the client area starts on an even row.
         assert game.client_top % 2 == 0, game.client_top
@@ -34,15 +44,21 @@ def test(binary):
         grabbed = region(game, before, x, y, 0)
         old_place = region(game, before, x, y, 10)
         game.click(x, y)
-        # Towards the middle of the screen: well inside the confinement, which keeps the whole
-        # piece in the window.
-        target = (x + 160 if x < 640 else x - 160, y + 120 if y < 450 else y - 120)
+        # To the middle of the client area, which the confinement always lets the pointer
+        # reach (it keeps the whole piece inside the client area). The grab point itself may
+        # lie outside it, for a piece that reaches past the window's edge: the pointer is then
+        # held at the edge, so the steps there are sent without waiting for the pointer.
+        _, window_top, width, height = game.geometry()
+        target = (width // 4 * 2, (height - (game.client_top - window_top)) // 4 * 2)
         for step in range(1, 21):
-            game.move(x + (target[0] - x) * step // 20, y + (target[1] - y) * step // 20)
+            sx, sy = game.to_screen(x + (target[0] - x) * step // 20,
+                                    y + (target[1] - y) * step // 20)
+            game.run("xdotool", "mousemove", str(sx), str(sy))
+            time.sleep(0.02)
         # The pointer went where it was sent: the confinement lets it.
-        location = dict(item.split(":")
-                        for item in game.run("xdotool", "getmouselocation").split())
-        assert (int(location["x"]), int(location["y"])) == game.to_screen(*target), location
+        game.wait_for(lambda s: pointer(game) == game.to_screen(*target),
+                      "the pointer at the middle of the board")
+        game.pointer = game.to_screen(*target)
 
         # The piece that was under the pointer is under it now, with the same picture.
         moved = game.wait_for(lambda s: region(game, s, *target, 0) == grabbed,
