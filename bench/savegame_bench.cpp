@@ -53,28 +53,33 @@ void setCounters(benchmark::State& state, double seconds, const fs::path& file, 
     state.counters["megabytes"] = static_cast<double>(fs::file_size(file)) / 1e6;
 }
 
-void savePlayFile(benchmark::State& state)
+// The benchmark board saved once into the folder; false (the benchmark skipped) when the
+// file could not be written.
+bool saveBoardOnce(benchmark::State& state, const fs::path& file)
 {
     setUpBenchmarkBoard();
+    if (saveTo(file))
+        return true;
+    state.SkipWithError("the play file could not be written");
+    return false;
+}
+
+void savePlayFile(benchmark::State& state)
+{
     BenchFolder folder;
     const fs::path file = folder.path / "game.jps";
-    if (!saveTo(file)) {
-        state.SkipWithError("the play file could not be written");
+    if (!saveBoardOnce(state, file))
         return;
-    }
     const double seconds = secondsPerIteration(state, [&] { benchmark::DoNotOptimize(saveTo(file)); });
     setCounters(state, seconds, file, folder.path / "copy.jps");
 }
 
 void openPlayFile(benchmark::State& state)
 {
-    setUpBenchmarkBoard();
     BenchFolder folder;
     const fs::path file = folder.path / "game.jps";
-    if (!saveTo(file)) {
-        state.SkipWithError("the play file could not be written");
+    if (!saveBoardOnce(state, file))
         return;
-    }
     const double seconds = secondsPerIteration(state, [&] {
         std::vector<std::uint8_t> bytes;
         readWholeFile(file, bytes, playfile::maxFileLength);
