@@ -2,6 +2,9 @@
 // see-through.
 #include "app/commands.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "settings/settings.h"
 #include "board/play.h"
 #include "board/render.h"
@@ -17,6 +20,18 @@
 #include "ui/preview.h"
 
 namespace {
+
+// Commands before which a carried group is put down where it lies, the pointer set free and the
+// arrow shown: those that open a modal window (the player needs the whole screen there) and
+// those that replace the board.
+constexpr int carryEndingCommandIds[] = {restartCommandId, colourCommandId, openCommandId,
+                                         saveCommandId,    aboutCommandId,  messageCommandId};
+
+bool endsCarryFirst(int commandId)
+{
+    return std::find(std::begin(carryEndingCommandIds), std::end(carryEndingCommandIds),
+                     commandId) != std::end(carryEndingCommandIds);
+}
 
 void makeColourTransparent(Colour key)
 {
@@ -80,9 +95,10 @@ void recordWindowRect()
 
 void runCommand(int commandId)
 {
+    if (endsCarryFirst(commandId))
+        abandonCarry();
     switch (commandId) {
     case restartCommandId:
-        abandonCarry();
         buildPuzzle();
         break;
     case openCommandId:

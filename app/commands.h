@@ -13,7 +13,8 @@ constexpr int soundCommandId = 40012;
 constexpr int reverseCommandId = 40013;
 constexpr int transparencyCommandId = 40015;
 
-// Carries out a command by id; ids without an action do nothing.
+// Carries out a command by id, ending a carry first where the command calls for it; ids
+// without an action do nothing.
 void runCommand(int commandId);
 
 // Keeps the main window's outer rectangle for the settings file.
