@@ -80,3 +80,18 @@ TEST(WindowPlacement, BoundingRectHoldsEveryMonitor)
               (Rect{-1280, 0, 1920, 1224}));
     EXPECT_EQ(boundingRect({}), Rect{});
 }
+
+TEST(WindowPlacement, FixedSizeWindowsAreMovedOntoAMonitorAtTheirSize)
+{
+    // Seen whole on one monitor, or on the second: kept.
+    EXPECT_EQ(fitWindowPlace({50, 50, 205, 262}, oneMonitor), (Rect{50, 50, 205, 262}));
+    EXPECT_EQ(fitWindowPlace({2500, 40, 2655, 252}, twoMonitors), (Rect{2500, 40, 2655, 252}));
+    // A large one keeps a place that shows as much as the main window must show.
+    EXPECT_EQ(fitWindowPlace({1500, 100, 2100, 700}, oneMonitor), (Rect{1500, 100, 2100, 700}));
+    // Off the screen, partly off it, or above the panel: moved in at its size.
+    EXPECT_EQ(fitWindowPlace({2500, 40, 2655, 252}, oneMonitor), (Rect{1765, 40, 1920, 252}));
+    EXPECT_EQ(fitWindowPlace({-20, 1000, 135, 1212}, oneMonitor), (Rect{0, 868, 155, 1080}));
+    EXPECT_EQ(fitWindowPlace({10, 0, 165, 212}, twoMonitors), (Rect{10, 27, 165, 239}));
+    // Larger than the monitor: its top-left corner (the caption) inside.
+    EXPECT_EQ(fitWindowPlace({-50, -50, 250, 250}, {{0, 0, 200, 200}}), (Rect{0, 0, 300, 300}));
+}

@@ -99,6 +99,8 @@ void flushDrawing();
 // Asks GTK for the window's outer rectangle in screen coordinates, the window manager's frame
 // (when known) included; the placement takes effect as GTK runs.
 void requestOuterRect(Window* window, const Rect& outer);
+// Asks GTK for the frame's top-left corner at (x, y) and this client size.
+void requestClientRect(Window* window, int x, int y, int clientWidth, int clientHeight);
 
 // Client area plumbing: the draw handler, size tracking and the cairo wrapper.
 void attachClientSurface(Window* window, GtkWidget* client);
