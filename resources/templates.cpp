@@ -88,20 +88,26 @@ const std::array panelControls{
     groupBox("パネル選択", 14, 81, 158, 119),
 };
 
+// The small dialogs have a modal frame and no system menu: no close box, and only the program
+// sizes them. The preview keeps its system menu, and with it the close box.
+constexpr bool systemMenu = true;
+constexpr bool modalFrame = true;
+
 const std::array dialogs{
     DialogTemplate{119, "「ヴェルモラ」のバージョン情報", 202, 81, dialogFont, 9, true, false, true,
-                   true, aboutControls},
+                   true, aboutControls, !systemMenu, modalFrame},
     DialogTemplate{120, "添付メッセージ", 214, 61, dialogFont, 9, true, false, true, true,
-                   messageControls},
+                   messageControls, !systemMenu, modalFrame},
     DialogTemplate{131, "完成", 187, 73, dialogFont, 9, false, false, true, true,
-                   congratulationControls},
+                   congratulationControls, !systemMenu, modalFrame},
     DialogTemplate{132, "完成パズル画像", 202, 125, dialogFont, 9, false, false, true, true,
-                   pictureChoiceControls},
+                   pictureChoiceControls, !systemMenu, modalFrame},
     DialogTemplate{133, "PANEL", 187, 225, dialogFont, 9, false, false, true, true,
-                   panelControls},
-    DialogTemplate{127, "", 171, 33, dialogFont, 9, true, true, true, false, progressControls},
-    DialogTemplate{117, "プレビュー", 79, 115, dialogFont, 9, false, false, false, true, {}, true,
-                   true},
+                   panelControls, !systemMenu, modalFrame},
+    DialogTemplate{127, "", 171, 33, dialogFont, 9, true, true, true, false, progressControls,
+                   !systemMenu, modalFrame},
+    DialogTemplate{117, "プレビュー", 79, 115, dialogFont, 9, false, false, false, true, {},
+                   systemMenu, modalFrame},
 };
 
 }  // namespace

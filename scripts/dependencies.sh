@@ -6,7 +6,7 @@ set -euo pipefail
 build_packages="cmake ninja-build pkg-config g++ libgtk-3-dev libsdl2-dev libjpeg62-turbo-dev
   libglib2.0-dev-bin fonts-ipafont-gothic"
 test_packages="libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool imagemagick x11-apps
-  x11-xserver-utils x11-utils gsettings-desktop-schemas python3 valgrind faketime xauth"
+  x11-xserver-utils x11-utils gsettings-desktop-schemas python3 valgrind faketime xauth icewm"
 
 fuzz_packages="clang-14 libclang-rt-14-dev"
 

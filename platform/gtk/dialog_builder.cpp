@@ -211,6 +211,28 @@ private:
     GtkWidget* firstFocus_ = nullptr;
 };
 
+// The template's frame told to the window manager: a dialog moves; it has a close box only
+// with a system menu and can be resized only without a modal frame; no dialog template has
+// minimise or maximise boxes. GTK writes hints of its own as the window is realised, so these
+// are written after them.
+void applyFrameStyle(GtkWidget* toplevel, const DialogTemplate* dialogTemplate)
+{
+    int functions = GDK_FUNC_MOVE;
+    int decorations = GDK_DECOR_BORDER | GDK_DECOR_TITLE;
+    if (dialogTemplate->systemMenu) {
+        functions |= GDK_FUNC_CLOSE;
+        decorations |= GDK_DECOR_MENU;
+    }
+    if (!dialogTemplate->modalFrame) {
+        functions |= GDK_FUNC_RESIZE;
+        decorations |= GDK_DECOR_RESIZEH;
+    }
+    GdkWindow* window = gtk_widget_get_window(toplevel);
+    gdk_window_set_functions(window, static_cast<GdkWMFunction>(functions));
+    if (dialogTemplate->hasCaption)
+        gdk_window_set_decorations(window, static_cast<GdkWMDecoration>(decorations));
+}
+
 }  // namespace
 
 namespace gtkbackend {
@@ -261,6 +283,8 @@ Window* buildDialog(const DialogTemplate& dialogTemplate, Window* owner, DialogP
         gtk_window_set_focus(window, widget);
 
     gtk_window_set_deletable(window, dialogTemplate.systemMenu);
+    g_signal_connect_after(toplevel, "realize", G_CALLBACK(applyFrameStyle),
+                           const_cast<DialogTemplate*>(&dialogTemplate));
     if (dialogTemplate.modalFrame) {
         // A window the player cannot resize is as large as its content asks.
         gtk_window_set_resizable(window, FALSE);
