@@ -346,6 +346,21 @@ TEST(MakePuzzle, ExecutableWritesTheResource)
     expectValidLabel(geometry, parseResource(geometry, bytes));
 }
 
+TEST(MakePuzzle, HelpPrintsTheUsageAndMakesNothing)
+{
+    const fs::path dir = scratchDir();
+    const fs::path output = dir / "help.txt";
+    for (const std::string& arguments :
+         std::vector<std::string>{"--help", "-h", "--seed 3 --help " + citrusPicture}) {
+        SCOPED_TRACE(arguments);
+        ASSERT_EQ(runMaker(arguments + " > " + output.string(), dir / "errors.txt"), 0);
+        std::ifstream printed(output);
+        const std::string text{std::istreambuf_iterator<char>(printed), {}};
+        EXPECT_EQ(text.rfind("usage: velmora-makepuzzle", 0), 0u) << text;
+        EXPECT_TRUE(readFile(dir / "errors.txt").empty());
+    }
+}
+
 TEST(MakePuzzle, RefusalsLeaveNoOutput)
 {
     const fs::path dir = scratchDir();
