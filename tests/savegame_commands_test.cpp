@@ -200,8 +200,8 @@ TEST_F(SaveAndOpen, AnOpenPlacesAShownPreviewForTheOpenedPicture)
     const Rect placed = headless::windowRect(preview);
     EXPECT_EQ(placed.left, 70);
     EXPECT_EQ(placed.top, 50);
-    EXPECT_EQ(placed.right - placed.left, 560 * 33 / 100 + 10);
-    EXPECT_EQ(placed.bottom - placed.top, 440 * 33 / 100 + 28);
+    EXPECT_EQ(placed.right - placed.left, 560 * 50 / 150);
+    EXPECT_EQ(placed.bottom - placed.top, 440 * 50 / 150);
     EXPECT_EQ(getPreviewShown(), 1);
 }
 
