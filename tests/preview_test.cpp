@@ -103,22 +103,6 @@ TEST_F(Preview, StoredPlaceIsReadAsIntegers)
     expectRect(headless::windowRect(getPreviewWindow()), 120, 0, 146, 186);
 }
 
-TEST_F(Preview, APlaceOffEveryMonitorIsFittedOntoOneAndKept)
-{
-    writeSettings("[Quorin_Section]\r\nrpleft=2500\r\nrptop=40\r\n");
-    startProgram();
-    command(previewCommandId);
-    // Moved in whole, a usual frame (10 by 28) allowed for; the file heals with the move.
-    expectRect(headless::windowRect(getPreviewWindow()), 1920 - 155, 40, 146, 186);
-    EXPECT_EQ(previewKeys(), keysFor(1765, 40, 1911, 226));
-
-    command(previewCommandId);
-    writeSettings("[Quorin_Section]\r\nrpleft=2500\r\nrptop=40\r\n");
-    headless::setMonitorWorkAreas({{0, 0, 1920, 1080}, {1920, 0, 3840, 1080}});
-    command(previewCommandId);
-    expectRect(headless::windowRect(getPreviewWindow()), 2500, 40, 146, 186);
-}
-
 TEST_F(Preview, EveryMoveWritesTheFourKeysAtOnce)
 {
     startProgram();
