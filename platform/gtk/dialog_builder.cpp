@@ -4,6 +4,7 @@
 
 #include "platform/gtk/gtk_window.h"
 #include "platform/gtk/mnemonic_text.h"
+#include "platform/language.h"
 #include "platform/messages.h"
 #include "platform/window.h"
 
@@ -73,7 +74,7 @@ void applyFont(GtkWidget* widget, const char* families, int points)
 // A static text: one line from the control's left edge, centred in its height.
 GtkWidget* makeLabel(const ControlTemplate& control)
 {
-    GtkWidget* label = gtk_label_new_with_mnemonic(toGtkMnemonic(control.text).c_str());
+    GtkWidget* label = gtk_label_new_with_mnemonic(toGtkMnemonic(translate(control.text)).c_str());
     gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
     gtk_label_set_yalign(GTK_LABEL(label), 0.5f);
     return label;
@@ -123,7 +124,7 @@ public:
         switch (control.kind) {
         case ControlKind::pushButton:
         case ControlKind::defaultPushButton:
-            widget = gtk_button_new_with_mnemonic(toGtkMnemonic(control.text).c_str());
+            widget = gtk_button_new_with_mnemonic(toGtkMnemonic(translate(control.text)).c_str());
             fitButtonToRectangle(widget);
             if (control.kind == ControlKind::defaultPushButton) {
                 gtk_widget_set_can_default(widget, TRUE);
@@ -162,7 +163,7 @@ public:
                                          G_CALLBACK(g_object_unref), radioHolder_);
             }
             widget = gtk_radio_button_new_with_mnemonic_from_widget(
-                GTK_RADIO_BUTTON(radioHolder_), toGtkMnemonic(control.text).c_str());
+                GTK_RADIO_BUTTON(radioHolder_), toGtkMnemonic(translate(control.text)).c_str());
             record.groupHolder = radioHolder_;
             if (control.pushLike) {
                 // Drawn as a push button that stays pressed while it is the one set.
@@ -171,13 +172,13 @@ public:
             }
             break;
         case ControlKind::checkBox:
-            widget = gtk_check_button_new_with_mnemonic(toGtkMnemonic(control.text).c_str());
+            widget = gtk_check_button_new_with_mnemonic(toGtkMnemonic(translate(control.text)).c_str());
             break;
         case ControlKind::groupBox:
             widget = gtk_frame_new(nullptr);
             gtk_frame_set_label_widget(
                 GTK_FRAME(widget),
-                gtk_label_new_with_mnemonic(toGtkMnemonic(control.text).c_str()));
+                gtk_label_new_with_mnemonic(toGtkMnemonic(translate(control.text)).c_str()));
             break;
         }
         if (!widget)
@@ -256,7 +257,7 @@ Window* buildDialog(const DialogTemplate& dialogTemplate, Window* owner, DialogP
     dialog->toplevel = toplevel;
     GtkWindow* window = GTK_WINDOW(toplevel);
     gtk_window_set_type_hint(window, GDK_WINDOW_TYPE_HINT_DIALOG);
-    gtk_window_set_title(window, dialogTemplate.caption);
+    gtk_window_set_title(window, translate(dialogTemplate.caption));
     gtk_window_set_decorated(window, dialogTemplate.hasCaption);
     gtk_window_set_skip_taskbar_hint(window, TRUE);
     if (dialog->owner)

@@ -4,6 +4,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/gtk/gtk_window.h"
+#include "platform/language.h"
 #include "platform/window.h"
 
 namespace {
@@ -13,10 +14,12 @@ bool confirmReplace(GtkWindow* parent, const std::string& path)
 {
     gchar* name = g_filename_display_basename(path.c_str());
     GtkWidget* question =
-        gtk_message_dialog_new(parent, GTK_DIALOG_MODAL, GTK_MESSAGE_WARNING, GTK_BUTTONS_YES_NO,
-                               "%s は既に存在します。\n上書きしますか?", name);
+        gtk_message_dialog_new(parent, GTK_DIALOG_MODAL, GTK_MESSAGE_WARNING, GTK_BUTTONS_NONE,
+                               translate("%s は既に存在します。\n上書きしますか?"), name);
     g_free(name);
-    gtk_window_set_title(GTK_WINDOW(question), "名前を付けて保存の確認");
+    gtk_window_set_title(GTK_WINDOW(question), translate("名前を付けて保存の確認"));
+    gtkbackend::addAnswerButton(GTK_DIALOG(question), "はい(&Y)", GTK_RESPONSE_YES);
+    gtkbackend::addAnswerButton(GTK_DIALOG(question), "いいえ(&N)", GTK_RESPONSE_NO);
     const bool replace = gtk_dialog_run(GTK_DIALOG(question)) == GTK_RESPONSE_YES;
     gtk_widget_destroy(question);
     return replace;
@@ -44,15 +47,16 @@ std::optional<std::string> runFileDialog(Window* owner, const FileDialogRequest&
 {
     GtkWindow* parent = gtkbackend::isLive(owner) ? GTK_WINDOW(owner->toplevel) : nullptr;
     GtkWidget* dialog = gtk_file_chooser_dialog_new(
-        request.title.c_str(), parent,
-        saving ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN, "キャンセル",
-        GTK_RESPONSE_CANCEL, saving ? "保存" : "開く", GTK_RESPONSE_ACCEPT, nullptr);
+        translate(request.title.c_str()), parent,
+        saving ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN,
+        translate("キャンセル"), GTK_RESPONSE_CANCEL, saving ? translate("保存") : translate("開く"),
+        GTK_RESPONSE_ACCEPT, nullptr);
     GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
     gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
     gtk_file_chooser_set_local_only(chooser, TRUE);
     for (const FileFilter& filter : request.filters) {
         GtkFileFilter* gtkFilter = gtk_file_filter_new();
-        gtk_file_filter_set_name(gtkFilter, filter.name.c_str());
+        gtk_file_filter_set_name(gtkFilter, translate(filter.name.c_str()));
         gtk_file_filter_add_pattern(gtkFilter, filter.pattern.c_str());
         gtk_file_chooser_add_filter(chooser, gtkFilter);
     }

@@ -76,6 +76,10 @@ struct Window {
 
 namespace gtkbackend {
 
+// A button of one of the game's own questions, its text ('&' mnemonic) in the player's
+// language like the question above it.
+void addAnswerButton(GtkDialog* dialog, const char* text, int response);
+
 // The records of the windows that exist, in creation order.
 std::vector<std::unique_ptr<Window>>& allWindows();
 Window* newWindowRecord();

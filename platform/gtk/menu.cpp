@@ -1,6 +1,7 @@
 // The main window's menu bar built from a menu template; commands and check marks.
 #include "platform/gtk/gtk_window.h"
 #include "platform/gtk/mnemonic_text.h"
+#include "platform/language.h"
 #include "platform/messages.h"
 #include "platform/window.h"
 
@@ -22,7 +23,7 @@ void appendEntry(Window* window, GtkMenuShell* shell, const MenuTemplate& entry)
         gtk_menu_shell_append(shell, gtk_separator_menu_item_new());
         return;
     }
-    const std::string label = toGtkMnemonic(entry.text);
+    const std::string label = toGtkMnemonic(translate(entry.text));
     if (!entry.children.empty()) {
         GtkWidget* item = gtk_menu_item_new_with_mnemonic(label.c_str());
         GtkWidget* submenu = gtk_menu_new();

@@ -9,7 +9,9 @@
 #include "platform/gtk/gtk_window.h"
 #include "platform/gtk/sound_device.h"
 #include "platform/gtk/x11_pointer.h"
+#include "platform/language.h"
 #include "platform/messages.h"
+#include "platform/system.h"
 
 namespace {
 
@@ -35,6 +37,7 @@ void initialisePlatform(int argc, char** argv)
     // Windows are placed by position, which needs X11 (XWayland under Wayland).
     gdk_set_allowed_backends("x11");
     gtk_init(&argc, &argv);
+    initialiseLanguage(modulePath());
     // The dialog font "ＭＳ Ｐゴシック" and the menus: an installed Japanese Gothic.
     const std::string font = std::string(gtkbackend::fontFamiliesFor("ＭＳ Ｐゴシック")) + " 9";
     g_object_set(gtk_settings_get_default(), "gtk-font-name", font.c_str(), nullptr);
