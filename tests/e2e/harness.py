@@ -88,10 +88,14 @@ class Game:
     """The program in a temporary folder of its own, on a private X display."""
 
     def __init__(self, binary, ini=None, env=None, root_colour=None, prefix=(),
-                 screen="1280x1024"):
+                 screen="1280x1024", beside=()):
         self.folder = tempfile.mkdtemp(prefix="velmora-e2e-")
         self.binary = os.path.join(self.folder, "velmora")
         shutil.copy(binary, self.binary)
+        # Folders the program finds beside itself as built (the catalogs, the help pages).
+        for name in beside:
+            shutil.copytree(os.path.join(os.path.dirname(binary), name),
+                            os.path.join(self.folder, name))
         self.ini_path = os.path.join(self.folder, "velmora.ini")
         if ini is not None:
             with open(self.ini_path, "w", newline="") as out:
