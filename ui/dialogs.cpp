@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/dialogs.h"
+#include "platform/language.h"
 #include "platform/messages.h"
 #include "platform/system.h"
 #include "platform/text.h"
@@ -22,17 +23,25 @@ int commandId(unsigned message, std::uintptr_t wParam)
     return message == WM_COMMAND ? static_cast<int>(wParam & 0xFFFF) : -1;
 }
 
+// The help page in the player's language (index.<language>.html, the Japanese of the source
+// texts when no catalog is in use), or the English index.html when there is none in it.
+std::filesystem::path helpPageIn(const std::filesystem::path& folder)
+{
+    const std::string language = languageCode().empty() ? "ja" : languageCode();
+    const std::filesystem::path page = folder / ("index." + language + ".html");
+    return std::filesystem::exists(page) ? page : folder / "index.html";
+}
+
 // The game's help page: in the help folder beside the program as built, or in the shared
 // data folder next to the program's folder once installed.
 std::string helpPageUrl()
 {
     const std::filesystem::path folder = std::filesystem::path(modulePath()).parent_path();
-    std::filesystem::path page = folder / "help" / "index.html";
-    const std::filesystem::path installed =
-        folder.parent_path() / "share" / "velmora" / "help" / "index.html";
-    if (!std::filesystem::exists(page) && std::filesystem::exists(installed))
-        page = installed;
-    return "file://" + page.lexically_normal().string();
+    std::filesystem::path help = folder / "help";
+    const std::filesystem::path installed = folder.parent_path() / "share" / "velmora" / "help";
+    if (!std::filesystem::exists(help / "index.html") && std::filesystem::exists(installed))
+        help = installed;
+    return "file://" + helpPageIn(help).lexically_normal().string();
 }
 
 }  // namespace
