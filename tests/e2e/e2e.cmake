@@ -21,6 +21,8 @@ VELMORA_SHOWN_TEXTS_MODULE=$<TARGET_FILE:velmora_shown_texts>")
   endforeach()
   # Plays the first puzzle four times over (BMP, JPEG, glued in gold, wallpaper).
   set_tests_properties(e2e_complete_puzzle PROPERTIES TIMEOUT 300)
+  # Two games in two languages; the Debian package made, checked and run.
+  set_tests_properties(e2e_language e2e_package PROPERTIES TIMEOUT 300)
 else()
   message(WARNING "python3, Xvfb or xdotool missing: end-to-end tests are not registered")
 endif()

@@ -88,15 +88,17 @@ class Game:
     """The program in a temporary folder of its own, on a private X display."""
 
     def __init__(self, binary, ini=None, env=None, root_colour=None, prefix=(),
-                 screen="1280x1024", beside=()):
+                 screen="1280x1024", beside=(), in_place=False):
         self.folder = tempfile.mkdtemp(prefix="velmora-e2e-")
-        self.binary = os.path.join(self.folder, "velmora")
-        shutil.copy(binary, self.binary)
+        # A program run in place (as installed) keeps its settings file beside it.
+        self.binary = binary if in_place else os.path.join(self.folder, "velmora")
+        if not in_place:
+            shutil.copy(binary, self.binary)
         # Folders the program finds beside itself as built (the catalogs, the help pages).
         for name in beside:
             shutil.copytree(os.path.join(os.path.dirname(binary), name),
                             os.path.join(self.folder, name))
-        self.ini_path = os.path.join(self.folder, "velmora.ini")
+        self.ini_path = os.path.join(os.path.dirname(self.binary), "velmora.ini")
         if ini is not None:
             with open(self.ini_path, "w", newline="") as out:
                 out.write(ini)
@@ -287,6 +289,18 @@ def send_delete_window(display, window):
     xlib.XSendEvent(connection, window, 0, 0, ctypes.byref(event))
     xlib.XFlush(connection)
     xlib.XCloseDisplay(connection)
+
+
+def shown_texts_env(log):
+    """Variables that make the program write down every window title and label it shows, in
+    the file `log` (read it with shown_texts)."""
+    return {"GTK_MODULES": os.environ["VELMORA_SHOWN_TEXTS_MODULE"], "VELMORA_SHOWN_TEXTS": log}
+
+
+def shown_texts(log):
+    """The titles and labels written down so far, in the order they were shown."""
+    with open(log, encoding="utf-8") as source:
+        return [line.rstrip("\n").split("\t", 1)[1] for line in source if "\t" in line]
 
 
 def is_background(colour):

@@ -10,7 +10,7 @@ import sys
 import tempfile
 import time
 
-from harness import Game, main, wait_for_board
+from harness import Game, main, shown_texts, shown_texts_env, wait_for_board
 
 START = "2026-01-01 00:00:00"
 START_SECONDS = 1767225600
@@ -98,11 +98,6 @@ def type_name(game, title, name):
     game.run("xdotool", "key", "Return")
 
 
-def shown_texts(log):
-    with open(log, encoding="utf-8") as source:
-        return [line.rstrip("\n").split("\t", 1)[1] for line in source if "\t" in line]
-
-
 def play(binary, moves, locale, texts):
     """Opens every menu and the About box, finishes the first puzzle and walks through the
     completion dialogs; answers every text shown. The program gets only the `locale`
@@ -113,8 +108,7 @@ def play(binary, moves, locale, texts):
     game = Game(binary, ini="[Quorin_Section]\r\nX1  =0\r\nY1  =0\r\nX2  =1280\r\nY2  =960\r\n",
                 prefix=["env", *("%s=%s" % pair for pair in locale.items()),
                         "faketime", "-f", START], beside=["locale"],
-                env=dict(LC_ALL="C.UTF-8", FAKETIME_DONT_FAKE_MONOTONIC="1", VELMORA_SHOWN_TEXTS=log,
-                         GTK_MODULES=os.environ["VELMORA_SHOWN_TEXTS_MODULE"]))
+                env=dict(shown_texts_env(log), LC_ALL="C.UTF-8", FAKETIME_DONT_FAKE_MONOTONIC="1"))
     try:
         wait_for_board(game)
         open_menus(game, log, texts["menus"])
