@@ -291,6 +291,16 @@ def send_delete_window(display, window):
     xlib.XCloseDisplay(connection)
 
 
+def play_moves(game, moves):
+    """Plays the solver's moves ("move X Y", "left X Y", "right X Y", in board points)."""
+    for move in moves:
+        action, x, y = move.split()
+        if action == "move":
+            game.move(int(x), int(y))
+        else:
+            game.click(int(x), int(y), button=3 if action == "right" else 1)
+
+
 def shown_texts_env(log):
     """Variables that make the program write down every window title and label it shows, in
     the file `log` (read it with shown_texts)."""

@@ -10,7 +10,7 @@ import subprocess
 import sys
 import time
 
-from harness import Game, TEAL, main, not_background, parse_ppm, wait_for_board
+from harness import Game, TEAL, main, not_background, parse_ppm, play_moves, wait_for_board
 
 START = "2026-01-01 00:00:00"
 START_SECONDS = 1767225600
@@ -137,12 +137,7 @@ def mean_difference(rows, board, box):
 
 def finish_puzzle(game, moves):
     """Plays the moves, closes the congratulation and the message; answers the board."""
-    for move in moves:
-        action, x, y = move.split()
-        if action == "move":
-            game.move(int(x), int(y))
-        else:
-            game.click(int(x), int(y), button=3 if action == "right" else 1)
+    play_moves(game, moves)
     window = wait_for_window(game, "^完成$")
     shot = game.screenshot()
     board = board_picture(game, shot)

@@ -10,7 +10,7 @@ import sys
 import tempfile
 import time
 
-from harness import Game, main, shown_texts, shown_texts_env, wait_for_board
+from harness import Game, main, play_moves, shown_texts, shown_texts_env, wait_for_board
 
 START = "2026-01-01 00:00:00"
 START_SECONDS = 1767225600
@@ -113,12 +113,7 @@ def play(binary, moves, locale, texts):
         wait_for_board(game)
         open_menus(game, log, texts["menus"])
         answer(game, texts["about"], "Return")
-        for move in moves:
-            action, x, y = move.split()
-            if action == "move":
-                game.move(int(x), int(y))
-            else:
-                game.click(int(x), int(y), button=3 if action == "right" else 1)
+        play_moves(game, moves)
         answer(game, texts["complete"], "Return")
         answer(game, texts["message"], "Return")
         answer(game, texts["picture"], "Return")

@@ -8,7 +8,6 @@ the game in the metainfo is the screenshot left in <build>/screenshots/board.png
 import os
 import shutil
 import subprocess
-import sys
 import tempfile
 import time
 
