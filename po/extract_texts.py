@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Lists the texts the program shows, the keys of the message catalogs, one per line.
 
-Usage: extract_texts.py SOURCE_FOLDER [--check CATALOG.po]
+Usage: extract_texts.py SOURCE_FOLDER [--check CATALOG.po | --source-catalog OUTPUT.po]
 
 The texts are: every string in the menu and dialog templates (resources/templates.cpp) but
 the dialog font's name and the progress bar's unseen caption; in the game folders, every
@@ -10,7 +10,11 @@ every file filter; in the GTK back end, every string passed to translate() and e
 
 With --check, compares them with a catalog and fails (exit status 1) when a text has no
 translation, a translation is marked fuzzy, or the catalog translates a text the program no
-longer shows."""
+longer shows.
+
+With --source-catalog, writes the Japanese catalog: every text translated as itself, so that
+a desktop asking for Japanese before other languages (LANGUAGE=ja:en) keeps the texts as
+they stand."""
 
 import pathlib
 import re
@@ -106,11 +110,24 @@ def check(texts, catalog):
     return not problems
 
 
+def quoted(text):
+    return '"%s"' % text.replace("\\", "\\\\").replace('"', '\\"').replace("\n", "\\n")
+
+
+def write_source_catalog(texts, path):
+    entries = ['msgid ""\nmsgstr "Language: ja\\nContent-Type: text/plain; charset=UTF-8\\n"\n']
+    entries += ["msgid %s\nmsgstr %s\n" % (quoted(text), quoted(text)) for text in sorted(texts)]
+    pathlib.Path(path).write_text("\n".join(entries), encoding="utf-8")
+
+
 def main():
     root = pathlib.Path(sys.argv[1])
     texts = program_texts(root)
     if len(sys.argv) == 4 and sys.argv[2] == "--check":
         sys.exit(0 if check(texts, pathlib.Path(sys.argv[3])) else 1)
+    if len(sys.argv) == 4 and sys.argv[2] == "--source-catalog":
+        write_source_catalog(texts, sys.argv[3])
+        return
     for text in sorted(texts):
         print(text.replace("\n", "\\n"))
 

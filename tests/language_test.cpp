@@ -51,6 +51,16 @@ TEST_F(Language, SourceTextsWithoutALanguage)
     EXPECT_NE(helpPageOpened().find("/help/index.ja.html"), std::string::npos);
 }
 
+TEST_F(Language, JapaneseFirstKeepsTheTextsAsTheyStand)
+{
+    // A Japanese desktop that falls back to English for programs without Japanese.
+    ASSERT_NE(std::setlocale(LC_ALL, "en_US.UTF-8"), nullptr);
+    setenv("LANGUAGE", "ja:en", 1);
+    EXPECT_STREQ(translate("ファイル(&F)"), "ファイル(&F)");
+    EXPECT_EQ(languageCode(), "ja");
+    unsetenv("LANGUAGE");
+}
+
 TEST_F(Language, EnglishUnderAnEnglishLocale)
 {
     ASSERT_NE(std::setlocale(LC_ALL, "en_US.UTF-8"), nullptr)

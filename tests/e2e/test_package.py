@@ -36,6 +36,7 @@ def check_contents(package, root):
                 "usr/share/metainfo/%s.metainfo.xml" % APP_ID,
                 "usr/share/velmora/help/index.html", "usr/share/velmora/help/index.ja.html",
                 "usr/share/locale/en/LC_MESSAGES/velmora.mo",
+                "usr/share/locale/ja/LC_MESSAGES/velmora.mo",
                 "usr/share/doc/velmora/copyright", "usr/share/doc/velmora/changelog.gz"]
     expected += ["usr/share/icons/hicolor/%dx%d/apps/%s.png" % (size, size, APP_ID)
                  for size in ICON_SIZES]
