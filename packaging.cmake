@@ -5,9 +5,12 @@ set(APP_ID org.velmora.velmora)
 # Games go to <prefix>/games, which Debian's PATH holds.
 install(TARGETS velmora RUNTIME DESTINATION games)
 install(DIRECTORY resources/help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/velmora/help)
-install(FILES resources/desktop/${APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES resources/desktop/${APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(DIRECTORY ${CMAKE_BINARY_DIR}/resources/art/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+install(FILES resources/desktop/${APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES resources/desktop/${APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(DIRECTORY ${CMAKE_BINARY_DIR}/resources/art/hicolor
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 
 # The package's copyright and changelog, as Debian keeps them for every package.
 set(CHANGELOG_GZ ${CMAKE_BINARY_DIR}/package/changelog.gz)

@@ -6,7 +6,8 @@ Usage: extract_texts.py SOURCE_FOLDER [--check CATALOG.po | --source-catalog OUT
 The texts are: every string in the menu and dialog templates (resources/templates.cpp) but
 the dialog font's name and the progress bar's unseen caption; in the game folders, every
 string with Japanese in it, every named text constant (`fooText = "..."`) and the name of
-every file filter; in the GTK back end, every string passed to translate() and every answer button's text.
+every file filter; in the GTK back end, every string passed to translate() and every answer
+button's text.
 
 With --check, compares them with a catalog and fails (exit status 1) when a text has no
 translation, a translation is marked fuzzy, or the catalog translates a text the program no

@@ -71,10 +71,16 @@ void applyFont(GtkWidget* widget, const char* families, int points)
                          "; font-size: " + std::to_string(points) + "pt; }");
 }
 
+// The control's text in the player's language, its mnemonic in GTK's form.
+std::string labelText(const ControlTemplate& control)
+{
+    return toGtkMnemonic(translate(control.text));
+}
+
 // A static text: one line from the control's left edge, centred in its height.
 GtkWidget* makeLabel(const ControlTemplate& control)
 {
-    GtkWidget* label = gtk_label_new_with_mnemonic(toGtkMnemonic(translate(control.text)).c_str());
+    GtkWidget* label = gtk_label_new_with_mnemonic(labelText(control).c_str());
     gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
     gtk_label_set_yalign(GTK_LABEL(label), 0.5f);
     return label;
@@ -124,7 +130,7 @@ public:
         switch (control.kind) {
         case ControlKind::pushButton:
         case ControlKind::defaultPushButton:
-            widget = gtk_button_new_with_mnemonic(toGtkMnemonic(translate(control.text)).c_str());
+            widget = gtk_button_new_with_mnemonic(labelText(control).c_str());
             fitButtonToRectangle(widget);
             if (control.kind == ControlKind::defaultPushButton) {
                 gtk_widget_set_can_default(widget, TRUE);
@@ -163,7 +169,7 @@ public:
                                          G_CALLBACK(g_object_unref), radioHolder_);
             }
             widget = gtk_radio_button_new_with_mnemonic_from_widget(
-                GTK_RADIO_BUTTON(radioHolder_), toGtkMnemonic(translate(control.text)).c_str());
+                GTK_RADIO_BUTTON(radioHolder_), labelText(control).c_str());
             record.groupHolder = radioHolder_;
             if (control.pushLike) {
                 // Drawn as a push button that stays pressed while it is the one set.
@@ -172,13 +178,13 @@ public:
             }
             break;
         case ControlKind::checkBox:
-            widget = gtk_check_button_new_with_mnemonic(toGtkMnemonic(translate(control.text)).c_str());
+            widget = gtk_check_button_new_with_mnemonic(labelText(control).c_str());
             break;
         case ControlKind::groupBox:
             widget = gtk_frame_new(nullptr);
             gtk_frame_set_label_widget(
                 GTK_FRAME(widget),
-                gtk_label_new_with_mnemonic(toGtkMnemonic(translate(control.text)).c_str()));
+                gtk_label_new_with_mnemonic(labelText(control).c_str()));
             break;
         }
         if (!widget)

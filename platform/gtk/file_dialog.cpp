@@ -49,8 +49,8 @@ std::optional<std::string> runFileDialog(Window* owner, const FileDialogRequest&
     GtkWidget* dialog = gtk_file_chooser_dialog_new(
         translate(request.title.c_str()), parent,
         saving ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN,
-        translate("キャンセル"), GTK_RESPONSE_CANCEL, saving ? translate("保存") : translate("開く"),
-        GTK_RESPONSE_ACCEPT, nullptr);
+        translate("キャンセル"), GTK_RESPONSE_CANCEL,
+        saving ? translate("保存") : translate("開く"), GTK_RESPONSE_ACCEPT, nullptr);
     GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
     gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
     gtk_file_chooser_set_local_only(chooser, TRUE);
