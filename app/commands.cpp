@@ -83,7 +83,11 @@ void runCommand(int commandId)
     switch (commandId) {
     case restartCommandId:
         abandonCarry();
-        buildPuzzle();
+        // A made puzzle has no resource to build again: its pieces are scattered anew.
+        if (getMadePuzzle() == 1)
+            scatterPuzzleAfresh();
+        else
+            buildPuzzle();
         break;
     case openCommandId:
         openPlayFileCommand();

@@ -185,17 +185,23 @@ void scatterPieces()
 
 void buildPuzzle()
 {
-    setBuildInProgress(1);
     const int number = getPuzzleNumber();
     std::span<const std::uint8_t> bytes;
     if (number >= 2 && number <= 8)
         bytes = findResource("JZT", firstPuzzleResource + number);
+    if (buildPuzzleFrom(bytes))
+        setMadePuzzle(0);
+}
+
+bool buildPuzzleFrom(std::span<const std::uint8_t> bytes)
+{
+    setBuildInProgress(1);
     const std::optional<PuzzleResource> puzzle = readPuzzleResource(bytes, getMaskRowPad());
     if (!puzzle) {
         // Nothing has been touched yet: the puzzle in play stays as it was.
         messageBox(getMainWindow(), readFailureText);
         setBuildInProgress(0);
-        return;
+        return false;
     }
 
     clearBoardTables();
@@ -208,7 +214,15 @@ void buildPuzzle()
     drawWhole(*getLabelSurface(), label.data());
     makeSheetsAndMask();
     cutAllPieces();
+    scatterPuzzleAfresh();
+    if (getPreviewShown() == 1)
+        placePreviewWindow();
+    setBuildInProgress(0);
+    return true;
+}
 
+void scatterPuzzleAfresh()
+{
     shuffleRotationsAndSlots();
     separateAllPieces();
     scatterPieces();
@@ -217,8 +231,5 @@ void buildPuzzle()
     setElapsedSeconds(0);
     setGlueChoice(0);
     setPanelChoice(0);
-    if (getPreviewShown() == 1)
-        placePreviewWindow();
     invalidateWindow(getMainWindow(), false);
-    setBuildInProgress(0);
 }
