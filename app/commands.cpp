@@ -1,6 +1,8 @@
-// The main window's commands: restart, colour, exit, dialogs, saved games, sound, order and
-// see-through.
+// The main window's commands: restart, colour, exit, dialogs, saved games, puzzles from
+// pictures, sound, order and see-through.
 #include "app/commands.h"
+
+#include "app/picture_puzzle.h"
 
 #include "settings/settings.h"
 #include "board/play.h"
@@ -88,6 +90,9 @@ void runCommand(int commandId)
             scatterPuzzleAfresh();
         else
             buildPuzzle();
+        break;
+    case picturePuzzleCommandId:
+        makePuzzleFromPictureCommand();
         break;
     case openCommandId:
         openPlayFileCommand();

@@ -91,6 +91,19 @@ const std::array panelControls{
     groupBox("パネル選択", 14, 81, 158, 119),
 };
 
+const std::array picturePuzzleControls{
+    ControlTemplate{-1, ControlKind::staticText, "画像ファイル", 7, 7, 60, 10},
+    ControlTemplate{1201, ControlKind::staticText, "（選ばれていません）", 7, 19, 182, 10},
+    ControlTemplate{1202, ControlKind::pushButton, "参照…", 195, 17, 58, 14},
+    ControlTemplate{1203, ControlKind::picture, "", 7, 34, 120, 90},
+    ControlTemplate{-1, ControlKind::staticText, "ピース数", 135, 34, 118, 10},
+    ControlTemplate{1204, ControlKind::comboBox, "", 135, 46, 118, 14},
+    ControlTemplate{-1, ControlKind::staticText, "題名", 135, 68, 118, 10},
+    ControlTemplate{1205, ControlKind::edit, "", 135, 80, 118, 14},
+    ControlTemplate{1, ControlKind::defaultPushButton, "OK", 145, 132, 50, 14},
+    ControlTemplate{2, ControlKind::pushButton, "キャンセル", 203, 132, 50, 14},
+};
+
 const std::array dialogs{
     DialogTemplate{119, "「ヴェルモラ」のバージョン情報", 202, 81, dialogFont, 9, true, false, true,
                    true, aboutControls},
@@ -103,6 +116,8 @@ const std::array dialogs{
     DialogTemplate{133, "PANEL", 187, 225, dialogFont, 9, false, false, true, true,
                    panelControls},
     DialogTemplate{127, "", 171, 33, dialogFont, 9, true, true, true, false, progressControls},
+    DialogTemplate{141, "画像からパズルを作る", 260, 153, dialogFont, 9, false, false, true, true,
+                   picturePuzzleControls, true, true},
     DialogTemplate{117, "プレビュー", 79, 115, dialogFont, 9, false, false, false, true, {}, true,
                    true},
 };

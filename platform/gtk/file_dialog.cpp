@@ -53,7 +53,11 @@ std::optional<std::string> runFileDialog(Window* owner, const FileDialogRequest&
     for (const FileFilter& filter : request.filters) {
         GtkFileFilter* gtkFilter = gtk_file_filter_new();
         gtk_file_filter_set_name(gtkFilter, filter.name.c_str());
-        gtk_file_filter_add_pattern(gtkFilter, filter.pattern.c_str());
+        // Several patterns are separated by semicolons, as in Windows filters.
+        gchar** patterns = g_strsplit(filter.pattern.c_str(), ";", -1);
+        for (gchar** pattern = patterns; *pattern; ++pattern)
+            gtk_file_filter_add_pattern(gtkFilter, *pattern);
+        g_strfreev(patterns);
         gtk_file_chooser_add_filter(chooser, gtkFilter);
     }
     propose(chooser, request.fileName, saving);

@@ -1,5 +1,5 @@
 // Limits a puzzle geometry must satisfy before the game can load it.
-#include "tools/makepuzzle/limits.h"
+#include "maker/limits.h"
 
 namespace {
 
