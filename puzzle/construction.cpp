@@ -1,6 +1,8 @@
 // Builds a puzzle: reads its resource, cuts the pieces and scatters them on the board.
 #include "puzzle/construction.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -153,11 +155,40 @@ void separateAllPieces()
                 groupCells(k)[c][r] = r * getColumns() + c == k ? 1 : 0;
 }
 
+// Where the pieces' bottom-right corners fall: a 500 x 300 area from (260, 190) for puzzles
+// of up to 12 pieces; for more pieces an area about three times as large as the pieces' cells,
+// in the proportions 5 : 3, within the window and centred in it.
+struct ScatterArea {
+    int right = 260;
+    int bottom = 190;
+    int width = 500;
+    int height = 300;
+};
+
+ScatterArea scatterArea()
+{
+    ScatterArea area;
+    const int count = getPieceCount();
+    if (count <= 12)
+        return area;
+    const int size = getPieceSize();
+    const Rect client = getClientRect(getMainWindow());
+    const int roomWidth = client.right - client.left - size - 20;
+    const int roomHeight = client.bottom - client.top - size - 20;
+    const double cells = 3.0 * count * getCellStep() * getCellStep();
+    area.width = std::max(500, std::min(roomWidth, static_cast<int>(std::sqrt(cells * 5 / 3))));
+    area.height = std::max(300, std::min(roomHeight, static_cast<int>(std::sqrt(cells * 3 / 5))));
+    area.right = size + 10 + std::max(0, (roomWidth - area.width) / 2);
+    area.bottom = size + 10 + std::max(0, (roomHeight - area.height) / 2);
+    return area;
+}
+
 void scatterPieces()
 {
     seedRandom(static_cast<std::uint32_t>(timeOfDaySeconds()));
     setPieceHeld(0);
     const int size = getPieceSize();
+    const ScatterArea area = scatterArea();
     for (int r = 0; r < getRows(); ++r)
         for (int c = 0; c < getColumns(); ++c) {
             const int k = r * getColumns() + c;
@@ -166,9 +197,9 @@ void scatterPieces()
             zLevel(c, r) = k;
             zOrderColumn(k) = c;
             zOrderRow(k) = r;
-            const int x = nextRandom() % 500;
-            const int y = nextRandom() % 300;
-            pieceRect(c, r) = {x + 260 - size, y + 190 - size, x + 260, y + 190};
+            const int x = nextRandom() % area.width + area.right;
+            const int y = nextRandom() % area.height + area.bottom;
+            pieceRect(c, r) = {x - size, y - size, x, y};
         }
     for (int n = 0; n < 201; ++n) {
         const int a = nextRandom() % 13;

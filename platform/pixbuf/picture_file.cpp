@@ -4,6 +4,10 @@
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "platform/pixbuf/jpeg_check.h"
 
 namespace {
 
@@ -42,6 +46,12 @@ GdkPixbuf* pixbufOver(const RgbImage& image)
 
 bool readPictureFile(const std::string& path, RgbImage& picture, std::string& error)
 {
+    std::ifstream file(path, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+    if (looksLikeJpeg(bytes) && !jpegDecodesCleanly(bytes)) {
+        error = "cannot read picture " + path + ": the JPEG data is cut short or damaged";
+        return false;
+    }
     GError* failure = nullptr;
     GdkPixbuf* loaded = gdk_pixbuf_new_from_file(path.c_str(), &failure);
     if (loaded == nullptr) {
