@@ -155,34 +155,6 @@ void separateAllPieces()
                 groupCells(k)[c][r] = r * getColumns() + c == k ? 1 : 0;
 }
 
-// Where the pieces' bottom-right corners fall: a 500 x 300 area from (260, 190) for puzzles
-// of up to 12 pieces; for more pieces an area about three times as large as the pieces' cells,
-// in the proportions 5 : 3, within the window and centred in it.
-struct ScatterArea {
-    int right = 260;
-    int bottom = 190;
-    int width = 500;
-    int height = 300;
-};
-
-ScatterArea scatterArea()
-{
-    ScatterArea area;
-    const int count = getPieceCount();
-    if (count <= 12)
-        return area;
-    const int size = getPieceSize();
-    const Rect client = getClientRect(getMainWindow());
-    const int roomWidth = client.right - client.left - size - 20;
-    const int roomHeight = client.bottom - client.top - size - 20;
-    const double cells = 3.0 * count * getCellStep() * getCellStep();
-    area.width = std::max(500, std::min(roomWidth, static_cast<int>(std::sqrt(cells * 5 / 3))));
-    area.height = std::max(300, std::min(roomHeight, static_cast<int>(std::sqrt(cells * 3 / 5))));
-    area.right = size + 10 + std::max(0, (roomWidth - area.width) / 2);
-    area.bottom = size + 10 + std::max(0, (roomHeight - area.height) / 2);
-    return area;
-}
-
 void scatterPieces()
 {
     seedRandom(static_cast<std::uint32_t>(timeOfDaySeconds()));
@@ -263,4 +235,22 @@ void scatterPuzzleAfresh()
     setGlueChoice(0);
     setPanelChoice(0);
     invalidateWindow(getMainWindow(), false);
+}
+
+ScatterArea scatterArea()
+{
+    ScatterArea area;
+    const int count = getPieceCount();
+    if (count <= 12)
+        return area;
+    const int size = getPieceSize();
+    const Rect client = getClientRect(getMainWindow());
+    const int roomWidth = client.right - client.left - size - 20;
+    const int roomHeight = client.bottom - client.top - size - 20;
+    const double cells = 3.0 * count * getCellStep() * getCellStep();
+    area.width = std::max(500, std::min(roomWidth, static_cast<int>(std::sqrt(cells * 5 / 3))));
+    area.height = std::max(300, std::min(roomHeight, static_cast<int>(std::sqrt(cells * 3 / 5))));
+    area.right = size + 10 + std::max(0, (roomWidth - area.width) / 2);
+    area.bottom = size + 10 + std::max(0, (roomHeight - area.height) / 2);
+    return area;
 }

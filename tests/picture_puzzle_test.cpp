@@ -13,6 +13,7 @@
 #include "app/commands.h"
 #include "completion/flow.h"
 #include "maker/limits.h"
+#include "puzzle/construction.h"
 #include "maker/size_choices.h"
 #include "platform/headless/headless.h"
 #include "platform/window.h"
@@ -71,6 +72,18 @@ TEST(SizeChoices, FollowThePictureAndStayWithinTheLimits)
     EXPECT_FALSE(pictureLargeEnough(10, 10, {4, 3}));
     EXPECT_TRUE(pictureLargeEnough(64, 48, {4, 3}));
     EXPECT_FALSE(pictureLargeEnough(640, 40, {4, 3}));
+}
+
+TEST(ScatterArea, TwelvePiecesKeepTheClassicHeap)
+{
+    setColumns(4);
+    setRows(3);
+    const ScatterArea area = scatterArea();
+    EXPECT_EQ(area.right, 260);
+    EXPECT_EQ(area.bottom, 190);
+    EXPECT_EQ(area.width, 500);
+    EXPECT_EQ(area.height, 300);
+    resetGameState();
 }
 
 class PicturePuzzle : public ProgramTest {
