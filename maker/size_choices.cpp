@@ -10,9 +10,6 @@
 namespace {
 
 constexpr int targetPieces[] = {12, 24, 35, 48, 70, 100, 150, 200, 300, 400, 500, 700, 1000};
-constexpr int maxColumns = 41;
-constexpr int maxRows = 26;
-constexpr int maxPieces = 1000;
 constexpr int maxCellStep = 120;
 constexpr int puzzleAreaWidth = 960;
 constexpr int puzzleAreaHeight = 600;
@@ -30,8 +27,8 @@ SizeChoice nearestGrid(int target, double aspect)
 {
     SizeChoice best;
     double bestMismatch = 0;
-    for (int rows = 1; rows <= maxRows; ++rows)
-        for (int columns = 1; columns <= maxColumns && columns * rows <= maxPieces; ++columns) {
+    for (int rows = 1; rows <= puzzle_limits::rows; ++rows)
+        for (int columns = 1; columns <= puzzle_limits::columns && columns * rows <= puzzle_limits::pieces; ++columns) {
             const SizeChoice choice{columns, rows};
             const double distance = mismatch(choice, target, aspect);
             if (best.columns == 0 || distance < bestMismatch) {
