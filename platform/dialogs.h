@@ -85,6 +85,7 @@ struct FileDialogRequest {
     std::string defaultExtension;  // appended with a dot when the chosen name has none
     bool overwritePrompt = false;  // OFN_OVERWRITEPROMPT: an existing file must be confirmed
     bool fileMustExist = false;    // OFN_FILEMUSTEXIST: only an existing file is accepted
+    bool picturePreview = false;   // a thumbnail of the picture file selected, as Explorer shows
 };
 
 // GetSaveFileName and GetOpenFileName: the chosen full path, or nullopt when the player

@@ -112,6 +112,7 @@ void choosePicture(Window* dialog)
     request.filters = {pictureFilter, allFilesFilter};
     request.fileName = dialogState.path;
     request.fileMustExist = true;
+    request.picturePreview = true;
     const std::optional<std::string> chosen = runOpenFileDialog(dialog, request);
     if (!chosen)
         return;
