@@ -105,7 +105,8 @@ void copyBoundingBox(int x, int y, Surface& window)
         }
     const Surface& board = boardSurface();
     for (int line = top; line < bottom; ++line)
-        std::memcpy(&window.pixels[line * window.width + left], &board.pixels[line * board.width + left],
+        std::memcpy(&window.pixels[line * window.width + left],
+                    &board.pixels[line * board.width + left],
                     (right - left) * sizeof(std::uint32_t));
 }
 

@@ -28,7 +28,9 @@ SizeChoice nearestGrid(int target, double aspect)
     SizeChoice best;
     double bestMismatch = 0;
     for (int rows = 1; rows <= puzzle_limits::rows; ++rows)
-        for (int columns = 1; columns <= puzzle_limits::columns && columns * rows <= puzzle_limits::pieces; ++columns) {
+        for (int columns = 1;
+             columns <= puzzle_limits::columns && columns * rows <= puzzle_limits::pieces;
+             ++columns) {
             const SizeChoice choice{columns, rows};
             const double distance = mismatch(choice, target, aspect);
             if (best.columns == 0 || distance < bestMismatch) {

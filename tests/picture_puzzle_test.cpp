@@ -53,9 +53,10 @@ TEST(SizeChoices, FollowThePictureAndStayWithinTheLimits)
             // row or column limit stops a panorama.
             const double aspect = static_cast<double>(picture.width) / picture.height;
             const double grid = static_cast<double>(choice.columns) / choice.rows;
-            if (choice.columns < 41 && choice.rows > 1)
+            if (choice.columns < 41 && choice.rows > 1) {
                 EXPECT_LT(std::abs(std::log(grid / aspect)), 0.45)
                     << choice.columns << "x" << choice.rows;
+            }
             const PuzzleGeometry geometry = geometryForChoice(choice);
             EXPECT_EQ(geometryProblem(geometry), "") << choice.columns << "x" << choice.rows;
             EXPECT_LE(geometry.pictureWidth(), 1000);
@@ -63,8 +64,9 @@ TEST(SizeChoices, FollowThePictureAndStayWithinTheLimits)
             EXPECT_EQ(geometry.margin, 2 * ((geometry.cellStep() + 1) / 3));
         }
         // Up to the limits: 26 rows stop the others first.
-        if (picture.width == 4000)
+        if (picture.width == 4000) {
             EXPECT_GE(choices.back().pieces(), 900);
+        }
     }
     // Four by three for a landscape photograph's 12 pieces, three by four upright.
     EXPECT_EQ(sizeChoices(4000, 3000).front().columns, 4);
@@ -213,8 +215,9 @@ TEST_F(PicturePuzzle, BadPicturesLeaveTheGameAsItWas)
         makeFrom(picture.string(), 12);
         EXPECT_EQ(snapshotGameState(), before) << picture;
         EXPECT_EQ(getMadePuzzle(), 0);
-        if (picture.filename() != "missing.jpg")
+        if (picture.filename() != "missing.jpg") {
             EXPECT_EQ(messages().size(), picture.filename() == "tiny.bmp" ? 1u : 2u) << picture;
+        }
     }
 }
 
