@@ -1,9 +1,11 @@
-// The main window's commands: restart, colour, exit, dialogs, saved games, sound, order and
-// see-through.
+// The main window's commands: restart, colour, exit, dialogs, saved games, puzzles from
+// pictures, sound, order and see-through.
 #include "app/commands.h"
 
 #include <algorithm>
 #include <iterator>
+
+#include "app/picture_puzzle.h"
 
 #include "settings/settings.h"
 #include "board/play.h"
@@ -25,7 +27,8 @@ namespace {
 // arrow shown: those that open a modal window (the player needs the whole screen there) and
 // those that replace the board.
 constexpr int carryEndingCommandIds[] = {restartCommandId, colourCommandId, openCommandId,
-                                         saveCommandId,    aboutCommandId,  messageCommandId};
+                                         saveCommandId,    aboutCommandId,  messageCommandId,
+                                         picturePuzzleCommandId};
 
 bool endsCarryFirst(int commandId)
 {
@@ -99,7 +102,14 @@ void runCommand(int commandId)
         abandonCarry();
     switch (commandId) {
     case restartCommandId:
-        buildPuzzle();
+        // A made puzzle has no resource to build again: its pieces are scattered anew.
+        if (getMadePuzzle() == 1)
+            scatterPuzzleAfresh();
+        else
+            buildPuzzle();
+        break;
+    case picturePuzzleCommandId:
+        makePuzzleFromPictureCommand();
         break;
     case openCommandId:
         openPlayFileCommand();

@@ -48,6 +48,7 @@ struct Scalars {
     int glueChoice = 0;
     int panelChoice = 0;
     int previewShown = 0;
+    int madePuzzle = 0;  // 1 while the puzzle in play was made from the player's picture
     std::uint8_t spareFileByte = 0;
     Window* mainWindow = nullptr;
     Window* previewWindow = nullptr;
@@ -99,6 +100,7 @@ VELMORA_STATE_SCALAR(int, PieceHeld, pieceHeld)
 VELMORA_STATE_SCALAR(int, GlueChoice, glueChoice)
 VELMORA_STATE_SCALAR(int, PanelChoice, panelChoice)
 VELMORA_STATE_SCALAR(int, PreviewShown, previewShown)
+VELMORA_STATE_SCALAR(int, MadePuzzle, madePuzzle)
 VELMORA_STATE_SCALAR(std::uint8_t, SpareFileByte, spareFileByte)
 VELMORA_STATE_SCALAR(Window*, MainWindow, mainWindow)
 VELMORA_STATE_SCALAR(Window*, PreviewWindow, previewWindow)

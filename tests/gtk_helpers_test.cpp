@@ -147,6 +147,7 @@ TEST(KeyCodes, VirtualKeysAndShortcuts)
     EXPECT_EQ(shortcutCommand(GDK_KEY_F2, false, false, false), 40001);
     EXPECT_EQ(shortcutCommand(GDK_KEY_o, true, false, false), 40006);
     EXPECT_EQ(shortcutCommand(GDK_KEY_S, true, false, false), 40007);
+    EXPECT_EQ(shortcutCommand(GDK_KEY_n, true, false, false), 40020);
     EXPECT_EQ(shortcutCommand(GDK_KEY_p, true, false, false), 40005);
     EXPECT_EQ(shortcutCommand(GDK_KEY_m, true, false, false), 40009);
     EXPECT_EQ(shortcutCommand(GDK_KEY_o, false, false, false), 0);

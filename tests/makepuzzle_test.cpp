@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "platform/text.h"
-#include "tools/makepuzzle/label.h"
-#include "tools/makepuzzle/limits.h"
+#include "maker/label.h"
+#include "maker/limits.h"
 #include "tools/makepuzzle/maker.h"
-#include "tools/makepuzzle/picture.h"
-#include "tools/makepuzzle/resource.h"
+#include "maker/picture.h"
+#include "maker/resource.h"
 
 namespace {
 

@@ -2,6 +2,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/dialogs.h"
+#include "platform/dialogs.h"
 #include "platform/gtk/gtk_window.h"
 #include "platform/gtk/mnemonic_text.h"
 #include "platform/language.h"
@@ -51,6 +53,15 @@ void buttonClicked(GtkButton* button, Window* dialog)
         return;
     const int id = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(button), controlIdKey));
     postMessage(dialog, WM_COMMAND, static_cast<std::uintptr_t>(id) & 0xFFFFu, 0);
+}
+
+// A choice in a combo box tells the procedure, with CBN_SELCHANGE in the high word.
+void comboChanged(GtkComboBox* combo, Window* dialog)
+{
+    const int id = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(combo), controlIdKey));
+    const std::uintptr_t wParam =
+        (static_cast<std::uintptr_t>(id) & 0xFFFFu) | (std::uintptr_t{CBN_SELCHANGE} << 16);
+    postMessage(dialog, WM_COMMAND, wParam, 0);
 }
 
 void applyCss(GtkWidget* widget, const std::string& css)
@@ -127,6 +138,9 @@ public:
         GtkWidget* placed = nullptr;  // what sits on the dialog
         const int width = units_.x(control.width);
         const int height = units_.y(control.height);
+        const int left = units_.x(control.x);
+        const int top = units_.y(control.y);
+        record.rect = {left, top, left + width, top + height};
         switch (control.kind) {
         case ControlKind::pushButton:
         case ControlKind::defaultPushButton:
@@ -149,7 +163,19 @@ public:
             }
             break;
         case ControlKind::picture:
-            break;  // the procedure paints this part of the dialog's client surface
+            // The procedure paints this part of the dialog's client surface.
+            if (control.id != -1)
+                dialog_->controls[control.id] = record;
+            return;
+        case ControlKind::edit:
+            widget = gtk_entry_new();
+            break;
+        case ControlKind::comboBox:
+            widget = gtk_combo_box_text_new();
+            g_object_set_data(G_OBJECT(widget), controlIdKey, GINT_TO_POINTER(control.id));
+            record.clickedHandler =
+                g_signal_connect(widget, "changed", G_CALLBACK(comboChanged), dialog_);
+            break;
         case ControlKind::readOnlyEdit:
             widget = makeReadOnlyEdit();
             placed = gtk_scrolled_window_new(nullptr, nullptr);
@@ -197,7 +223,7 @@ public:
                 g_signal_connect(widget, "clicked", G_CALLBACK(buttonClicked), dialog_);
         }
         gtk_widget_set_size_request(placed, width, height);
-        gtk_fixed_put(fixed_, placed, units_.x(control.x), units_.y(control.y));
+        gtk_fixed_put(fixed_, placed, left, top);
         gtk_widget_show_all(placed);
         if (!firstFocus_ && gtk_widget_get_can_focus(widget))
             firstFocus_ = widget;

@@ -9,6 +9,19 @@
 
 namespace {
 
+// Shows a thumbnail of the selected picture file beside the list, or nothing for other files.
+void updatePicturePreview(GtkFileChooser* chooser, GtkImage* image)
+{
+    gchar* name = gtk_file_chooser_get_preview_filename(chooser);
+    GdkPixbuf* thumbnail =
+        name ? gdk_pixbuf_new_from_file_at_size(name, 200, 200, nullptr) : nullptr;
+    g_free(name);
+    gtk_image_set_from_pixbuf(image, thumbnail);
+    gtk_file_chooser_set_preview_widget_active(chooser, thumbnail != nullptr);
+    if (thumbnail)
+        g_object_unref(thumbnail);
+}
+
 // Asks whether an existing file may be replaced, as the save dialog does before it closes.
 bool confirmReplace(GtkWindow* parent, const std::string& path)
 {
@@ -57,8 +70,17 @@ std::optional<std::string> runFileDialog(Window* owner, const FileDialogRequest&
     for (const FileFilter& filter : request.filters) {
         GtkFileFilter* gtkFilter = gtk_file_filter_new();
         gtk_file_filter_set_name(gtkFilter, translate(filter.name.c_str()));
-        gtk_file_filter_add_pattern(gtkFilter, filter.pattern.c_str());
+        // Several patterns are separated by semicolons, as in Windows filters.
+        gchar** patterns = g_strsplit(filter.pattern.c_str(), ";", -1);
+        for (gchar** pattern = patterns; *pattern; ++pattern)
+            gtk_file_filter_add_pattern(gtkFilter, *pattern);
+        g_strfreev(patterns);
         gtk_file_chooser_add_filter(chooser, gtkFilter);
+    }
+    if (request.picturePreview) {
+        GtkWidget* image = gtk_image_new();
+        gtk_file_chooser_set_preview_widget(chooser, image);
+        g_signal_connect(chooser, "update-preview", G_CALLBACK(updatePicturePreview), image);
     }
     propose(chooser, request.fileName, saving);
 

@@ -20,8 +20,9 @@ struct DialogControl {
     ControlKind kind = ControlKind::staticText;
     GtkWidget* widget = nullptr;      // the button, label, text view or progress bar
     GtkWidget* groupHolder = nullptr;  // radio buttons: the hidden member that holds "none set"
-    gulong clickedHandler = 0;
+    gulong clickedHandler = 0;       // buttons' "clicked", combo boxes' "changed"
     ProgressBarState progress;
+    Rect rect;                        // in the dialog's client pixels
 };
 
 // A command item of the main window's menu; only the game's checkMenuItem sets its mark.

@@ -92,7 +92,10 @@ void playDialog(Window* dialog, const DialogTemplate& dialogTemplate)
             break;
         }
         headless::clickControl(dialog, id);
-        sendMessage(dialog, WM_COMMAND, static_cast<std::uintptr_t>(id) & 0xFFFFu, 0);
+        const std::uintptr_t notification =
+            (id & headless::entryChoiceFlag) ? std::uintptr_t{CBN_SELCHANGE} << 16 : 0;
+        sendMessage(dialog, WM_COMMAND, (static_cast<std::uintptr_t>(id) & 0xFFFFu) | notification,
+                    0);
     }
 }
 
@@ -136,6 +139,25 @@ void endDialog(Window* dialog, std::intptr_t result)
         return;
     dialog->dialogEnded = true;
     dialog->dialogResult = result;
+}
+
+std::string getDlgItemText(Window* dialog, int controlId)
+{
+    return isLive(dialog) ? headless::dialogItemText(dialog->templateId, controlId) : "";
+}
+
+Rect dialogItemRect(Window* dialog, int controlId)
+{
+    const DialogTemplate* dialogTemplate = isLive(dialog) ? findDialogTemplate(dialog->templateId)
+                                                          : nullptr;
+    if (!dialogTemplate)
+        return {};
+    for (const ControlTemplate& control : dialogTemplate->controls)
+        if (control.id == controlId)
+            return {control.x * dialogCharWidth / 4, control.y * dialogCharHeight / 8,
+                    (control.x + control.width) * dialogCharWidth / 4,
+                    (control.y + control.height) * dialogCharHeight / 8};
+    return {};
 }
 
 void setDlgItemText(Window* dialog, int controlId, const char* text)

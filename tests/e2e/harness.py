@@ -105,7 +105,8 @@ class Game:
         self.display = self._start_xvfb(screen)
         self.env = dict(os.environ, DISPLAY=self.display, NO_AT_BRIDGE="1",
                         GSETTINGS_BACKEND="memory", SDL_AUDIODRIVER="dummy",
-                        HOME=self.folder, XDG_CONFIG_HOME=os.path.join(self.folder, "config"))
+                        HOME=self.folder, XDG_CONFIG_HOME=os.path.join(self.folder, "config"),
+                        XDG_DATA_HOME=os.path.join(self.folder, "data"))
         self.env.update(env or {})
         # SDL's disk driver writes what is played into the program's folder.
         self.env.setdefault("SDL_DISKAUDIOFILE", os.path.join(self.folder, "audio.raw"))

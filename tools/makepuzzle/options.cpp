@@ -31,7 +31,8 @@ std::string usageText()
     return "usage: velmora-makepuzzle [--columns N] [--rows N] [--core N] [--margin N]\n"
            "                          [--title TEXT] [--seed N] PICTURE OUTPUT\n"
            "       velmora-makepuzzle --help\n"
-           "Turns a PNG or JPEG picture into a puzzle resource with jigsaw-shaped pieces.\n";
+           "Turns a picture (JPEG, PNG, BMP, WebP, ...) into a puzzle resource with\n"
+           "jigsaw-shaped pieces.\n";
 }
 
 bool parseOptions(const std::vector<std::string>& arguments, MakerOptions& options,

@@ -1,12 +1,12 @@
 // Limits a puzzle geometry must satisfy before the game can load it.
-#include "tools/makepuzzle/limits.h"
+#include "maker/limits.h"
 
 namespace {
 
-constexpr int maxColumns = 41;
-constexpr int maxRows = 26;
-constexpr int maxPieces = 1000;
-constexpr int maxPieceSize = 200;
+constexpr int maxColumns = puzzle_limits::columns;
+constexpr int maxRows = puzzle_limits::rows;
+constexpr int maxPieces = puzzle_limits::pieces;
+constexpr int maxPieceSize = puzzle_limits::pieceSize;
 constexpr int maxByteValue = 255;
 constexpr int minMargin = 8;
 
