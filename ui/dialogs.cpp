@@ -30,7 +30,8 @@ std::string helpPageUrl()
     std::filesystem::path page = folder / "help" / "index.html";
     const std::filesystem::path installed =
         folder.parent_path() / "share" / "velmora" / "help" / "index.html";
-    if (!std::filesystem::exists(page) && std::filesystem::exists(installed))
+    std::error_code error;
+    if (!std::filesystem::exists(page, error) && std::filesystem::exists(installed, error))
         page = installed;
     return "file://" + page.lexically_normal().string();
 }
