@@ -14,11 +14,15 @@
 namespace {
 
 // The file a write to `path` must replace: the target of a symbolic link, else the path.
+// False when the name cannot be a file: too long, a link loop, a folder that is not there or
+// may not be looked into.
 bool resolveTarget(const std::string& path, std::string& target, struct stat& info,
                    bool& existed)
 {
     target = path;
     existed = lstat(path.c_str(), &info) == 0;
+    if (!existed && errno != ENOENT)
+        return false;
     if (existed && S_ISLNK(info.st_mode)) {
         char resolved[PATH_MAX];
         if (realpath(path.c_str(), resolved) == nullptr)

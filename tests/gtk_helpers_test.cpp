@@ -1,5 +1,5 @@
 // The GTK back end's display-free parts: icon directories, shape runs, progress bars,
-// mnemonics, key codes and the custom colour slots.
+// mnemonics, key codes, the custom colour slots and the file filters.
 #include <gdk/gdkkeysyms.h>
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/gtk/colour_slots.h"
 #include "platform/gtk/device_pixels.h"
+#include "platform/gtk/file_filter.h"
 #include "platform/gtk/icon_directory.h"
 #include "platform/gtk/key_codes.h"
 #include "platform/gtk/mnemonic_text.h"
@@ -189,4 +190,23 @@ TEST(DevicePixels, ConfinementCoversExactlyTheLogicalRectangle)
     const Rect thrice = devicePixels(Rect{-10, 0, 5, 7}, 3);
     EXPECT_EQ(thrice.left, -30);
     EXPECT_EQ(thrice.bottom, 21);
+}
+
+TEST(FileFilters, AllFilesShowsNamesWithAndWithoutADot)
+{
+    const auto shows = [](const FileFilter& filter, const char* name) {
+        GtkFileFilter* gtkFilter = g_object_ref_sink(newFileFilter(filter));
+        GtkFileFilterInfo info{};
+        info.contains = GTK_FILE_FILTER_DISPLAY_NAME;
+        info.display_name = name;
+        const bool shown = gtk_file_filter_filter(gtkFilter, &info);
+        g_object_unref(gtkFilter);
+        return shown;
+    };
+    const FileFilter allFiles{"All Files(*.*)", "*.*"};
+    EXPECT_TRUE(shows(allFiles, "plain"));
+    EXPECT_TRUE(shows(allFiles, "my game v1.2"));
+    const FileFilter playFiles{"Play files(*.jps)", "*.jps"};
+    EXPECT_TRUE(shows(playFiles, "game.jps"));
+    EXPECT_FALSE(shows(playFiles, "my game v1.2"));
 }

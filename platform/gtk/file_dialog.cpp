@@ -3,6 +3,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/file_choice.h"
+#include "platform/gtk/file_filter.h"
 #include "platform/gtk/gtk_window.h"
 #include "platform/window.h"
 
@@ -41,12 +42,6 @@ void propose(GtkFileChooser* chooser, const std::string& fileName, bool saving)
     }
 }
 
-// GTK reads "*.*" as names with a dot; the game means every file, as Windows does.
-std::string gtkPattern(const std::string& pattern)
-{
-    return pattern == "*.*" ? "*" : pattern;
-}
-
 std::optional<std::string> runFileDialog(Window* owner, const FileDialogRequest& request,
                                          bool saving)
 {
@@ -58,12 +53,8 @@ std::optional<std::string> runFileDialog(Window* owner, const FileDialogRequest&
     GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
     gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
     gtk_file_chooser_set_local_only(chooser, TRUE);
-    for (const FileFilter& filter : request.filters) {
-        GtkFileFilter* gtkFilter = gtk_file_filter_new();
-        gtk_file_filter_set_name(gtkFilter, filter.name.c_str());
-        gtk_file_filter_add_pattern(gtkFilter, gtkPattern(filter.pattern).c_str());
-        gtk_file_chooser_add_filter(chooser, gtkFilter);
-    }
+    for (const FileFilter& filter : request.filters)
+        gtk_file_chooser_add_filter(chooser, newFileFilter(filter));
     propose(chooser, request.fileName, saving);
 
     std::optional<std::string> chosen;
