@@ -98,16 +98,11 @@ FileCalls& fileCalls()
 FileReadOutcome readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes,
                               std::size_t maxBytes)
 {
-    // Only a regular file is opened: opening a pipe would wait for a writer, and a device
-    // could answer without end or act on being opened.
-    struct stat info;
-    if (stat(path.c_str(), &info) != 0)
-        return FileReadOutcome::cannotOpen;
-    if (!S_ISREG(info.st_mode))
-        return FileReadOutcome::failed;
+    // Without waiting: a pipe would otherwise hold the game until someone writes into it.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return FileReadOutcome::cannotOpen;
+    struct stat info;
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
         static_cast<std::uint64_t>(info.st_size) > maxBytes) {
         close(fd);
