@@ -33,7 +33,7 @@ def cancel_chooser(game, title):
 
 
 def test(binary):
-    game = Game(binary, prefix=unprivileged_start())
+    game = Game(binary, ini="[Quorin_Section]\r\n", prefix=unprivileged_start())
     try:
         wait_for_board(game)
         remembered = os.path.join(game.folder, "private", "games", "old.jps")
