@@ -17,24 +17,23 @@ struct JpegErrorManager {
     std::jmp_buf recovery;
 };
 
-// libjpeg's destination manager followed by where its full buffers go.
-struct TransferDestination {
-    jpeg_destination_mgr manager;
-    const FileTransfer* transfer;
-    std::vector<JOCTET> buffer;
-    bool transferFailed;
+// libjpeg's destination manager with where its full buffers go.
+struct TransferDestination : jpeg_destination_mgr {
+    const FileTransfer* transfer = nullptr;
+    std::vector<JOCTET> buffer = std::vector<JOCTET>(1 << 16);
+    bool transferFailed = false;
 };
 
 TransferDestination& destinationOf(j_compress_ptr compressor)
 {
-    return *reinterpret_cast<TransferDestination*>(compressor->dest);
+    return *static_cast<TransferDestination*>(compressor->dest);
 }
 
 void startBuffer(j_compress_ptr compressor)
 {
     TransferDestination& destination = destinationOf(compressor);
-    destination.manager.next_output_byte = destination.buffer.data();
-    destination.manager.free_in_buffer = destination.buffer.size();
+    destination.next_output_byte = destination.buffer.data();
+    destination.free_in_buffer = destination.buffer.size();
 }
 
 // Hands the first `count` bytes of the buffer on; after a failed transfer the rest of the
@@ -56,7 +55,7 @@ boolean emptyBuffer(j_compress_ptr compressor)
 void finishBuffer(j_compress_ptr compressor)
 {
     TransferDestination& destination = destinationOf(compressor);
-    transferBuffer(compressor, destination.buffer.size() - destination.manager.free_in_buffer);
+    transferBuffer(compressor, destination.buffer.size() - destination.free_in_buffer);
 }
 
 // Called by libjpeg on a fatal error: writes the library's message to the standard error
@@ -84,10 +83,11 @@ bool writeJpeg(const FileTransfer& transfer, const std::uint8_t* bottomUpBgr, in
                int height, std::size_t rowStride)
 {
     std::vector<std::uint8_t> scanLine(3 * static_cast<std::size_t>(width > 0 ? width : 0));
-    TransferDestination destination{{}, &transfer, std::vector<JOCTET>(1 << 16), false};
-    destination.manager.init_destination = startBuffer;
-    destination.manager.empty_output_buffer = emptyBuffer;
-    destination.manager.term_destination = finishBuffer;
+    TransferDestination destination{};
+    destination.transfer = &transfer;
+    destination.init_destination = startBuffer;
+    destination.empty_output_buffer = emptyBuffer;
+    destination.term_destination = finishBuffer;
     jpeg_compress_struct compressor{};
     JpegErrorManager errors{};
     compressor.err = jpeg_std_error(&errors.standard);
@@ -97,7 +97,7 @@ bool writeJpeg(const FileTransfer& transfer, const std::uint8_t* bottomUpBgr, in
         return false;
     }
     jpeg_create_compress(&compressor);
-    compressor.dest = &destination.manager;
+    compressor.dest = &destination;
     compressor.image_width = static_cast<JDIMENSION>(width);
     compressor.image_height = static_cast<JDIMENSION>(height);
     compressor.input_components = 3;
