@@ -58,6 +58,8 @@ def test(binary):
         assert os.path.getsize(written) == 8084880, os.path.getsize(written)
         assert not [name for name in os.listdir(os.path.dirname(path)) if ".tmp" in name]
         assert "gspath=" + written in game.settings()
+        # The open dialog below opens an existing file under its own name, with no ".jps" added.
+        os.rename(written, path)
 
         game.key("F2")
         game.wait_for(lambda s: board(game, s) != saved, "a new heap after F2")
@@ -65,8 +67,6 @@ def test(binary):
         scattered = board(game, game.screenshot())
         assert scattered != saved
 
-        # The open dialog opens an existing file under its own name, with no ".jps" added.
-        os.rename(written, path)
         game.key("ctrl+o")
         chooser(game, "プレイファイルを開く")
         game.run("xdotool", "key", "ctrl+l")
