@@ -23,8 +23,8 @@
 #include "platform/headless/headless.h"
 #include "platform/messages.h"
 #include "platform/window.h"
-#include "settings/settings.h"
 #include "puzzle/state.h"
+#include "settings/settings.h"
 #include "support/puzzle_fixture.h"
 
 namespace {
