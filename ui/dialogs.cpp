@@ -30,8 +30,7 @@ std::string helpPageUrl()
     std::filesystem::path page = folder / "help" / "index.html";
     const std::filesystem::path installed =
         folder.parent_path() / "share" / "velmora" / "help" / "index.html";
-    std::error_code error;
-    if (!std::filesystem::exists(page, error) && std::filesystem::exists(installed, error))
+    if (!std::filesystem::exists(page) && std::filesystem::exists(installed))
         page = installed;
     return "file://" + page.lexically_normal().string();
 }
