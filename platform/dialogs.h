@@ -93,9 +93,5 @@ struct FileDialogRequest {
 std::optional<std::string> runSaveFileDialog(Window* owner, const FileDialogRequest& request);
 std::optional<std::string> runOpenFileDialog(Window* owner, const FileDialogRequest& request);
 
-// The chosen name with ".extension" appended when its last component has no dot, as the
-// dialogs do with the default extension.
-std::string withDefaultExtension(const std::string& path, const std::string& extension);
-
 // The text after the last dot of the path's file name; empty when it has none.
 std::string fileExtension(const std::string& path);

@@ -1,8 +1,9 @@
 // The save and open dialogs: GtkFileChooserDialog with the game's filters and default extension.
-#include <filesystem>
 #include <string>
 
 #include "platform/dialogs.h"
+#include "platform/file_choice.h"
+#include "platform/gtk/file_filter.h"
 #include "platform/gtk/gtk_window.h"
 #include "platform/language.h"
 #include "platform/window.h"
@@ -38,19 +39,21 @@ bool confirmReplace(GtkWindow* parent, const std::string& path)
     return replace;
 }
 
-// Proposes the remembered path: its folder as the current folder and its name as the name.
+// Proposes the remembered path: its folder, when it can still be listed, as the current
+// folder, and its name as the name.
 void propose(GtkFileChooser* chooser, const std::string& fileName, bool saving)
 {
     if (fileName.empty())
         return;
-    const std::filesystem::path path(fileName);
-    if (path.has_parent_path() && std::filesystem::is_directory(path.parent_path()))
-        gtk_file_chooser_set_current_folder(chooser, path.parent_path().c_str());
-    if (saving && path.has_filename()) {
-        gchar* name = g_filename_display_name(path.filename().c_str());
+    if (const std::optional<std::string> folder = proposedFolder(fileName))
+        gtk_file_chooser_set_current_folder(chooser, folder->c_str());
+    if (saving) {
+        const std::size_t slash = fileName.find_last_of('/');
+        gchar* name = g_filename_display_name(
+            fileName.substr(slash == std::string::npos ? 0 : slash + 1).c_str());
         gtk_file_chooser_set_current_name(chooser, name);
         g_free(name);
-    } else if (!saving && std::filesystem::is_regular_file(path)) {
+    } else if (isProposedFile(fileName)) {
         gtk_file_chooser_select_filename(chooser, fileName.c_str());
     }
 }
@@ -67,16 +70,8 @@ std::optional<std::string> runFileDialog(Window* owner, const FileDialogRequest&
     GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
     gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);
     gtk_file_chooser_set_local_only(chooser, TRUE);
-    for (const FileFilter& filter : request.filters) {
-        GtkFileFilter* gtkFilter = gtk_file_filter_new();
-        gtk_file_filter_set_name(gtkFilter, translate(filter.name.c_str()));
-        // Several patterns are separated by semicolons, as in Windows filters.
-        gchar** patterns = g_strsplit(filter.pattern.c_str(), ";", -1);
-        for (gchar** pattern = patterns; *pattern; ++pattern)
-            gtk_file_filter_add_pattern(gtkFilter, *pattern);
-        g_strfreev(patterns);
-        gtk_file_chooser_add_filter(chooser, gtkFilter);
-    }
+    for (const FileFilter& filter : request.filters)
+        gtk_file_chooser_add_filter(chooser, newFileFilter(filter));
     if (request.picturePreview) {
         GtkWidget* image = gtk_image_new();
         gtk_file_chooser_set_preview_widget(chooser, image);
@@ -89,12 +84,12 @@ std::optional<std::string> runFileDialog(Window* owner, const FileDialogRequest&
         gchar* name = gtk_file_chooser_get_filename(chooser);
         if (!name)
             continue;
-        std::string path = withDefaultExtension(name, request.defaultExtension);
+        const std::optional<std::string> path = chosenFilePath(name, request, saving);
         g_free(name);
-        if (request.fileMustExist && !std::filesystem::is_regular_file(path))
+        if (!path)
             continue;
-        if (request.overwritePrompt && std::filesystem::exists(path) &&
-            !confirmReplace(GTK_WINDOW(dialog), path))
+        if (request.overwritePrompt && nameTaken(*path) &&
+            !confirmReplace(GTK_WINDOW(dialog), *path))
             continue;
         chosen = path;
     }

@@ -2,10 +2,10 @@
 #include "platform/dialogs.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <utility>
 #include <string>
 
+#include "platform/file_choice.h"
 #include "platform/headless/backend.h"
 #include "platform/headless/headless.h"
 #include "platform/messages.h"
@@ -187,32 +187,29 @@ bool chooseColour(Window* /*owner*/, Colour& colour, Colour /*customColours*/[16
 
 namespace {
 
-std::optional<std::string> playFileDialog(const char* kind, const FileDialogRequest& request)
+// The scripted choice, made into the path the real chooser would answer.
+std::optional<std::string> playFileDialog(bool saving, const FileDialogRequest& request)
 {
-    logEvent(std::string(kind) + " dialog " + request.title);
+    logEvent(std::string(saving ? "save" : "open") + " dialog " + request.title);
     backEnd().lastFileDialog = request;
     auto& choices = backEnd().fileChoices;
     if (choices.empty())
         return std::nullopt;
-    std::optional<std::string> choice = choices.front();
+    const std::optional<std::string> choice = choices.front();
     choices.pop_front();
-    if (choice)
-        choice = withDefaultExtension(*choice, request.defaultExtension);
-    if (choice && request.fileMustExist && !std::filesystem::is_regular_file(*choice))
-        return std::nullopt;
-    return choice;
+    return choice ? chosenFilePath(*choice, request, saving) : std::nullopt;
 }
 
 }  // namespace
 
 std::optional<std::string> runSaveFileDialog(Window* /*owner*/, const FileDialogRequest& request)
 {
-    return playFileDialog("save", request);
+    return playFileDialog(true, request);
 }
 
 std::optional<std::string> runOpenFileDialog(Window* /*owner*/, const FileDialogRequest& request)
 {
-    return playFileDialog("open", request);
+    return playFileDialog(false, request);
 }
 
 void openUrl(const char* url)
