@@ -104,6 +104,19 @@ TEST_F(PlayTest, PressBetweenTabsPicksThePieceBelowAndOverlapPicksTheHigher)
     EXPECT_EQ(zLevel(1, 1), getPieceCount() - 1);
 }
 
+TEST(PlayPickTest, TheRightAndBottomEdgesOfABoxAreOutsideIt)
+{
+    setUpBoard({2, 1, 40, 80});  // 200-pixel boxes: the scratch surface holds nothing more
+    repaint();
+    const PieceRect box = pieceRect(1, 0);
+    for (const Point at : {Point{box.right, box.top + 100}, Point{box.left + 100, box.bottom}}) {
+        leftPress(at.x, at.y);
+        EXPECT_EQ(getPieceHeld(), 0) << at.x << ", " << at.y;
+    }
+    leftPress(box.left + 100, box.top + 100);
+    EXPECT_EQ(getPieceHeld(), 1);
+}
+
 TEST_F(PlayTest, ClickMoveClickCarriesAndDrops)
 {
     setWindowPos(getMainWindow(), 100, 50, 1000, 700);
