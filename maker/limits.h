@@ -5,14 +5,6 @@
 
 #include "maker/geometry.h"
 
-// The largest puzzle the game holds.
-namespace puzzle_limits {
-constexpr int columns = 41;
-constexpr int rows = 26;
-constexpr int pieces = 1000;
-constexpr int pieceSize = 200;
-}  // namespace puzzle_limits
-
 // An empty answer when the geometry can be stored and played, otherwise why not.
 std::string geometryProblem(const PuzzleGeometry& geometry);
 

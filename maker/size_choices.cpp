@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "maker/limits.h"
+#include "puzzle/limits.h"
 
 namespace {
 
@@ -27,9 +28,9 @@ SizeChoice nearestGrid(int target, double aspect)
 {
     SizeChoice best;
     double bestMismatch = 0;
-    for (int rows = 1; rows <= puzzle_limits::rows; ++rows)
+    for (int rows = 1; rows <= maxRows; ++rows)
         for (int columns = 1;
-             columns <= puzzle_limits::columns && columns * rows <= puzzle_limits::pieces;
+             columns <= maxColumns && columns * rows <= maxPieces;
              ++columns) {
             const SizeChoice choice{columns, rows};
             const double distance = mismatch(choice, target, aspect);

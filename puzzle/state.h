@@ -5,12 +5,10 @@
 #include <cstdint>
 
 #include "platform/types.h"
+#include "puzzle/limits.h"
 
 struct Surface;
 
-constexpr int maxColumns = 41;
-constexpr int maxRows = 26;
-constexpr int maxPieces = 1000;
 constexpr int pieceTableSize = 1001;
 constexpr int messageLineBytes = 111;
 constexpr int attachedMessageBytes = 338;

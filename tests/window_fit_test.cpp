@@ -30,6 +30,9 @@ TEST(WindowPlacement, RectanglesThatCanBeShownStayExactlyAsTheyAre)
     for (const Rect wanted : {Rect{0, 0, 1000, 700}, Rect{-100, 20, 900, 700},
                               Rect{1500, 500, 2500, 1200}, Rect{0, 0, 1920, 1080}})
         EXPECT_EQ(fitWindowRect(wanted, oneMonitor), wanted);
+    // Exactly the smallest part visible: 320 pixels across, 240 down.
+    for (const Rect wanted : {Rect{1600, 100, 2600, 800}, Rect{0, 840, 1000, 1540}})
+        EXPECT_EQ(fitWindowRect(wanted, oneMonitor), wanted);
     // Partly off screen on the second monitor, and across both.
     for (const Rect wanted : {Rect{4000, 300, 5000, 1000}, Rect{1800, 100, 3000, 900},
                               Rect{100, 27, 4480, 1080}})
