@@ -18,6 +18,7 @@
 #include "board/surfaces.h"
 #include "maker/make.h"
 #include "maker/size_choices.h"
+#include "platform/files.h"
 #include "platform/headless/headless.h"
 #include "platform/jpeg.h"
 #include "platform/picture_file.h"
@@ -53,9 +54,13 @@ fs::path writePhotograph(const fs::path& folder)
             pixel[2] = static_cast<std::uint8_t>(((x + y) * 255 / (width + height)) ^ grain);
         }
     const fs::path path = folder / "photograph.jpg";
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    writeJpeg(file, bgr.data(), width, height, static_cast<std::size_t>(width) * 3);
-    std::fclose(file);
+    replaceFileContents(
+        path.string(),
+        [&](const FileTransfer& transfer) {
+            return writeJpeg(transfer, bgr.data(), width, height,
+                             static_cast<std::size_t>(width) * 3);
+        },
+        false);
     return path;
 }
 
