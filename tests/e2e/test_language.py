@@ -123,6 +123,8 @@ def play(binary, moves, locale, texts):
         answer(game, texts["question"], "Escape")
         type_name(game, texts["save"], "picture.txt")
         answer(game, texts["error"], "Return")
+        # A refused name brings the save dialog back with the name as typed.
+        answer(game, texts["save"], "Escape")
         game.key("Escape")
         game.wait_exit()
         return shown_texts(log)
