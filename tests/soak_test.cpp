@@ -12,6 +12,7 @@
 #include <map>
 #include <string>
 
+#include "app/commands.h"
 #include "board/render.h"
 #include "board/surfaces.h"
 #include "platform/headless/headless.h"
@@ -182,6 +183,15 @@ std::uint64_t messageBudget(std::uint32_t fallback)
 void finishPuzzle()
 {
     SoakRandom random(run.seed);
+    // Turning about a pointer near the edge can leave a group with its centre off the board,
+    // out of a player's reach as well; then the puzzle is laid out afresh (F2) first.
+    for (int k = 0; k < getPieceCount(); ++k) {
+        const PieceRect& box = pieceRect(k % getColumns(), k / getColumns());
+        if (box.left + getPieceSize() / 2 < 0 || box.top + getPieceSize() / 2 < 0) {
+            deliver(WM_COMMAND, restartCommandId, 0);
+            break;
+        }
+    }
     const int before = run.completions;
     const std::uint64_t limit = run.messages + 5000;
     while (run.completions == before && run.messages < limit && !run.failed) {
