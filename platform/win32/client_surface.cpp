@@ -34,19 +34,22 @@ void presentRect(HDC dc, const Window* window, const Rect& area)
     const int bottom = std::min(area.bottom, surface.height);
     if (right <= left || bottom <= top)
         return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = surface.width;
-    info.bmiHeader.biHeight = -surface.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     const int scale = window->scale;
     const int width = right - left;
     const int height = bottom - top;
-    // A top-down DIB's source rectangle is measured from its first row.
-    StretchDIBits(dc, left * scale, top * scale, width * scale, height * scale, left, top, width,
-                  height, surface.pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+    // Only the rows shown are described, so the source rectangle spans the DIB's whole height
+    // and no system's reading of a top-down DIB's source origin can shift it.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = surface.width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    const std::uint32_t* firstRow =
+        surface.pixels.data() + static_cast<std::size_t>(top) * static_cast<std::size_t>(surface.width);
+    StretchDIBits(dc, left * scale, top * scale, width * scale, height * scale, left, 0, width,
+                  height, firstRow, &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 void flushDrawing()
