@@ -94,7 +94,7 @@ ControlStyle controlStyle(const ControlTemplate& control, bool first)
         break;
     case ControlKind::icon:
         result.classOrdinal = staticClass;
-        result.style |= SS_ICON;
+        result.style |= SS_ICON | SS_REALSIZECONTROL;  // the icon fills the control's rectangle
         break;
     case ControlKind::picture:
         break;  // has no window (see hasWindow)
