@@ -10,6 +10,7 @@
 #include "completion/composition.h"
 #include "completion/picture_files.h"
 #include "platform/dialogs.h"
+#include "platform/paths.h"
 #include "platform/wallpaper.h"
 #include "puzzle/state.h"
 
@@ -53,7 +54,7 @@ void saveAsWallpaper(const std::string& path, const std::vector<std::uint8_t>& p
     if (!reportWrite(writeBmpFile(path, pixels, finishedWidth(), finishedHeight())))
         return;
     // The desktop needs the full path; the file stays even when the desktop refuses it.
-    if (!setDesktopWallpaper(std::filesystem::absolute(path).string()))
+    if (!setDesktopWallpaper(utf8FromPath(std::filesystem::absolute(pathFromUtf8(path)))))
         messageBox(getMainWindow(), wallpaperFailedText);
 }
 

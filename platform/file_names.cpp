@@ -3,10 +3,17 @@
 
 namespace {
 
+// Characters that part folders in a path.
+#ifdef _WIN32
+constexpr const char* folderSeparators = "\\/";
+#else
+constexpr const char* folderSeparators = "/";
+#endif
+
 // The start of the last component of the path.
 std::size_t fileNameStart(const std::string& path)
 {
-    const std::size_t slash = path.find_last_of('/');
+    const std::size_t slash = path.find_last_of(folderSeparators);
     return slash == std::string::npos ? 0 : slash + 1;
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/messages.h"
+#include "platform/paths.h"
 #include "platform/system.h"
 #include "platform/text.h"
 #include "puzzle/state.h"
@@ -26,13 +27,15 @@ int commandId(unsigned message, std::uintptr_t wParam)
 // data folder next to the program's folder once installed.
 std::string helpPageUrl()
 {
-    const std::filesystem::path folder = std::filesystem::path(modulePath()).parent_path();
+    const std::filesystem::path folder = pathFromUtf8(modulePath()).parent_path();
     std::filesystem::path page = folder / "help" / "index.html";
     const std::filesystem::path installed =
         folder.parent_path() / "share" / "velmora" / "help" / "index.html";
     if (!std::filesystem::exists(page) && std::filesystem::exists(installed))
         page = installed;
-    return "file://" + page.lexically_normal().string();
+    // A Windows path starts with its drive, which a file URL puts after a third slash.
+    const std::string path = utf8FromPath(page.lexically_normal(), true);
+    return (path.starts_with('/') ? "file://" : "file:///") + path;
 }
 
 }  // namespace
