@@ -18,13 +18,16 @@ PROGRAM_FOLDER = "ヴェルモラ"
 class WineGame(Game):
     """The program in a Japanese-named folder of its own, in the tests' Wine prefix."""
 
-    def __init__(self, exe):  # pylint: disable=super-init-not-called
+    def __init__(self, exe, ini=None):  # pylint: disable=super-init-not-called
         self.folder = tempfile.mkdtemp(prefix="velmora-wine-")
         self.program_folder = os.path.join(self.folder, PROGRAM_FOLDER)
         os.mkdir(self.program_folder)
         self.binary = os.path.join(self.program_folder, "velmora.exe")
         shutil.copy(exe, self.binary)
         self.ini_path = os.path.join(self.program_folder, "velmora.ini")
+        if ini is not None:
+            with open(self.ini_path, "w", newline="") as out:
+                out.write(ini)
         self.display = self._start_xvfb("1280x1024")
         self.env = dict(os.environ, DISPLAY=self.display, WINEDEBUG="-all", LANG="C.UTF-8",
                         WINEDLLOVERRIDES="mscoree,mshtml=", WINEPREFIX=os.environ["WINEPREFIX"])
@@ -34,9 +37,24 @@ class WineGame(Game):
         self.window = self.find_window("VELMORA", seconds=60)
         self.client_top = None
 
-    def windows_path(self, name):
-        """A file of the program's folder as the program sees it (Wine's Z: drive)."""
-        return "Z:" + os.path.join(self.program_folder, name).replace("/", "\\")
+    def windows_path(self, name, folder=None):
+        """A file of the program's folder (or another) as the program sees it (Wine's Z:)."""
+        return "Z:" + os.path.join(folder or self.program_folder, name).replace("/", "\\")
+
+    def answer_dialog(self, title):
+        """Presses Enter in the dialog with this title (its default button) and waits until
+        it has gone."""
+        dialog = self.find_window(title, seconds=20)
+        x, y, width, height = self.window_geometry(dialog)
+        self.run("xdotool", "mousemove", str(x + width // 2), str(y + height - 3))
+        self.pointer = None
+        time.sleep(0.5)
+        self.run("xdotool", "key", "Return")
+        deadline = time.time() + 10
+        while self.window_shown(dialog):
+            if time.time() > deadline:
+                raise AssertionError("the dialog " + title + " stayed")
+            time.sleep(0.1)
 
     def file_dialog(self, title):
         """Waits for the file dialog with this title; answers its window."""
@@ -64,6 +82,11 @@ class WineGame(Game):
         raise AssertionError("no file " + path)
 
     def close(self):
+        # What the screen showed at the end, for a look after a failure.
+        shots = os.environ.get("VELMORA_E2E_SHOTS")
+        if shots:
+            subprocess.run(["import", "-window", "root", os.path.join(shots, "last.png")],
+                           env=self.env, check=False)
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait()
