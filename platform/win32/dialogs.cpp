@@ -30,7 +30,6 @@ INT_PTR CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     Window* dialog = win32backend::windowOf(hwnd);
     if (!dialog)
         return FALSE;
-    std::intptr_t answer = 0;
     switch (message) {
     case WM_NCDESTROY:
         win32backend::retireWindowRecord(dialog);
@@ -52,7 +51,7 @@ INT_PTR CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     default:
         break;
     }
-    answer = dialog->proc(dialog, message, wParam, lParam);
+    const std::intptr_t answer = dialog->proc(dialog, message, wParam, lParam);
     win32backend::flushDrawing();
     return answer;
 }
