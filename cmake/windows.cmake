@@ -1,6 +1,7 @@
 # What the Windows build takes from outside: libjpeg-turbo cross-built by
-# scripts/windows-jpeg.sh, and the content tools, which run on the build machine and so are
-# built natively in a build folder of their own.
+# scripts/windows-jpeg.sh, and the build machine's part (the content tools, which run there,
+# and the Linux side of the comparison of both builds' files), built natively in a build
+# folder of its own.
 set(VELMORA_JPEG_PREFIX ${CMAKE_BINARY_DIR}/libjpeg-turbo CACHE PATH
     "libjpeg-turbo built for Windows (scripts/windows-jpeg.sh)")
 if(NOT EXISTS ${VELMORA_JPEG_PREFIX}/lib/libjpeg.a)
@@ -23,9 +24,10 @@ ExternalProject_Add(velmora_host_tools
   SOURCE_DIR ${CMAKE_SOURCE_DIR}
   BINARY_DIR ${VELMORA_HOST_TOOLS}
   CMAKE_GENERATOR ${CMAKE_GENERATOR}
-  CMAKE_ARGS -DVELMORA_TOOLS_ONLY=ON -DCMAKE_BUILD_TYPE=Release
-  BUILD_COMMAND ${CMAKE_COMMAND} --build ${VELMORA_HOST_TOOLS}
-                --target velmora-makepuzzle velmora-makesounds velmora-makeart
+  CMAKE_ARGS -DVELMORA_BUILD_MACHINE_PART=ON -DCMAKE_BUILD_TYPE=Release
+  BUILD_COMMAND ${CMAKE_COMMAND} --build ${VELMORA_HOST_TOOLS} --target velmora-makepuzzle
+                velmora-makesounds velmora-makeart velmora_game_files
   BUILD_BYPRODUCTS ${VELMORA_MAKEPUZZLE} ${VELMORA_MAKESOUNDS} ${VELMORA_MAKEART}
+                   ${VELMORA_HOST_TOOLS}/tests/cross_platform/velmora_game_files
   INSTALL_COMMAND ""
   BUILD_ALWAYS ON)
