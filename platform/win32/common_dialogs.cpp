@@ -7,6 +7,7 @@
 
 #include <commdlg.h>
 #include <shellapi.h>
+#include <shlwapi.h>
 
 using win32backend::isLive;
 
@@ -61,6 +62,23 @@ std::optional<std::string> runFileDialog(Window* owner, const FileDialogRequest&
 
 }  // namespace
 
+namespace win32backend {
+
+// A page of our own goes to the shell as a path, which it opens with the browser.
+std::wstring shellTarget(const char* url)
+{
+    std::wstring target = utf8ToUtf16(url);
+    if (target.starts_with(L"file:")) {
+        std::wstring path(maxPathChars, L'\0');
+        DWORD length = static_cast<DWORD>(path.size());
+        if (PathCreateFromUrlW(target.c_str(), path.data(), &length, 0) == S_OK)
+            target = path.c_str();
+    }
+    return target;
+}
+
+}  // namespace win32backend
+
 void messageBox(Window* owner, const char* text)
 {
     MessageBoxW(handleOf(owner), utf8ToUtf16(text ? text : "").c_str(), L"エラー", MB_OK);
@@ -88,14 +106,9 @@ bool chooseColour(Window* owner, Colour& colour, Colour customColours[16])
 
 void openUrl(const char* url)
 {
-    if (!url)
-        return;
-    // A page of our own goes to the shell as a path, which it opens with the browser.
-    std::string target = url;
-    if (target.starts_with("file://"))
-        target.erase(0, 7);
-    ShellExecuteW(nullptr, L"open", utf8ToUtf16(target).c_str(), nullptr, nullptr,
-                  SW_SHOWNORMAL);
+    if (url)
+        ShellExecuteW(nullptr, L"open", win32backend::shellTarget(url).c_str(), nullptr, nullptr,
+                      SW_SHOWNORMAL);
 }
 
 std::optional<std::string> runSaveFileDialog(Window* owner, const FileDialogRequest& request)

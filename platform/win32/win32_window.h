@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/surface.h"
@@ -81,6 +82,9 @@ void recordKeyMessage(const MSG& message);
 void forgetKeys();
 void wantArrowCursor();
 void applyWantedCursor();
+
+// What ShellExecute opens for a URL: a file URL becomes the file's path.
+std::wstring shellTarget(const char* url);
 
 // The main window's menu and its keyboard shortcuts.
 HMENU buildMenu(int menuId);

@@ -214,6 +214,9 @@ TEST(Win32Texts, JapanesePathsRoundTripThroughTheProfileFileAndTheSystem)
     EXPECT_EQ(std::string(bytes, size),
               "[Quorin_Section]\r\nRed  =12\r\nlast=C:\\遊び\\途中.jps\r\n");
 
+    EXPECT_EQ(win32backend::shellTarget("file:///Z:/tmp/ヴェルモラ/help/index.html"),
+              L"Z:\\tmp\\ヴェルモラ\\help\\index.html");
+    EXPECT_EQ(win32backend::shellTarget("https://example.org/a"), L"https://example.org/a");
     EXPECT_EQ(utf8ToUtf16(modulePath()).find(L'\uFFFD'), std::wstring::npos);
     EXPECT_TRUE(modulePath().ends_with(".exe"));
 }
