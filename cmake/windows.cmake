@@ -26,8 +26,9 @@ ExternalProject_Add(velmora_host_tools
   CMAKE_GENERATOR ${CMAKE_GENERATOR}
   CMAKE_ARGS -DVELMORA_BUILD_MACHINE_PART=ON -DCMAKE_BUILD_TYPE=Release
   BUILD_COMMAND ${CMAKE_COMMAND} --build ${VELMORA_HOST_TOOLS} --target velmora-makepuzzle
-                velmora-makesounds velmora-makeart velmora_game_files
+                velmora-makesounds velmora-makeart velmora_game_files velmora_text_table
   BUILD_BYPRODUCTS ${VELMORA_MAKEPUZZLE} ${VELMORA_MAKESOUNDS} ${VELMORA_MAKEART}
                    ${VELMORA_HOST_TOOLS}/tests/cross_platform/velmora_game_files
+                   ${VELMORA_HOST_TOOLS}/tests/cross_platform/velmora_text_table
   INSTALL_COMMAND ""
   BUILD_ALWAYS ON)

@@ -5,7 +5,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <iterator>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/utf16.h"
@@ -37,8 +40,8 @@ char32_t decodeCp932(const char* bytes, int size)
 
 // Every character of code page 932 with its bytes. Where several forms decode to the same
 // character the first one found wins, so lead bytes are walked in the order of preference:
-// JIS X 0208, then the NEC row 13 (0x87), the IBM extensions (0xFA-0xFC) and last the NEC
-// selection of them (0xED, 0xEE).
+// JIS X 0208 and the user-defined area, then the NEC row 13 (0x87), the IBM extensions
+// (0xFA-0xFC) and last the NEC selection of them (0xED, 0xEE).
 std::unordered_map<char32_t, std::string> buildEncodeTable()
 {
     std::unordered_map<char32_t, std::string> table;
@@ -48,22 +51,29 @@ std::unordered_map<char32_t, std::string> buildEncodeTable()
             if (const char32_t c = decodeCp932(&single, 1); c != notACharacter)
                 table.emplace(c, std::string(1, single));
     }
+    constexpr int laterLeads[] = {0x87, 0xFA, 0xFB, 0xFC, 0xED, 0xEE};
     std::vector<int> leads;
     for (int lead = 0x81; lead <= 0xFC; ++lead)
-        if (isLeadByte(static_cast<unsigned char>(lead)) && lead != 0x87 && lead < 0xED)
+        if (isLeadByte(static_cast<unsigned char>(lead)) &&
+            std::find(std::begin(laterLeads), std::end(laterLeads), lead) == std::end(laterLeads))
             leads.push_back(lead);
-    for (int lead : {0x87, 0xFA, 0xFB, 0xFC, 0xED, 0xEE})
-        leads.push_back(lead);
+    leads.insert(leads.end(), std::begin(laterLeads), std::end(laterLeads));
     for (int lead : leads)
         for (int trail = 0x40; trail <= 0xFC; ++trail) {
             const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
             if (const char32_t c = decodeCp932(pair, 2); c != notACharacter)
                 table.emplace(c, std::string(pair, 2));
         }
-    // Characters iconv also takes for the look-alikes: yen sign, overline, em dash.
-    table.emplace(U'\u00A5', "\x5C");
-    table.emplace(U'\u203E', "\x7E");
-    table.emplace(U'\u2014', "\x81\x5C");
+    // Characters iconv also takes for their look-alikes (the yen sign, overline, em dash,
+    // cent and pound signs, not sign, double vertical line, minus sign and wave dash), which
+    // the system's table lacks.
+    const std::pair<char32_t, const char*> lookAlikes[] = {
+        {U'\u00A5', "\x5C"},     {U'\u203E', "\x7E"},     {U'\u2014', "\x81\x5C"},
+        {U'\u00A2', "\x81\x91"}, {U'\u00A3', "\x81\x92"}, {U'\u00AC', "\x81\xCA"},
+        {U'\u2016', "\x81\x61"}, {U'\u2212', "\x81\x7C"}, {U'\u301C', "\x81\x60"},
+    };
+    for (const auto& [c, bytes] : lookAlikes)
+        table.emplace(c, bytes);
     return table;
 }
 
