@@ -17,15 +17,15 @@ namespace {
 
 constexpr unsigned cp932 = 932;
 
-bool isLeadByte(unsigned char byte)
+bool isLeadByte(unsigned char value)
 {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    return (value >= 0x81 && value <= 0x9F) || (value >= 0xE0 && value <= 0xFC);
 }
 
 // Bytes the system maps to private or control characters although iconv counts them invalid.
-bool isValidSingleByte(unsigned char byte)
+bool isValidSingleByte(unsigned char value)
 {
-    return byte < 0x80 || (byte >= 0xA1 && byte <= 0xDF);
+    return value < 0x80 || (value >= 0xA1 && value <= 0xDF);
 }
 
 constexpr char32_t notACharacter = 0xFFFFFFFF;
@@ -45,9 +45,9 @@ char32_t decodeCp932(const char* bytes, int size)
 std::unordered_map<char32_t, std::string> buildEncodeTable()
 {
     std::unordered_map<char32_t, std::string> table;
-    for (int byte = 0; byte < 0x100; ++byte) {
-        const char single = static_cast<char>(byte);
-        if (isValidSingleByte(static_cast<unsigned char>(byte)))
+    for (int value = 0; value < 0x100; ++value) {
+        const char single = static_cast<char>(value);
+        if (isValidSingleByte(static_cast<unsigned char>(value)))
             if (const char32_t c = decodeCp932(&single, 1); c != notACharacter)
                 table.emplace(c, std::string(1, single));
     }
@@ -77,17 +77,17 @@ std::unordered_map<char32_t, std::string> buildEncodeTable()
     return table;
 }
 
-bool isContinuation(unsigned char byte)
+bool isContinuation(unsigned char value)
 {
-    return (byte & 0xC0) == 0x80;
+    return (value & 0xC0) == 0x80;
 }
 
 // The well-formed UTF-8 character at the start of `text` and its length; length 0 when the
 // bytes there are not one.
 char32_t decodeUtf8(std::string_view text, std::size_t& length)
 {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char first = byte(0);
+    const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char first = byteAt(0);
     length = first < 0x80 ? 1 : first >= 0xC2 && first <= 0xDF ? 2
            : first >= 0xE0 && first <= 0xEF                    ? 3
            : first >= 0xF0 && first <= 0xF4                    ? 4
@@ -98,11 +98,11 @@ char32_t decodeUtf8(std::string_view text, std::size_t& length)
     }
     char32_t c = length == 1 ? first : first & (0x7F >> length);
     for (std::size_t i = 1; i < length; ++i) {
-        if (!isContinuation(byte(i))) {
+        if (!isContinuation(byteAt(i))) {
             length = 0;
             return 0;
         }
-        c = (c << 6) | (byte(i) & 0x3F);
+        c = (c << 6) | (byteAt(i) & 0x3F);
     }
     constexpr char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
     if (c < smallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
@@ -117,9 +117,9 @@ std::string cp932ToUtf8(std::string_view cp932Text)
     std::string output;
     std::size_t at = 0;
     while (at < cp932Text.size()) {
-        const auto byte = static_cast<unsigned char>(cp932Text[at]);
-        const int size = isLeadByte(byte) && at + 1 < cp932Text.size() ? 2 : 1;
-        const char32_t c = size == 2 || isValidSingleByte(byte)
+        const auto value = static_cast<unsigned char>(cp932Text[at]);
+        const int size = isLeadByte(value) && at + 1 < cp932Text.size() ? 2 : 1;
+        const char32_t c = size == 2 || isValidSingleByte(value)
                                ? decodeCp932(cp932Text.data() + at, size)
                                : notACharacter;
         if (c != notACharacter) {

@@ -29,11 +29,11 @@ std::string utf8Of(char32_t c)
 // One line: the input and the output, both as hexadecimal bytes.
 void writeLine(std::FILE* file, const std::string& input, const std::string& output)
 {
-    for (unsigned char byte : input)
-        std::fprintf(file, "%02X", byte);
+    for (unsigned char b : input)
+        std::fprintf(file, "%02X", b);
     std::fputc(' ', file);
-    for (unsigned char byte : output)
-        std::fprintf(file, "%02X", byte);
+    for (unsigned char b : output)
+        std::fprintf(file, "%02X", b);
     std::fputc('\n', file);
 }
 
