@@ -115,7 +115,9 @@ void confineCursor(const Rect* screenRect)
             ReleaseCapture();
         return;
     }
-    const RECT area{screenRect->left, screenRect->top, screenRect->right, screenRect->bottom};
+    const int s = win32backend::screenScale();
+    const RECT area{screenRect->left * s, screenRect->top * s, screenRect->right * s,
+                    screenRect->bottom * s};
     ClipCursor(&area);
     if (HWND main = win32backend::mainWindowHandle())
         SetCapture(main);

@@ -125,9 +125,11 @@ Window* createMainWindow(const char* title, int x, int y, int width, int height,
     window->proc = proc;
     window->backgroundFill = makeColour(0, 0, 0);
     window->menu = win32backend::buildMenu(menuId);
+    const int s = win32backend::screenScale();
     HWND hwnd = CreateWindowExW(0, win32backend::mainWindowClass, utf8ToUtf16(title).c_str(),
-                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, width, height, nullptr,
-                                window->menu, win32backend::programInstance(), window);
+                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, x * s, y * s, width * s,
+                                height * s, nullptr, window->menu,
+                                win32backend::programInstance(), window);
     if (!hwnd)
         return nullptr;
     SetFocus(hwnd);

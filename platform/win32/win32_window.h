@@ -59,8 +59,10 @@ void attachHandle(Window* window, HWND hwnd);
 void retireWindowRecord(Window* window);
 void freeRetiredWindows();
 
-// The whole-number scale of surface pixels for the window's monitor (1 at 96 dpi).
+// The whole-number scale of surface pixels for the window's monitor (1 at 96 dpi), and the one
+// the game's screen coordinates are counted in.
 int scaleForWindow(HWND hwnd);
+int screenScale();
 
 // Keeps the surface at the client size (in surface pixels), the old picture in its corner.
 void fitSurfaceToClient(Window* window);

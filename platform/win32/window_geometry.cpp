@@ -24,7 +24,9 @@ BOOL CALLBACK addWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas)
     if (!GetMonitorInfoW(monitor, &info))
         return TRUE;
     auto& list = *reinterpret_cast<std::vector<Rect>*>(areas);
-    const Rect area{info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
+    const int s = win32backend::screenScale();
+    const Rect area{info.rcWork.left / s, info.rcWork.top / s, info.rcWork.right / s,
+                    info.rcWork.bottom / s};
     list.insert((info.dwFlags & MONITORINFOF_PRIMARY) ? list.begin() : list.end(), area);
     return TRUE;
 }
@@ -34,12 +36,27 @@ BOOL CALLBACK addWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas)
 namespace win32backend {
 
 // The game's pixels stay whole screen pixels: 1 up to 191 dpi, 2 up to 287 dpi, and so on.
+// Without a window, the screen's own dpi.
 int scaleForWindow(HWND hwnd)
 {
     static const auto dpiForWindow = reinterpret_cast<DpiForWindow>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    const UINT dpi = dpiForWindow && hwnd ? dpiForWindow(hwnd) : 96;
+    UINT dpi = 96;
+    if (hwnd && dpiForWindow) {
+        dpi = dpiForWindow(hwnd);
+    } else if (HDC screen = GetDC(nullptr)) {
+        dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSX));
+        ReleaseDC(nullptr, screen);
+    }
     return dpi >= 96 ? static_cast<int>(dpi / 96) : 1;
+}
+
+// The game works in the main window's pixels everywhere, as on a scaled Linux desktop: window
+// rectangles, work areas and the pointer's confinement are in screen pixels over this scale.
+int screenScale()
+{
+    const Window* main = windowOf(mainWindowHandle());
+    return main ? main->scale : scaleForWindow(nullptr);
 }
 
 }  // namespace win32backend
@@ -52,14 +69,16 @@ void destroyWindow(Window* window)
 
 void setWindowPos(Window* window, int x, int y, int width, int height)
 {
+    const int s = win32backend::screenScale();
     if (isLive(window))
-        SetWindowPos(window->hwnd, HWND_TOP, x, y, width, height, SWP_SHOWWINDOW);
+        SetWindowPos(window->hwnd, HWND_TOP, x * s, y * s, width * s, height * s, SWP_SHOWWINDOW);
 }
 
 void moveWindow(Window* window, int x, int y, int width, int height, bool repaint)
 {
+    const int s = win32backend::screenScale();
     if (isLive(window))
-        MoveWindow(window->hwnd, x, y, width, height, repaint);
+        MoveWindow(window->hwnd, x * s, y * s, width * s, height * s, repaint);
 }
 
 void showWindow(Window* window)
@@ -73,7 +92,8 @@ Rect getWindowRect(Window* window)
     RECT rect{};
     if (isLive(window))
         GetWindowRect(window->hwnd, &rect);
-    return Rect{rect.left, rect.top, rect.right, rect.bottom};
+    const int s = win32backend::screenScale();
+    return Rect{rect.left / s, rect.top / s, rect.right / s, rect.bottom / s};
 }
 
 Rect getClientRect(Window* window)
@@ -96,9 +116,10 @@ Point clientToScreen(Window* window, Point point)
 {
     if (!isLive(window))
         return point;
-    POINT screen{point.x * window->scale, point.y * window->scale};
-    ClientToScreen(window->hwnd, &screen);
-    return Point{screen.x, screen.y};
+    POINT origin{0, 0};
+    ClientToScreen(window->hwnd, &origin);
+    const int s = win32backend::screenScale();
+    return Point{origin.x / s + point.x * window->scale / s, origin.y / s + point.y * window->scale / s};
 }
 
 void setFocus(Window* window)

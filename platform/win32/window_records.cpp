@@ -52,6 +52,8 @@ bool isLive(const Window* window)
 
 Window* windowOf(HWND hwnd)
 {
+    if (!hwnd)
+        return nullptr;
     for (const auto& window : liveWindows())
         if (window->hwnd == hwnd)
             return window.get();

@@ -8,7 +8,7 @@ import subprocess
 import sys
 import time
 
-from harness import TEAL, main, parse_ppm, wait_for_board
+from harness import TEAL, main, parse_ppm
 from wine_harness import WINE, WineGame
 
 HELPER = sys.argv[2]
@@ -61,7 +61,7 @@ def test(exe):
         assert os.path.getsize(made) > 0 and actions, "no nearly finished game"
         shutil.copy(made, game.program_folder)
 
-        wait_for_board(game)
+        game.wait_for_heap()
         finish(game, "nearly.jps", actions, "finished.bmp")
         finish(game, "nearly.jps", actions, "finished.jpg")
 

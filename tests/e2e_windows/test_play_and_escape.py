@@ -3,41 +3,44 @@ ends the program, writing velmora.ini beside it with CR LF line ends and the nin
 
 import time
 
-from harness import TEAL, main, not_background, region, solid_piece_point, wait_for_board
+from harness import TEAL, main, region
 from wine_harness import WineGame
 
 NINE_KEYS = ["Red  ", "Green", "Blue ", "X1  ", "Y1  ", "X2  ", "Y2  ", "Sound  ", "Toumei  "]
-TARGET = (820, 420)
 
 
 def test(exe):
     game = WineGame(exe)
     try:
-        before = wait_for_board(game)
+        before = game.wait_for_heap()
         assert before.count(*game.to_screen(0, 0), *game.to_screen(1000, 650),
                             lambda p: p == TEAL) > 100000, "the board background is not shown"
-        x, y = solid_piece_point(game, before)
-        assert all(p == TEAL for p in region(game, before, *TARGET, 30)), "target not empty"
+        x, y = game.board_point(before, lambda p: p != TEAL, 12)
+        target = game.board_point(before, lambda p: p == TEAL, 70, avoid=(x, y))
 
         game.move(x, y)
         game.run("xdotool", "mousedown", "1")
         for step in range(1, 9):
-            game.move(x + (TARGET[0] - x) * step // 8, y + (TARGET[1] - y) * step // 8)
+            game.move(x + (target[0] - x) * step // 8, y + (target[1] - y) * step // 8)
             time.sleep(0.05)
         time.sleep(0.5)
         carried = game.screenshot()
-        held = region(game, carried, *TARGET, 30)
-        assert sum(p != TEAL for p in held) > len(held) // 2, "the piece did not follow"
+        under = game.pointer_on_board()
+        # The grab point stays under the pointer (the rest of the square around it may have
+        # been another piece's).
+        assert all(p != TEAL for p in region(game, carried, *under, 2)), \
+            "the piece did not follow"
+        held = region(game, carried, *under, 30)
         assert region(game, carried, x, y, 12) != region(game, before, x, y, 12), \
             "the piece stayed where it was"
 
         game.run("xdotool", "click", "3")
-        turned = game.wait_for(lambda s: region(game, s, *TARGET, 30) != held,
+        turned = game.wait_for(lambda s: region(game, s, *under, 30) != held,
                                "the carried piece turned", seconds=10)
         game.run("xdotool", "mouseup", "1")
         time.sleep(0.5)
         dropped = game.screenshot()
-        assert region(game, dropped, *TARGET, 30) == region(game, turned, *TARGET, 30), \
+        assert region(game, dropped, *under, 30) == region(game, turned, *under, 30), \
             "the piece did not stay where it was put down"
 
         game.key("Escape")

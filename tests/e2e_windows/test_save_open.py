@@ -4,7 +4,7 @@ The chosen paths, in the program's Japanese-named folder, are kept in velmora.in
 
 import time
 
-from harness import main, solid_piece_point, wait_for_board
+from harness import TEAL, main
 from wine_harness import WineGame
 
 
@@ -25,14 +25,14 @@ def choose_file(game, title, name):
 def test(exe):
     game = WineGame(exe)
     try:
-        wait_for_board(game)
+        game.wait_for_heap()
         game.key("ctrl+s")
         choose_file(game, "プレイファイルを保存する", "game")
         game.wait_for_file(game.program_folder + "/game.jps")
         time.sleep(1.0)
         saved = board_rows(game, game.screenshot())
 
-        x, y = solid_piece_point(game, game.screenshot())
+        x, y = game.board_point(game.screenshot(), lambda p: p != TEAL, 12)
         game.move(x, y)
         game.run("xdotool", "mousedown", "1")
         game.move(x + 250, y + 120)

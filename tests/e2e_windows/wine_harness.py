@@ -6,7 +6,7 @@ import subprocess
 import tempfile
 import time
 
-from harness import Game
+from harness import Game, wait_for_board
 
 WINE = "/usr/lib/wine/wine64"
 WINESERVER = "/usr/lib/wine/wineserver64"
@@ -36,6 +36,49 @@ class WineGame(Game):
                                         stderr=subprocess.STDOUT)
         self.window = self.find_window("VELMORA", seconds=60)
         self.client_top = None
+
+    def wait_for_heap(self):
+        """Waits until the first puzzle's citrus pieces lie on the board and the screen has
+        settled (the progress dialog gone); answers the screenshot."""
+        wait_for_board(self)
+        left, top = self.to_screen(0, 0)
+        right, bottom = self.to_screen(990, 640)
+
+        def citrus(pixel):
+            return pixel[0] > 180 and 60 < pixel[1] < 210 and pixel[2] < 90
+
+        deadline = time.time() + 40
+        last = None
+        while time.time() < deadline:
+            shot = self.screenshot()
+            if last is not None and shot.data == last.data and \
+                    shot.count(left, top, right, bottom, citrus) > 5000:
+                return shot
+            last = shot
+            time.sleep(0.7)
+        raise AssertionError("the board never settled")
+
+    def board_point(self, shot, wanted, radius, avoid=None):
+        """A board point whose square of `radius` around it is all `wanted` pixels (a piece's
+        inside, or the empty board), at least 250 pixels from `avoid`; the heap lies where
+        the second of the start put it. Points near the edges are left out: a piece picked
+        there may lie partly off the board, and the confinement keeps its box inside."""
+        for y in range(150, 480, 10):
+            for x in range(150, 850, 10):
+                if avoid and abs(x - avoid[0]) + abs(y - avoid[1]) < 250:
+                    continue
+                sx, sy = self.to_screen(x, y)
+                if all(wanted(shot.pixel(sx + dx, sy + dy))
+                       for dx in range(-radius, radius + 1, 5)
+                       for dy in range(-radius, radius + 1, 5)):
+                    return x, y
+        raise AssertionError("no such place on the board")
+
+    def pointer_on_board(self):
+        """Where the pointer is, in board coordinates (a confinement may have held it back)."""
+        values = dict(item.split(":") for item in
+                      self.run("xdotool", "getmouselocation").split()[:2])
+        return int(values["x"]) - self.client_left, int(values["y"]) - self.client_top
 
     def windows_path(self, name, folder=None):
         """A file of the program's folder (or another) as the program sees it (Wine's Z:)."""
