@@ -55,7 +55,13 @@ bool hasWindow(const ControlTemplate& control)
     return control.kind != ControlKind::picture;
 }
 
-}  // namespace
+// A control's window class (an ordinal of the system's classes, or a name) and styles.
+struct ControlStyle {
+    std::uint32_t style = 0;
+    std::uint32_t exStyle = 0;
+    std::uint16_t classOrdinal = 0;
+    const wchar_t* className = nullptr;
+};
 
 std::uint32_t dialogStyle(const DialogTemplate& dialog)
 {
@@ -131,6 +137,8 @@ ControlStyle controlStyle(const ControlTemplate& control, bool first)
         result.style |= WS_TABSTOP;
     return result;
 }
+
+}  // namespace
 
 std::vector<std::uint16_t> buildDialogTemplate(const DialogTemplate& dialog)
 {

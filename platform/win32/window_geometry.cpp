@@ -81,6 +81,22 @@ void moveWindow(Window* window, int x, int y, int width, int height, bool repain
         MoveWindow(window->hwnd, x * s, y * s, width * s, height * s, repaint);
 }
 
+// MoveWindow to the outer size that AdjustWindowRectEx makes of the client size for the
+// window's styles and menu; (x, y) is the outer rectangle's top left.
+void moveWindowToClientSize(Window* window, int x, int y, int clientWidth, int clientHeight,
+                            bool repaint)
+{
+    if (!isLive(window))
+        return;
+    RECT outer{0, 0, clientWidth * window->scale, clientHeight * window->scale};
+    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(window->hwnd, GWL_STYLE)),
+                       GetMenu(window->hwnd) != nullptr,
+                       static_cast<DWORD>(GetWindowLongPtrW(window->hwnd, GWL_EXSTYLE)));
+    const int s = win32backend::screenScale();
+    MoveWindow(window->hwnd, x * s, y * s, outer.right - outer.left, outer.bottom - outer.top,
+               repaint);
+}
+
 void showWindow(Window* window)
 {
     if (isLive(window))

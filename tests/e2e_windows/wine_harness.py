@@ -58,8 +58,8 @@ class WineGame(Game):
             time.sleep(0.7)
         raise AssertionError("the board never settled")
 
-    def board_point(self, shot, wanted, radius, avoid=None):
-        """A board point whose square of `radius` around it is all `wanted` pixels (a piece's
+    def board_points(self, shot, wanted, radius, avoid=None):
+        """Board points whose square of `radius` around them is all `wanted` pixels (a piece's
         inside, or the empty board), at least 250 pixels from `avoid`; the heap lies where
         the second of the start put it. Points near the edges are left out: a piece picked
         there may lie partly off the board, and the confinement keeps its box inside."""
@@ -71,7 +71,11 @@ class WineGame(Game):
                 if all(wanted(shot.pixel(sx + dx, sy + dy))
                        for dx in range(-radius, radius + 1, 5)
                        for dy in range(-radius, radius + 1, 5)):
-                    return x, y
+                    yield x, y
+
+    def board_point(self, shot, wanted, radius, avoid=None):
+        for point in self.board_points(shot, wanted, radius, avoid):
+            return point
         raise AssertionError("no such place on the board")
 
     def pointer_on_board(self):

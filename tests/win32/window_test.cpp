@@ -77,6 +77,20 @@ TEST_F(Win32MainWindow, TitleAndMenuCarryTheTemplateTextsMarksAndCommands)
     EXPECT_TRUE(GetMenuState(bar, 40015, MF_BYCOMMAND) & MF_CHECKED);
 }
 
+// Declared with the window operations on the main line of development.
+void moveWindowToClientSize(Window* window, int x, int y, int clientWidth, int clientHeight,
+                            bool repaint);
+
+TEST_F(Win32MainWindow, ClientSizeIsMetWithTheFrameAndMenuAroundIt)
+{
+    moveWindowToClientSize(window, 30, 40, 320, 180, true);
+    const Rect client = getClientRect(window);
+    EXPECT_EQ(client.right, 320);
+    EXPECT_EQ(client.bottom, 180);
+    EXPECT_EQ(getWindowRect(window).left, 30);
+    EXPECT_EQ(getWindowRect(window).top, 40);
+}
+
 TEST_F(Win32MainWindow, F2ReachesTheProcedureAsTheRestartCommand)
 {
     MSG key{window->hwnd, WM_KEYDOWN, VK_F2, 0x003C0001, 0, {}};
