@@ -18,9 +18,9 @@ PROGRAM_FOLDER = "ヴェルモラ"
 class WineGame(Game):
     """The program in a Japanese-named folder of its own, in the tests' Wine prefix."""
 
-    def __init__(self, exe, ini=None):  # pylint: disable=super-init-not-called
+    def __init__(self, exe, ini=None, folder_name=PROGRAM_FOLDER):  # pylint: disable=super-init-not-called
         self.folder = tempfile.mkdtemp(prefix="velmora-wine-")
-        self.program_folder = os.path.join(self.folder, PROGRAM_FOLDER)
+        self.program_folder = os.path.join(self.folder, folder_name)
         os.mkdir(self.program_folder)
         self.binary = os.path.join(self.program_folder, "velmora.exe")
         shutil.copy(exe, self.binary)
