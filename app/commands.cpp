@@ -1,6 +1,11 @@
-// The main window's commands: restart, colour, exit, dialogs, saved games, sound, order and
-// see-through.
+// The main window's commands: restart, colour, exit, dialogs, saved games, puzzles from
+// pictures, sound, order and see-through.
 #include "app/commands.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "app/picture_puzzle.h"
 
 #include "settings/settings.h"
 #include "board/play.h"
@@ -17,6 +22,19 @@
 #include "ui/preview.h"
 
 namespace {
+
+// Commands before which a carried group is put down where it lies, the pointer set free and the
+// arrow shown: those that open a modal window (the player needs the whole screen there) and
+// those that replace the board.
+constexpr int carryEndingCommandIds[] = {restartCommandId, colourCommandId, openCommandId,
+                                         saveCommandId,    aboutCommandId,  messageCommandId,
+                                         picturePuzzleCommandId};
+
+bool endsCarryFirst(int commandId)
+{
+    return std::find(std::begin(carryEndingCommandIds), std::end(carryEndingCommandIds),
+                     commandId) != std::end(carryEndingCommandIds);
+}
 
 void makeColourTransparent(Colour key)
 {
@@ -80,10 +98,18 @@ void recordWindowRect()
 
 void runCommand(int commandId)
 {
+    if (endsCarryFirst(commandId))
+        abandonCarry();
     switch (commandId) {
     case restartCommandId:
-        abandonCarry();
-        buildPuzzle();
+        // A made puzzle has no resource to build again: its pieces are scattered anew.
+        if (getMadePuzzle() == 1)
+            scatterPuzzleAfresh();
+        else
+            buildPuzzle();
+        break;
+    case picturePuzzleCommandId:
+        makePuzzleFromPictureCommand();
         break;
     case openCommandId:
         openPlayFileCommand();

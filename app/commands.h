@@ -12,8 +12,10 @@ constexpr int messageCommandId = 40009;
 constexpr int soundCommandId = 40012;
 constexpr int reverseCommandId = 40013;
 constexpr int transparencyCommandId = 40015;
+constexpr int picturePuzzleCommandId = 40020;
 
-// Carries out a command by id; ids without an action do nothing.
+// Carries out a command by id, ending a carry first where the command calls for it; ids
+// without an action do nothing.
 void runCommand(int commandId);
 
 // Keeps the main window's outer rectangle for the settings file.

@@ -14,6 +14,8 @@
 #include "platform/window.h"
 #include "puzzle/construction.h"
 #include "puzzle/state.h"
+#include "savegame/autosave.h"
+#include "ui/preview.h"
 
 namespace {
 
@@ -24,6 +26,26 @@ void writeSettings()
 {
     buildSettingsPath();
     writeStartUpSettings();
+}
+
+// The game in progress and the settings, kept when the program ends without a display.
+void keepEverything()
+{
+    keepGameInProgress();
+    writeSettings();
+}
+
+// The game kept when the program last ended, or else the first puzzle of the series.
+void startGame()
+{
+    bool previewWasShown = false;
+    if (!restoreGameInProgress(previewWasShown)) {
+        buildPuzzle();
+        return;
+    }
+    invalidateWindow(getMainWindow(), false);
+    if (previewWasShown)
+        switchPreviewWindow();
 }
 
 // Places the main window at the settings' rectangle fitted to the monitors; the settings then
@@ -60,7 +82,9 @@ void startUp()
         setWindowExStyle(window, getWindowExStyle(window) | WS_EX_LAYERED);
         getLayeredWindowFunction()(window, composeBackgroundColor(), 0, LWA_COLORKEY);
     }
-    buildPuzzle();
+    startGame();
+    // Without a display the game cannot go on, but what it keeps is still written.
+    setDisplayLostHandler(keepEverything);
 }
 
 void keyboardPoll()
@@ -73,6 +97,7 @@ void keyboardPoll()
 
 void shutDown()
 {
+    keepGameInProgress();
     releaseDrawingSurfaces();
     releaseImageBlocks();
     releasePixelTables();
@@ -87,8 +112,6 @@ int runGame()
     setMainWindow(window);
     setLayeredWindowFunction(lookupLayeredWindowFunction());
     startUp();
-    // Without a display the game cannot go on, but what it keeps is still written.
-    setDisplayLostHandler(writeSettings);
     placeMainWindow();
     showWindow(window);
     for (;;) {

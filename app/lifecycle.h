@@ -5,11 +5,12 @@
 // message and shuts down. Returns the exit code.
 int runGame();
 
-// Surfaces, settings, menu check marks, see-through background and the first puzzle.
+// Surfaces, settings, menu check marks, see-through background, and the game kept when the
+// program last ended or else the first puzzle.
 void startUp();
 
 // Escape held down ends the program.
 void keyboardPoll();
 
-// Releases the surfaces and images and writes the settings back.
+// Keeps the game in progress, releases the surfaces and images and writes the settings back.
 void shutDown();

@@ -4,12 +4,19 @@
 #include "app/commands.h"
 #include "board/play.h"
 #include "board/render.h"
+#include "completion/flow.h"
 #include "platform/messages.h"
 
 namespace {
 
 int pointX(std::intptr_t lParam) { return static_cast<int>(lParam & 0xFFFF); }
 int pointY(std::intptr_t lParam) { return static_cast<int>((lParam >> 16) & 0xFFFF); }
+
+void afterDrop(DropOutcome outcome)
+{
+    if (outcome == DropOutcome::puzzleFinished)
+        celebrateFinishedPuzzle();
+}
 
 }  // namespace
 
@@ -31,10 +38,10 @@ std::intptr_t mainWindowProc(Window* window, unsigned message, std::uintptr_t wP
         mouseMove(pointX(lParam), pointY(lParam));
         return 0;
     case WM_LBUTTONDOWN:
-        leftPress(pointX(lParam), pointY(lParam));
+        afterDrop(leftPress(pointX(lParam), pointY(lParam)));
         return 0;
     case WM_LBUTTONUP:
-        leftRelease(pointX(lParam), pointY(lParam));
+        afterDrop(leftRelease(pointX(lParam), pointY(lParam)));
         return 0;
     case WM_RBUTTONDOWN:
         rightPress(pointX(lParam), pointY(lParam));

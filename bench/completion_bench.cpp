@@ -31,8 +31,11 @@ void composeAndWriteJpeg(benchmark::State& state, int glue, int panel)
     const std::vector<std::uint8_t> pixels = captureFinishedPixels(canvas);
     const double compressSeconds = secondsPerCall([&] {
         std::FILE* file = std::fopen(path.c_str(), "wb");
-        benchmark::DoNotOptimize(
-            writeJpeg(file, pixels.data(), finishedWidth(), finishedHeight(), 3 * finishedWidth()));
+        const FileTransfer toFile = [file](std::span<const std::uint8_t> bytes) {
+            return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+        };
+        benchmark::DoNotOptimize(writeJpeg(toFile, pixels.data(), finishedWidth(),
+                                           finishedHeight(), 3 * finishedWidth()));
         std::fclose(file);
     });
 

@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Start-up to first painted frame of the game, as a ratio to a minimal GTK window painting
-once; both run in turn on a private Xvfb, in the same run.
+once, and quitting (the quit message from SIGTERM, as from Escape, with the game in progress
+kept) to the process's exit, as a ratio to the minimal window's; both run in turn on a private
+Xvfb, in the same run.
 
 Usage: startup_bench.py BUILD_DIR [RUNS]"""
 
@@ -39,8 +41,9 @@ class Probe:
         return (value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF
 
 
-def time_to_paint(command, env, probe, folder):
-    """Seconds from the start of `command` until the probe point shows the board colour."""
+def time_to_paint(command, env, probe, folder, quits):
+    """Seconds from the start of `command` until the probe point shows the board colour; the
+    seconds from the request to quit to the process's exit are added to `quits`."""
     start = time.perf_counter()
     process = subprocess.Popen(command, env=env, cwd=folder,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -51,8 +54,10 @@ def time_to_paint(command, env, probe, folder):
             time.sleep(0.001)
         raise RuntimeError("%s painted nothing" % command[0])
     finally:
+        asked = time.perf_counter()
         process.terminate()
         process.wait()
+        quits.append(time.perf_counter() - asked)
         # Let the screen go back to black before the next run.
         while probe.pixel(*PROBE) == TEAL:
             time.sleep(0.005)
@@ -68,18 +73,28 @@ def main():
     try:
         time.sleep(1)
         shutil.copy(os.path.join(build, "velmora"), folder)
-        env = dict(os.environ, DISPLAY=display, NO_AT_BRIDGE="1", SDL_AUDIODRIVER="dummy")
+        # The game keeps its game in progress in the run's own folder, not the user's.
+        env = dict(os.environ, DISPLAY=display, NO_AT_BRIDGE="1", SDL_AUDIODRIVER="dummy",
+                   XDG_DATA_HOME=os.path.join(folder, "data"))
         probe = Probe(display)
-        game, minimal = [], []
+        game, minimal, game_quits, minimal_quits = [], [], [], []
         for _ in range(runs):
-            game.append(time_to_paint([os.path.join(folder, "velmora")], env, probe, folder))
+            # Each start builds the first puzzle, as a first start does.
+            shutil.rmtree(os.path.join(folder, "data"), ignore_errors=True)
+            game.append(time_to_paint([os.path.join(folder, "velmora")], env, probe, folder,
+                                      game_quits))
             minimal.append(time_to_paint([os.path.join(build, "bench", "velmora_minimal_window")],
-                                         env, probe, folder))
+                                         env, probe, folder, minimal_quits))
         game_median = statistics.median(game)
         minimal_median = statistics.median(minimal)
         print("start-up to first frame: game %.1f ms, minimal GTK window %.1f ms (medians of %d)"
               % (game_median * 1000, minimal_median * 1000, runs))
         print("ratio_to_minimal_window %.2f" % (game_median / minimal_median))
+        game_quit = statistics.median(game_quits)
+        minimal_quit = statistics.median(minimal_quits)
+        print("quit to exit, the game kept: game %.1f ms, minimal GTK window %.1f ms"
+              % (game_quit * 1000, minimal_quit * 1000))
+        print("quit_ratio_to_minimal_window %.2f" % (game_quit / minimal_quit))
     finally:
         xvfb.terminate()
         shutil.rmtree(folder, ignore_errors=True)

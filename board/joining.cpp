@@ -8,16 +8,12 @@
 #include "board/group_layout.h"
 #include "board/group_placement.h"
 #include "board/render.h"
-#include "completion/flow.h"
 #include "platform/sound.h"
 #include "puzzle/state.h"
-#include "ui/dialogs.h"
 
 namespace {
 
 constexpr int joinSound = 115;
-constexpr int completionSound = 136;
-constexpr int completionMusic = 146;
 // A neighbour joins when its expected place minus its actual one lies in -10..9 on each axis.
 constexpr int joinTolerance = 10;
 
@@ -39,17 +35,6 @@ void mergeGroups(int a, int n)
         for (int row = 0; row < getRows(); ++row)
             if (merged[column][row] == 1)
                 std::memcpy(groupCells(pieceIndex(column, row)), merged, sizeof(GroupMatrix));
-}
-
-// Congratulates the player and runs the completion flow, which builds the next puzzle.
-void completePuzzle()
-{
-    if (getSoundOn() == 1)
-        playSoundResource(completionSound);
-    showCongratulationDialog();
-    playSoundResource(completionMusic);
-    showAttachedMessageDialog();
-    runCompletionFlow();
 }
 
 // Joins the neighbour at home cell (nc, nr) to a's group and snaps a's part onto it.
@@ -95,7 +80,7 @@ bool puzzleComplete()
     return true;
 }
 
-JoinOutcome joinNeighbours(int a)
+DropOutcome joinNeighbours(int a)
 {
     // Rows outer, columns inner; the group is read afresh at every cell, so pieces joined
     // during the scan are examined when their cells come later in this order.
@@ -107,14 +92,10 @@ JoinOutcome joinNeighbours(int a)
                 if (!neighbourFits(a, column, row, direction))
                     continue;
                 joinNeighbour(a, column + neighbourDx(direction), row + neighbourDy(direction));
-                if (!puzzleComplete())
-                    continue;
-                completePuzzle();
-                // The next puzzle's build clears pieceHeld; when the build could not take
-                // place the finished puzzle is still in play and the drop goes on with it.
-                if (getPieceHeld() == 0)
-                    return JoinOutcome::puzzleReplaced;
+                // Once every piece is in the group no neighbour is left to join.
+                if (puzzleComplete())
+                    return DropOutcome::puzzleFinished;
             }
         }
-    return JoinOutcome::carryOn;
+    return DropOutcome::puzzleInPlay;
 }

@@ -6,7 +6,6 @@
 #include "board/group_layout.h"
 #include "board/group_placement.h"
 #include "board/hit_test.h"
-#include "board/joining.h"
 #include "board/render.h"
 #include "board/surfaces.h"
 #include "platform/input.h"
@@ -73,13 +72,13 @@ void keepCarriedGroupOnTop()
         moveGroupToTop(getHeldColumn(), getHeldRow());
 }
 
-void drop(int cursor)
+DropOutcome drop(int cursor)
 {
     confineCursor(nullptr);
     keepCarriedGroupOnTop();
-    if (joinNeighbours(heldPiece()) == JoinOutcome::puzzleReplaced)
-        return;
-    putDown(cursor);
+    const DropOutcome outcome = joinNeighbours(heldPiece());
+    putDown(outcome == DropOutcome::puzzleFinished ? arrowCursor : cursor);
+    return outcome;
 }
 
 // Turns p's group about the cursor: the point of the picture under the cursor stays there.
@@ -123,12 +122,12 @@ void turnWhileCarrying(int x, int y)
 
 }  // namespace
 
-void leftPress(int x, int y)
+DropOutcome leftPress(int x, int y)
 {
     if (getPieceHeld() == 1)
-        drop(handCursor);
-    else
-        pickUp(x, y);
+        return drop(handCursor);
+    pickUp(x, y);
+    return DropOutcome::puzzleInPlay;
 }
 
 void mouseMove(int x, int y)
@@ -147,14 +146,13 @@ void mouseMove(int x, int y)
     setDragTop(top);
 }
 
-void leftRelease(int, int)
+DropOutcome leftRelease(int, int)
 {
-    if (getPieceHeld() != 1)
-        return;
-    if (getMovedSinceGrab() == 1)
-        drop(arrowCursor);
-    else
+    if (getPieceHeld() == 1 && getMovedSinceGrab() == 1)
+        return drop(arrowCursor);
+    if (getPieceHeld() == 1)
         setCursorResource(handCursor);
+    return DropOutcome::puzzleInPlay;
 }
 
 void rightPress(int x, int y)

@@ -2,12 +2,16 @@
 // Points are client coordinates of the main window.
 #pragma once
 
+#include "board/joining.h"
+
 // WM_LBUTTONDOWN: drops the carried group, or picks up the topmost piece under the point.
-void leftPress(int x, int y);
+// A drop that finishes the puzzle puts the group down, brings the arrow back and says so:
+// the caller then runs what follows a finished puzzle.
+DropOutcome leftPress(int x, int y);
 // WM_MOUSEMOVE: moves the carried group with the cursor.
 void mouseMove(int x, int y);
-// WM_LBUTTONUP: drops the carried group when the mouse moved since the pick-up.
-void leftRelease(int x, int y);
+// WM_LBUTTONUP: drops the carried group when the mouse moved since the pick-up, as the press.
+DropOutcome leftRelease(int x, int y);
 // WM_RBUTTONDOWN: turns the carried group, or the group of the topmost piece under the point,
 // a quarter turn clockwise about the cursor.
 void rightPress(int x, int y);

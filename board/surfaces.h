@@ -2,12 +2,13 @@
 #pragma once
 
 #include "platform/surface.h"
+#include "puzzle/limits.h"
 
 // The board's least size; its surface grows with the window on larger screens.
 constexpr int boardWidth = 2000;
 constexpr int boardHeight = 1200;
 constexpr int tileSurfaceSide = 400;
-constexpr int scratchSurfaceSide = 200;
+constexpr int scratchSurfaceSide = maxPieceSize;  // holds the largest piece's box
 
 // The board as last painted, minus the group being carried.
 Surface& boardSurface();

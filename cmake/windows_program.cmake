@@ -17,7 +17,7 @@ if(TARGET velmora_win32)
 endif()
 
 # The archive a Windows player unpacks: the program (without its debugging information), the
-# help page and a short README.
+# help page, the message catalogs and a short README.
 if(TARGET velmora)
   set(ZIP_STAGE ${CMAKE_BINARY_DIR}/velmora-windows)
   set(ZIP_FILE ${CMAKE_BINARY_DIR}/velmora-windows.zip)
@@ -27,11 +27,12 @@ if(TARGET velmora)
     COMMAND ${CMAKE_COMMAND} -E make_directory ${ZIP_STAGE}
     COMMAND ${CMAKE_OBJCOPY} --strip-debug $<TARGET_FILE:velmora> ${ZIP_STAGE}/velmora.exe
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/resources/help ${ZIP_STAGE}/help
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_BINARY_DIR}/locale ${ZIP_STAGE}/locale
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/resources/windows-readme.txt
             ${ZIP_STAGE}/README.txt
     COMMAND ${CMAKE_COMMAND} -E chdir ${ZIP_STAGE}
-            ${CMAKE_COMMAND} -E tar cf ${ZIP_FILE} --format=zip velmora.exe help README.txt
-    DEPENDS velmora ${HELP_FILES} ${CMAKE_SOURCE_DIR}/resources/windows-readme.txt
+            ${CMAKE_COMMAND} -E tar cf ${ZIP_FILE} --format=zip velmora.exe help locale README.txt
+    DEPENDS velmora velmora_catalogs ${HELP_FILES} ${CMAKE_SOURCE_DIR}/resources/windows-readme.txt
     COMMENT "Packing velmora-windows.zip"
     VERBATIM)
   add_custom_target(velmora_zip ALL DEPENDS ${ZIP_FILE})

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 
 #include "completion/composition.h"
 #include "completion/picture_files.h"
@@ -20,10 +21,12 @@ constexpr const char* cannotOpenText = "出力ファイルが開けません";
 constexpr const char* unknownExtensionText = "この拡張子では保存できません（.bmp か .jpg）";
 constexpr const char* wallpaperFailedText = "壁紙を設定できませんでした";
 
-std::optional<std::string> askForFile(bool wallpaper)
+// Runs the save dialog, proposing `typed`: the name the player chose last time round.
+std::optional<std::string> askForFile(bool wallpaper, const std::string& typed)
 {
     FileDialogRequest request;
     request.title = "完成画像を保存する";
+    request.fileName = typed;
     request.filters.push_back({"BITMAP files(*.bmp)", "*.bmp"});
     if (!wallpaper)
         request.filters.push_back({"JPEG files(*.jpg)", "*.jpg"});
@@ -41,32 +44,35 @@ std::string pictureExtension(const std::string& path)
     return extension == "jpeg" ? "jpg" : extension;
 }
 
-// Tells the player when the file could not be made; answers whether it was written.
-bool reportWrite(FileWriteResult result)
+// Tells the player when the file could not be written; answers whether it was.
+bool reportWrite(FileWriteOutcome outcome)
 {
-    if (result == FileWriteResult::cannotOpen)
+    if (outcome != FileWriteOutcome::written)
         messageBox(getMainWindow(), cannotOpenText);
-    return result == FileWriteResult::written;
+    return outcome == FileWriteOutcome::written;
 }
 
-void saveAsWallpaper(const std::string& path, const std::vector<std::uint8_t>& pixels)
+bool saveAsWallpaper(const std::string& path, const std::vector<std::uint8_t>& pixels)
 {
     if (!reportWrite(writeBmpFile(path, pixels, finishedWidth(), finishedHeight())))
-        return;
+        return false;
     // The desktop needs the full path; the file stays even when the desktop refuses it.
-    if (!setDesktopWallpaper(utf8FromPath(std::filesystem::absolute(pathFromUtf8(path)))))
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(pathFromUtf8(path), error);
+    if (!setDesktopWallpaper(error ? path : utf8FromPath(full)))
         messageBox(getMainWindow(), wallpaperFailedText);
+    return true;
 }
 
-void saveByExtension(const std::string& path, const std::vector<std::uint8_t>& pixels)
+bool saveByExtension(const std::string& path, const std::vector<std::uint8_t>& pixels)
 {
     const std::string extension = pictureExtension(path);
     if (extension == "bmp")
-        reportWrite(writeBmpFile(path, pixels, finishedWidth(), finishedHeight()));
-    else if (extension == "jpg")
-        reportWrite(writeJpegFile(path, pixels, finishedWidth(), finishedHeight()));
-    else
-        messageBox(getMainWindow(), unknownExtensionText);
+        return reportWrite(writeBmpFile(path, pixels, finishedWidth(), finishedHeight()));
+    if (extension == "jpg")
+        return reportWrite(writeJpegFile(path, pixels, finishedWidth(), finishedHeight()));
+    messageBox(getMainWindow(), unknownExtensionText);
+    return false;
 }
 
 }  // namespace
@@ -90,11 +96,13 @@ std::vector<std::uint8_t> captureFinishedPixels(const Surface& finishedCanvas)
 void exportFinishedPicture(const Surface& finishedCanvas, bool wallpaper)
 {
     const std::vector<std::uint8_t> finishedPixels = captureFinishedPixels(finishedCanvas);
-    const std::optional<std::string> path = askForFile(wallpaper);
-    if (!path)
-        return;
-    if (wallpaper)
-        saveAsWallpaper(*path, finishedPixels);
-    else
-        saveByExtension(*path, finishedPixels);
+    // A refused name or a failed write brings the dialog back with that name: the picture is
+    // given up only when the player cancels.
+    std::string typed;
+    while (const std::optional<std::string> path = askForFile(wallpaper, typed)) {
+        typed = *path;
+        if (wallpaper ? saveAsWallpaper(*path, finishedPixels)
+                      : saveByExtension(*path, finishedPixels))
+            return;
+    }
 }

@@ -2,15 +2,19 @@
 // then the next puzzle of the series laid out.
 #include "completion/flow.h"
 
-#include "board/play.h"
 #include "completion/choice_dialogs.h"
 #include "completion/composition.h"
 #include "completion/export.h"
+#include "platform/sound.h"
 #include "puzzle/construction.h"
 #include "puzzle/state.h"
+#include "settings/settings.h"
+#include "ui/dialogs.h"
 
 namespace {
 
+constexpr int completionSound = 136;
+constexpr int completionMusic = 146;
 constexpr int firstPuzzleNumber = 2;
 constexpr int lastPuzzleNumber = 8;
 
@@ -27,6 +31,16 @@ void finishPicture()
 
 }  // namespace
 
+void celebrateFinishedPuzzle()
+{
+    if (getSoundOn() == 1)
+        playSoundResource(completionSound);
+    showCongratulationDialog();
+    playSoundResource(completionMusic);
+    showAttachedMessageDialog();
+    runCompletionFlow();
+}
+
 void runCompletionFlow()
 {
     showPictureChoiceDialog();
@@ -35,8 +49,5 @@ void runCompletionFlow()
     // After the last puzzle the series starts again at the first.
     const int next = getPuzzleNumber() + 1;
     setPuzzleNumber(next > lastPuzzleNumber ? firstPuzzleNumber : next);
-    // The finishing drop is still under way: the carried group is put down before the board
-    // is replaced.
-    abandonCarry();
     buildPuzzle();
 }

@@ -2,5 +2,9 @@
 // export, then the next puzzle of the series.
 #pragma once
 
-// Runs after the completion dialogs; ends with the next puzzle built.
+// What follows the drop that finished the puzzle: the completion sounds, the congratulation
+// and the attached message, then the completion flow.
+void celebrateFinishedPuzzle();
+
+// The choices after the completion dialogs; ends with the next puzzle built.
 void runCompletionFlow();

@@ -1,10 +1,7 @@
-// BMP and JPEG files of the finished picture, written under a temporary name beside the
-// target and then renamed over it.
+// BMP and JPEG files of the finished picture, written through the safe file replacement.
 #include "completion/picture_files.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <functional>
 
 #include "platform/dib_format.h"
 #include "platform/jpeg.h"
@@ -14,28 +11,6 @@ namespace {
 std::size_t paddedRowBytes(int width)
 {
     return (3 * static_cast<std::size_t>(width) + 3) & ~static_cast<std::size_t>(3);
-}
-
-// Creates a temporary file beside `path`, lets `writeContent` fill it, then renames it to
-// `path`; the temporary file is removed whenever something fails.
-FileWriteResult writeFileAtomically(const std::string& path,
-                                    const std::function<bool(std::FILE*)>& writeContent)
-{
-    const std::string temporary = path + ".velmora-new";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file)
-        return FileWriteResult::cannotOpen;
-    const bool contentWritten = writeContent(file);
-    const bool closed = std::fclose(file) == 0;
-    if (!contentWritten || !closed) {
-        std::remove(temporary.c_str());
-        return FileWriteResult::writeFailed;
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return FileWriteResult::cannotOpen;
-    }
-    return FileWriteResult::written;
 }
 
 }  // namespace
@@ -58,19 +33,22 @@ std::vector<std::uint8_t> encodeBmp(const std::vector<std::uint8_t>& pixels, int
     return file;
 }
 
-FileWriteResult writeBmpFile(const std::string& path, const std::vector<std::uint8_t>& pixels,
-                             int width, int height)
-{
-    const std::vector<std::uint8_t> bytes = encodeBmp(pixels, width, height);
-    return writeFileAtomically(path, [&](std::FILE* file) {
-        return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    });
-}
-
-FileWriteResult writeJpegFile(const std::string& path, const std::vector<std::uint8_t>& pixels,
+FileWriteOutcome writeBmpFile(const std::string& path, const std::vector<std::uint8_t>& pixels,
                               int width, int height)
 {
-    return writeFileAtomically(path, [&](std::FILE* file) {
-        return writeJpeg(file, pixels.data(), width, height, 3 * static_cast<std::size_t>(width));
-    });
+    const std::vector<std::uint8_t> bytes = encodeBmp(pixels, width, height);
+    return replaceFileContents(
+        path, [&](const FileTransfer& transfer) { return transfer(bytes); }, true);
+}
+
+FileWriteOutcome writeJpegFile(const std::string& path, const std::vector<std::uint8_t>& pixels,
+                               int width, int height)
+{
+    return replaceFileContents(
+        path,
+        [&](const FileTransfer& transfer) {
+            return writeJpeg(transfer, pixels.data(), width, height,
+                             3 * static_cast<std::size_t>(width));
+        },
+        true);
 }

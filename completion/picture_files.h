@@ -1,16 +1,13 @@
-// Writing the finished picture as a BMP or JPEG file, atomically: the new file appears whole
-// under its name or not at all, and a failure leaves an existing file as it was.
+// Writing the finished picture as a BMP or JPEG file, safely as play files are written: the
+// new file appears whole under its name or not at all, and a failure leaves an existing file
+// as it was.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-enum class FileWriteResult {
-    written,
-    cannotOpen,   // the file could not be created or put in place
-    writeFailed,  // writing the content failed; nothing was changed
-};
+#include "platform/files.h"
 
 // A 24-bit BMP file: file header, 40-byte information header, then the rows bottom line
 // first, each padded to a multiple of 4 bytes. `pixels` holds the rows without padding,
@@ -18,8 +15,8 @@ enum class FileWriteResult {
 std::vector<std::uint8_t> encodeBmp(const std::vector<std::uint8_t>& pixels, int width,
                                     int height);
 
-FileWriteResult writeBmpFile(const std::string& path, const std::vector<std::uint8_t>& pixels,
-                             int width, int height);
-// A baseline JPEG of quality 100 from the same pixels.
-FileWriteResult writeJpegFile(const std::string& path, const std::vector<std::uint8_t>& pixels,
+FileWriteOutcome writeBmpFile(const std::string& path, const std::vector<std::uint8_t>& pixels,
                               int width, int height);
+// A baseline JPEG of quality 100 from the same pixels.
+FileWriteOutcome writeJpegFile(const std::string& path, const std::vector<std::uint8_t>& pixels,
+                               int width, int height);

@@ -19,6 +19,15 @@ constexpr unsigned PBM_GETPOS = 0x408;
 constexpr unsigned BM_GETCHECK = 0x00F0;
 constexpr unsigned BM_SETCHECK = 0x00F1;
 
+// Combo boxes: CB_ADDSTRING (lParam: the UTF-8 text), CB_RESETCONTENT, CB_GETCURSEL (-1 for
+// none), CB_SETCURSEL (wParam: the index). Choosing an entry sends the dialog WM_COMMAND with
+// the control id in the low word and CBN_SELCHANGE in the high word.
+constexpr unsigned CB_ADDSTRING = 0x143;
+constexpr unsigned CB_GETCURSEL = 0x147;
+constexpr unsigned CB_RESETCONTENT = 0x14B;
+constexpr unsigned CB_SETCURSEL = 0x14E;
+constexpr unsigned CBN_SELCHANGE = 1;
+
 // MAKELPARAM(low, high) for PBM_SETRANGE.
 constexpr std::intptr_t makeRangeParam(int low, int high)
 {
@@ -40,7 +49,14 @@ void endDialog(Window* dialog, std::intptr_t result);
 // SetDlgItemText with UTF-8 text.
 void setDlgItemText(Window* dialog, int controlId, const char* text);
 
-// SendDlgItemMessage for progress bars (PBM_*) and buttons (BM_*).
+// GetDlgItemText as UTF-8: an edit's text as the player left it, or a label's.
+std::string getDlgItemText(Window* dialog, int controlId);
+
+// GetWindowRect(GetDlgItem) mapped into the dialog's client area: where the control lies, in
+// the pixels of the dialog's client surface (a picture control's area to paint).
+Rect dialogItemRect(Window* dialog, int controlId);
+
+// SendDlgItemMessage for progress bars (PBM_*), buttons (BM_*) and combo boxes (CB_*).
 std::intptr_t sendDlgItemMessage(Window* dialog, int controlId, unsigned message,
                                  std::uintptr_t wParam, std::intptr_t lParam);
 
@@ -69,16 +85,13 @@ struct FileDialogRequest {
     std::string defaultExtension;  // appended with a dot when the chosen name has none
     bool overwritePrompt = false;  // OFN_OVERWRITEPROMPT: an existing file must be confirmed
     bool fileMustExist = false;    // OFN_FILEMUSTEXIST: only an existing file is accepted
+    bool picturePreview = false;   // a thumbnail of the picture file selected, as Explorer shows
 };
 
 // GetSaveFileName and GetOpenFileName: the chosen full path, or nullopt when the player
 // cancels or the dialog fails.
 std::optional<std::string> runSaveFileDialog(Window* owner, const FileDialogRequest& request);
 std::optional<std::string> runOpenFileDialog(Window* owner, const FileDialogRequest& request);
-
-// The chosen name with ".extension" appended when its last component has no dot, as the
-// dialogs do with the default extension.
-std::string withDefaultExtension(const std::string& path, const std::string& extension);
 
 // The text after the last dot of the path's file name; empty when it has none.
 std::string fileExtension(const std::string& path);

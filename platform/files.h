@@ -15,17 +15,19 @@ constexpr std::size_t maxPathChars = 4096;
 enum class FileReadOutcome {
     read,        // `bytes` holds the whole file
     cannotOpen,  // the file could not be opened for reading
-    failed,      // it opened but could not be read whole, or it is longer than maxBytes
+    failed,      // not a regular file, not read whole, or longer than maxBytes
 };
 
-// Reads the whole file into `bytes`. A file longer than maxBytes is not read.
+// Reads the whole file into `bytes`. A file longer than maxBytes, or anything but a regular
+// file (a pipe, a device, a folder), is not read: `failed`.
 FileReadOutcome readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes,
                               std::size_t maxBytes);
 
 enum class FileWriteOutcome {
     written,       // the file now holds exactly what was written
     cannotCreate,  // the file could not be created, or an existing one is not writable
-    failed,        // a transfer, the flush or the replacement failed; any old file is intact
+    failed,        // a transfer, a sync or the rename failed; only a failed folder sync comes
+                   // after the new file took the old one's place
 };
 
 // Passes one transfer to the file; false when it could not be written whole.
@@ -33,9 +35,11 @@ using FileTransfer = std::function<bool(std::span<const std::uint8_t>)>;
 
 // Writes a new file beside `path` through `produce`, which hands every transfer to the given
 // FileTransfer and answers whether all of them succeeded; then flushes it (to the disk when
-// `syncToDisk`) and renames it over `path`. An existing file keeps its permissions; a symbolic
-// link keeps pointing where it did and its target is replaced. On any failure the new file is
-// removed and the old one stays as it was.
+// `syncToDisk`) and renames it over `path`, and with `syncToDisk` syncs the folder so that the
+// rename lasts too. An existing file keeps its permissions; a read-only one (write permission
+// for no one, or not for us) is refused; a symbolic link keeps pointing where it
+// did and its target is replaced. On any failure before the rename the new file is removed and
+// the old one stays as it was.
 FileWriteOutcome replaceFileContents(const std::string& path,
                                      const std::function<bool(const FileTransfer&)>& produce,
                                      bool syncToDisk);

@@ -17,6 +17,47 @@ struct JpegErrorManager {
     std::jmp_buf recovery;
 };
 
+// libjpeg's destination manager with where its full buffers go.
+struct TransferDestination : jpeg_destination_mgr {
+    const FileTransfer* transfer = nullptr;
+    std::vector<JOCTET> buffer = std::vector<JOCTET>(1 << 16);
+    bool transferFailed = false;
+};
+
+TransferDestination& destinationOf(j_compress_ptr compressor)
+{
+    return *static_cast<TransferDestination*>(compressor->dest);
+}
+
+void startBuffer(j_compress_ptr compressor)
+{
+    TransferDestination& destination = destinationOf(compressor);
+    destination.next_output_byte = destination.buffer.data();
+    destination.free_in_buffer = destination.buffer.size();
+}
+
+// Hands the first `count` bytes of the buffer on; after a failed transfer the rest of the
+// picture is compressed and dropped, so that the library ends as usual.
+void transferBuffer(j_compress_ptr compressor, std::size_t count)
+{
+    TransferDestination& destination = destinationOf(compressor);
+    if (!destination.transferFailed && count > 0)
+        destination.transferFailed = !(*destination.transfer)({destination.buffer.data(), count});
+}
+
+boolean emptyBuffer(j_compress_ptr compressor)
+{
+    transferBuffer(compressor, destinationOf(compressor).buffer.size());
+    startBuffer(compressor);
+    return TRUE;
+}
+
+void finishBuffer(j_compress_ptr compressor)
+{
+    TransferDestination& destination = destinationOf(compressor);
+    transferBuffer(compressor, destination.buffer.size() - destination.free_in_buffer);
+}
+
 // Called by libjpeg on a fatal error: writes the library's message to the standard error
 // stream and never returns to the library.
 [[noreturn]] void jpegErrorExit(j_common_ptr compressor)
@@ -38,10 +79,15 @@ void toRgb(const std::uint8_t* bgr, int width, std::uint8_t* rgb)
 
 }  // namespace
 
-bool writeJpeg(std::FILE* file, const std::uint8_t* bottomUpBgr, int width, int height,
-               std::size_t rowStride)
+bool writeJpeg(const FileTransfer& transfer, const std::uint8_t* bottomUpBgr, int width,
+               int height, std::size_t rowStride)
 {
     std::vector<std::uint8_t> scanLine(3 * static_cast<std::size_t>(width > 0 ? width : 0));
+    TransferDestination destination{};
+    destination.transfer = &transfer;
+    destination.init_destination = startBuffer;
+    destination.empty_output_buffer = emptyBuffer;
+    destination.term_destination = finishBuffer;
     jpeg_compress_struct compressor{};
     JpegErrorManager errors{};
     compressor.err = jpeg_std_error(&errors.standard);
@@ -51,7 +97,7 @@ bool writeJpeg(std::FILE* file, const std::uint8_t* bottomUpBgr, int width, int 
         return false;
     }
     jpeg_create_compress(&compressor);
-    jpeg_stdio_dest(&compressor, file);
+    compressor.dest = &destination;
     compressor.image_width = static_cast<JDIMENSION>(width);
     compressor.image_height = static_cast<JDIMENSION>(height);
     compressor.input_components = 3;
@@ -67,5 +113,5 @@ bool writeJpeg(std::FILE* file, const std::uint8_t* bottomUpBgr, int width, int 
     }
     jpeg_finish_compress(&compressor);
     jpeg_destroy_compress(&compressor);
-    return true;
+    return !destination.transferFailed;
 }

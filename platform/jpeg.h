@@ -3,11 +3,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 
-// Compresses a 24-bit picture into an open file as a baseline JPEG of quality 100, RGB, top
-// line first. `bottomUpBgr` holds the rows bottom line first, `rowStride` bytes apart, each
-// pixel blue, green, red. Answers false when the library failed part-way (the file then holds
-// what was written up to the failure); the compressor is released either way.
-bool writeJpeg(std::FILE* file, const std::uint8_t* bottomUpBgr, int width, int height,
-               std::size_t rowStride);
+#include "platform/files.h"
+
+// Compresses a 24-bit picture as a baseline JPEG of quality 100, RGB, top line first, handing
+// the bytes to `transfer` in pieces. `bottomUpBgr` holds the rows bottom line first,
+// `rowStride` bytes apart, each pixel blue, green, red. Answers false when the library failed
+// part-way or a transfer failed; the compressor is released either way.
+bool writeJpeg(const FileTransfer& transfer, const std::uint8_t* bottomUpBgr, int width,
+               int height, std::size_t rowStride);

@@ -18,3 +18,7 @@ int nextRandom();
 
 // GetModuleFileName(NULL): the full path of the running program.
 std::string modulePath();
+
+// SHGetFolderPath(CSIDL_APPDATA) joined with the program's own folder: where the program keeps
+// files for this user. The folder may not exist yet.
+std::string userDataFolder();

@@ -25,6 +25,8 @@ enum class ControlKind {
     autoRadioButton,
     checkBox,
     groupBox,
+    edit,            // one line of text the player types
+    comboBox,        // a drop-down list the procedure fills
 };
 
 // One control; rectangles are in dialog units.

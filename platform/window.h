@@ -26,6 +26,12 @@ void setWindowPos(Window* window, int x, int y, int width, int height);
 // MoveWindow: outer rectangle in screen coordinates, repainting or not.
 void moveWindow(Window* window, int x, int y, int width, int height, bool repaint);
 
+// MoveWindow to the size AdjustWindowRectEx makes of a client size: the outer rectangle's
+// top-left corner at (x, y) in screen coordinates, the client area exactly clientWidth x
+// clientHeight inside whatever frame the window gets.
+void moveWindowToClientSize(Window* window, int x, int y, int clientWidth, int clientHeight,
+                            bool repaint);
+
 // ShowWindow(SW_SHOW).
 void showWindow(Window* window);
 

@@ -1,6 +1,8 @@
 // Builds a puzzle: reads its resource, cuts the pieces and scatters them on the board.
 #include "puzzle/construction.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -158,6 +160,7 @@ void scatterPieces()
     seedRandom(static_cast<std::uint32_t>(timeOfDaySeconds()));
     setPieceHeld(0);
     const int size = getPieceSize();
+    const ScatterArea area = scatterArea();
     for (int r = 0; r < getRows(); ++r)
         for (int c = 0; c < getColumns(); ++c) {
             const int k = r * getColumns() + c;
@@ -166,9 +169,9 @@ void scatterPieces()
             zLevel(c, r) = k;
             zOrderColumn(k) = c;
             zOrderRow(k) = r;
-            const int x = nextRandom() % 500;
-            const int y = nextRandom() % 300;
-            pieceRect(c, r) = {x + 260 - size, y + 190 - size, x + 260, y + 190};
+            const int x = nextRandom() % area.width + area.right;
+            const int y = nextRandom() % area.height + area.bottom;
+            pieceRect(c, r) = {x - size, y - size, x, y};
         }
     for (int n = 0; n < 201; ++n) {
         const int a = nextRandom() % 13;
@@ -185,17 +188,23 @@ void scatterPieces()
 
 void buildPuzzle()
 {
-    setBuildInProgress(1);
     const int number = getPuzzleNumber();
     std::span<const std::uint8_t> bytes;
     if (number >= 2 && number <= 8)
         bytes = findResource("JZT", firstPuzzleResource + number);
+    if (buildPuzzleFrom(bytes))
+        setMadePuzzle(0);
+}
+
+bool buildPuzzleFrom(std::span<const std::uint8_t> bytes)
+{
+    setBuildInProgress(1);
     const std::optional<PuzzleResource> puzzle = readPuzzleResource(bytes, getMaskRowPad());
     if (!puzzle) {
         // Nothing has been touched yet: the puzzle in play stays as it was.
         messageBox(getMainWindow(), readFailureText);
         setBuildInProgress(0);
-        return;
+        return false;
     }
 
     clearBoardTables();
@@ -208,7 +217,15 @@ void buildPuzzle()
     drawWhole(*getLabelSurface(), label.data());
     makeSheetsAndMask();
     cutAllPieces();
+    scatterPuzzleAfresh();
+    if (getPreviewShown() == 1)
+        placePreviewWindow();
+    setBuildInProgress(0);
+    return true;
+}
 
+void scatterPuzzleAfresh()
+{
     shuffleRotationsAndSlots();
     separateAllPieces();
     scatterPieces();
@@ -217,8 +234,23 @@ void buildPuzzle()
     setElapsedSeconds(0);
     setGlueChoice(0);
     setPanelChoice(0);
-    if (getPreviewShown() == 1)
-        placePreviewWindow();
     invalidateWindow(getMainWindow(), false);
-    setBuildInProgress(0);
+}
+
+ScatterArea scatterArea()
+{
+    ScatterArea area;
+    const int count = getPieceCount();
+    if (count <= 12)
+        return area;
+    const int size = getPieceSize();
+    const Rect client = getClientRect(getMainWindow());
+    const int roomWidth = client.right - client.left - size - 20;
+    const int roomHeight = client.bottom - client.top - size - 20;
+    const double cells = 3.0 * count * getCellStep() * getCellStep();
+    area.width = std::max(500, std::min(roomWidth, static_cast<int>(std::sqrt(cells * 5 / 3))));
+    area.height = std::max(300, std::min(roomHeight, static_cast<int>(std::sqrt(cells * 3 / 5))));
+    area.right = size + 10 + std::max(0, (roomWidth - area.width) / 2);
+    area.bottom = size + 10 + std::max(0, (roomHeight - area.height) / 2);
+    return area;
 }

@@ -4,13 +4,20 @@
 #include "platform/window.h"
 #include "puzzle/state.h"
 #include "settings/settings.h"
+#include "settings/window_fit.h"
 
 void movePreviewWindow()
 {
+    const int clientWidth = getPictureWidth() * 50 / 150;
+    const int clientHeight = getPictureHeight() * 50 / 150;
+    // The place is fitted to the monitors with the outer size a usual frame and caption give.
     const int left = readSettingsInteger("rpleft", 50);
     const int top = readSettingsInteger("rptop", 50);
-    moveWindow(getPreviewWindow(), left, top, getPictureWidth() * 33 / 100 + 10,
-               getPictureHeight() * 33 / 100 + 28, false);
+    const Rect wanted{left, top, left + getPictureWidth() * 33 / 100 + 10,
+                      top + getPictureHeight() * 33 / 100 + 28};
+    const Rect placed = fitWindowPlace(wanted, monitorWorkAreas());
+    moveWindowToClientSize(getPreviewWindow(), placed.left, placed.top, clientWidth, clientHeight,
+                           false);
 }
 
 void placePreviewWindow()

@@ -3,7 +3,7 @@
 
 #include "platform/dib_format.h"
 #include "platform/surface.h"
-#include "puzzle/state.h"
+#include "puzzle/limits.h"
 
 int maskRowPadForLayoutClass(int layoutClass)
 {
@@ -68,9 +68,8 @@ std::optional<PuzzleResource> readPuzzleResource(std::span<const std::uint8_t> b
         maskRowPad = currentMaskRowPad;
     const int sheetWidth = pieceSize * puzzle.columns;
 
-    if (puzzle.columns < 1 || puzzle.columns > maxColumns || puzzle.rows < 1 ||
-        puzzle.rows > maxRows || puzzle.columns * puzzle.rows > maxPieces || pieceSize < 1 ||
-        pieceSize > 200 || width % 4 != 0 || puzzle.pictureIncluded != 1 ||
+    if (!geometryWithinLimits(puzzle.columns, puzzle.rows, puzzle.pieceCore, puzzle.pieceMargin) ||
+        width % 4 != 0 || puzzle.pictureIncluded != 1 ||
         (puzzle.pictureFormat != 1 && puzzle.pictureFormat != 2) ||
         sheetWidth % 8 != (maskRowPad == 4 ? 4 : 0))
         return std::nullopt;

@@ -46,9 +46,9 @@ std::size_t labelRowBytes(int width);
 bool dibFits(std::span<const std::uint8_t> image, int width, int height, int bitCount);
 
 // Splits and checks a resource: the whole resource must be there, and the header must
-// describe a puzzle the game can hold (at most 41 columns, 26 rows and 1000 pieces, pieces of
-// at most 200 pixels, a 24- or 8-bit picture whose width is a multiple of 4, pictures
-// included, mask rows that fill whole 4-byte words with the class's padding), with bitmaps of
-// that size and kind. `currentMaskRowPad` is the padding in force, kept by classes above 15.
+// describe a puzzle the game can hold (a geometry within the limits of puzzle/limits.h, a 24-
+// or 8-bit picture whose width is a multiple of 4, pictures included, mask rows that fill
+// whole 4-byte words with the class's padding), with bitmaps of that size and kind.
+// `currentMaskRowPad` is the padding in force, kept by classes above 15.
 std::optional<PuzzleResource> readPuzzleResource(std::span<const std::uint8_t> bytes,
                                                  int currentMaskRowPad);

@@ -5,12 +5,10 @@
 #include <cstdint>
 
 #include "platform/types.h"
+#include "puzzle/limits.h"
 
 struct Surface;
 
-constexpr int maxColumns = 41;
-constexpr int maxRows = 26;
-constexpr int maxPieces = 1000;
 constexpr int pieceTableSize = 1001;
 constexpr int messageLineBytes = 111;
 constexpr int attachedMessageBytes = 338;
@@ -48,6 +46,7 @@ struct Scalars {
     int glueChoice = 0;
     int panelChoice = 0;
     int previewShown = 0;
+    int madePuzzle = 0;  // 1 while the puzzle in play was made from the player's picture
     std::uint8_t spareFileByte = 0;
     Window* mainWindow = nullptr;
     Window* previewWindow = nullptr;
@@ -99,6 +98,7 @@ VELMORA_STATE_SCALAR(int, PieceHeld, pieceHeld)
 VELMORA_STATE_SCALAR(int, GlueChoice, glueChoice)
 VELMORA_STATE_SCALAR(int, PanelChoice, panelChoice)
 VELMORA_STATE_SCALAR(int, PreviewShown, previewShown)
+VELMORA_STATE_SCALAR(int, MadePuzzle, madePuzzle)
 VELMORA_STATE_SCALAR(std::uint8_t, SpareFileByte, spareFileByte)
 VELMORA_STATE_SCALAR(Window*, MainWindow, mainWindow)
 VELMORA_STATE_SCALAR(Window*, PreviewWindow, previewWindow)

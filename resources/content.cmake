@@ -15,7 +15,8 @@ add_custom_command(OUTPUT ${SOUND_FILES}
   COMMENT "Making sounds"
   VERBATIM)
 
-set(ART_FILES ${ART_DIR}/125.cur ${ART_DIR}/104.cur ${ART_DIR}/118.ico ${ART_DIR}/velmora.png)
+set(ART_FILES ${ART_DIR}/125.cur ${ART_DIR}/104.cur ${ART_DIR}/118.ico
+  ${ART_DIR}/hicolor/256x256/apps/org.velmora.velmora.png)
 list(APPEND BUNDLE_FILES
   "CURSOR/125|${ART_DIR}/125.cur"
   "CURSOR/104|${ART_DIR}/104.cur"

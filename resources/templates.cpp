@@ -6,7 +6,9 @@
 namespace {
 
 const std::array fileMenu{
-    MenuTemplate{},
+    MenuTemplate{"画像からパズルを作る…\tCtrl+N", 40020},
+    MenuTemplate{"開く…\tCtrl+O", 40006},
+    MenuTemplate{"保存…\tCtrl+S", 40007},
     MenuTemplate{},
     MenuTemplate{"終了(&X)", 40004},
 };
@@ -23,6 +25,7 @@ const std::array soundMenu{
 const std::array settingsMenu{
     MenuTemplate{"背景色(&T)", 0, false, backgroundMenu},
     MenuTemplate{"効果音(&U)", 0, false, soundMenu},
+    MenuTemplate{"プレビュー\tCtrl+P", 40005},
 };
 const std::array helpMenu{
     MenuTemplate{"バージョン情報(&V)", 40008},
@@ -88,20 +91,41 @@ const std::array panelControls{
     groupBox("パネル選択", 14, 81, 158, 119),
 };
 
+const std::array picturePuzzleControls{
+    ControlTemplate{-1, ControlKind::staticText, "画像ファイル", 7, 7, 60, 10},
+    ControlTemplate{1201, ControlKind::staticText, "（選ばれていません）", 7, 19, 182, 10},
+    ControlTemplate{1202, ControlKind::pushButton, "参照…", 195, 17, 58, 14},
+    ControlTemplate{1203, ControlKind::picture, "", 7, 34, 120, 90},
+    ControlTemplate{-1, ControlKind::staticText, "ピース数", 135, 34, 118, 10},
+    ControlTemplate{1204, ControlKind::comboBox, "", 135, 46, 118, 14},
+    ControlTemplate{-1, ControlKind::staticText, "題名", 135, 68, 118, 10},
+    ControlTemplate{1205, ControlKind::edit, "", 135, 80, 118, 14},
+    ControlTemplate{1, ControlKind::defaultPushButton, "OK", 145, 132, 50, 14},
+    ControlTemplate{2, ControlKind::pushButton, "キャンセル", 203, 132, 50, 14},
+};
+
+// The small dialogs have a modal frame and no system menu: no close box, and only the program
+// sizes them. The preview keeps its system menu, and with it the close box.
+constexpr bool systemMenu = true;
+constexpr bool modalFrame = true;
+
 const std::array dialogs{
     DialogTemplate{119, "「ヴェルモラ」のバージョン情報", 202, 81, dialogFont, 9, true, false, true,
-                   true, aboutControls},
+                   true, aboutControls, !systemMenu, modalFrame},
     DialogTemplate{120, "添付メッセージ", 214, 61, dialogFont, 9, true, false, true, true,
-                   messageControls},
+                   messageControls, !systemMenu, modalFrame},
     DialogTemplate{131, "完成", 187, 73, dialogFont, 9, false, false, true, true,
-                   congratulationControls},
+                   congratulationControls, !systemMenu, modalFrame},
     DialogTemplate{132, "完成パズル画像", 202, 125, dialogFont, 9, false, false, true, true,
-                   pictureChoiceControls},
+                   pictureChoiceControls, !systemMenu, modalFrame},
     DialogTemplate{133, "PANEL", 187, 225, dialogFont, 9, false, false, true, true,
-                   panelControls},
-    DialogTemplate{127, "", 171, 33, dialogFont, 9, true, true, true, false, progressControls},
-    DialogTemplate{117, "プレビュー", 79, 115, dialogFont, 9, false, false, false, true, {}, true,
-                   true},
+                   panelControls, !systemMenu, modalFrame},
+    DialogTemplate{127, "", 171, 33, dialogFont, 9, true, true, true, false, progressControls,
+                   !systemMenu, modalFrame},
+    DialogTemplate{141, "画像からパズルを作る", 260, 153, dialogFont, 9, false, false, true, true,
+                   picturePuzzleControls, systemMenu, modalFrame},
+    DialogTemplate{117, "プレビュー", 79, 115, dialogFont, 9, false, false, false, true, {},
+                   systemMenu, modalFrame},
 };
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "board/group_layout.h"
+#include "puzzle/limits.h"
 #include "puzzle/puzzle_resource.h"
-#include "puzzle/state.h"
 #include "savegame/encodings.h"
 #include "savegame/layout.h"
 
@@ -16,9 +16,8 @@ using playfile::Geometry;
 
 bool geometryFits(const Geometry& geometry)
 {
-    return geometry.columns >= 1 && geometry.columns <= maxColumns && geometry.rows >= 1 &&
-           geometry.rows <= maxRows && geometry.columns * geometry.rows <= maxPieces &&
-           geometry.pieceCore >= 1 && geometry.pieceSize() <= 200 &&
+    return geometryWithinLimits(geometry.columns, geometry.rows, geometry.pieceCore,
+                                geometry.pieceMargin) &&
            (geometry.pictureFormat == 1 || geometry.pictureFormat == 2) &&
            (geometry.sheetFormat == 1 || geometry.sheetFormat == 2);
 }

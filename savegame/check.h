@@ -5,10 +5,10 @@
 #include <span>
 
 // Whether `bytes` is a play file the game can take: exactly the length its header implies, a
-// geometry the state's tables and the drawing surfaces hold (1..41 columns, 1..26 rows, at most
-// 1000 pieces, pieces of 1..200 pixels with a core), picture and sheet formats 1 or 2, every
-// piece turned 1..4, the drawing levels a permutation of the pieces, every group matrix
-// holding its own piece and shared whole by its members, who are turned alike and lie at their
-// places in the group, and images whose headers match the geometry and whose rows lie inside
-// their blocks. The fields the game never uses are not looked at.
+// geometry within the limits of puzzle/limits.h (the same an embedded puzzle must keep),
+// picture and sheet formats 1 or 2, every piece turned 1..4, the drawing levels a permutation
+// of the pieces, every group matrix holding its own piece and shared whole by its members, who
+// are turned alike and lie at their places in the group, and images whose headers match the
+// geometry and whose rows lie inside their blocks. The fields the game never uses are not
+// looked at.
 bool playFileValid(std::span<const std::uint8_t> bytes);

@@ -50,6 +50,7 @@ void readChosenFile(const std::string& path)
         showMessage(readFailureText);
         return;
     }
+    setMadePuzzle(0);
     if (getPreviewShown() == 1)
         placePreviewWindow();
 }

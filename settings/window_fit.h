@@ -1,5 +1,5 @@
-// The saved window rectangle fitted to the monitors: kept when it can be shown, else moved and
-// sized onto a monitor.
+// Saved window rectangles fitted to the monitors: kept when they can be shown, else moved (and
+// the main window sized) onto a monitor.
 #pragma once
 
 #include <vector>
@@ -20,3 +20,8 @@ Rect boundingRect(const std::vector<Rect>& rects);
 // a size that fits the work area it overlaps most (the first when none) and is moved into it.
 // No work areas at all: the first start's rectangle, (0, 0) to (1000, 700).
 Rect fitWindowRect(const Rect& wanted, const std::vector<Rect>& workAreas);
+
+// The place for a window whose size the program sets (the preview) wanted at `wanted` (outer
+// rectangle): kept when it can be shown by the rule above, a window smaller than the minimum
+// being seen whole; otherwise moved, at its size, into the work area it overlaps most.
+Rect fitWindowPlace(const Rect& wanted, const std::vector<Rect>& workAreas);

@@ -158,6 +158,24 @@ TEST_F(Completion, ExtensionsMatchWithoutCaseAndJpegCountsAsJpg)
     }
 }
 
+TEST_F(Completion, ARefusedExtensionAsksAgainWithTheNameAsTyped)
+{
+    headless::scriptDialog(pictureChoiceDialogId, {ok});
+    headless::scriptDialog(panelDialogId, {ok});
+    for (const char* refused : {"p166.png", "citrus v1.2"})
+        headless::scriptFileChoice((folder / refused).string());
+    headless::scriptFileChoice((folder / "p166.jpg").string());
+    runCompletionFlow();
+    const auto& events = headless::events();
+    EXPECT_EQ(std::count(events.begin(), events.end(),
+                         "messagebox この拡張子では保存できません（.bmp か .jpg）"),
+              2);
+    EXPECT_EQ(std::count(events.begin(), events.end(), "save dialog 完成画像を保存する"), 3);
+    EXPECT_EQ(headless::lastFileDialog()->fileName, (folder / "citrus v1.2").string());
+    EXPECT_EQ(signature(folder / "p166.jpg"), "jpg");
+    expectNextPuzzle();
+}
+
 TEST_F(Completion, WallpaperIsAlwaysBmpAndSetFromTheFullPath)
 {
     headless::scriptDialog(pictureChoiceDialogId, {1008, ok});

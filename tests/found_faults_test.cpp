@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/commands.h"
@@ -44,17 +45,34 @@ protected:
     }
 };
 
-// Starting afresh (F2) while carrying used to leave the pointer confined to the window with
-// nothing carried.
-TEST_F(FoundFaults, RestartWhileCarryingFreesThePointer)
+// A command that opens a modal window (or starts afresh) while a piece was carried used to keep
+// the pointer confined to the board, out of reach of the window's buttons.
+TEST_F(FoundFaults, ModalCommandsEndTheCarryBeforeTheirWindowOpens)
 {
-    pickUpTopPiece();
-    ASSERT_EQ(getPieceHeld(), 1);
-    headless::clearEvents();
-    send(WM_COMMAND, restartCommandId, 0, 0);
-    EXPECT_EQ(getPieceHeld(), 0);
-    const std::vector<std::string>& events = headless::events();
-    EXPECT_NE(std::find(events.begin(), events.end(), "confine none"), events.end());
+    const std::vector<std::pair<int, std::string>> commands = {
+        {restartCommandId, "modeless 127"}, {colourCommandId, "colour dialog"},
+        {saveCommandId, "save dialog"},     {aboutCommandId, "dialog 119"},
+        {messageCommandId, "dialog 120"}};
+    for (const auto& [id, window] : commands) {
+        const Point held = pickUpTopPiece();
+        const PieceRect box = pieceRect(held.x, held.y);
+        send(WM_MOUSEMOVE, 1, box.left + getPieceSize() / 2 + 7, box.top + getPieceSize() / 2);
+        ASSERT_EQ(getPieceHeld(), 1) << id;
+        headless::clearEvents();
+        send(WM_COMMAND, id, 0, 0);
+        const std::vector<std::string>& events = headless::events();
+        const auto freed = std::find(events.begin(), events.end(), "confine none");
+        const auto opened = std::find_if(events.begin(), events.end(), [&](const auto& event) {
+            return event.rfind(window, 0) == 0;
+        });
+        EXPECT_LT(freed, opened) << id;
+        EXPECT_NE(opened, events.end()) << id;
+        EXPECT_EQ(getPieceHeld(), 0) << id;
+        EXPECT_EQ(headless::currentCursor(), 104) << id;
+        if (id != restartCommandId) {
+            EXPECT_EQ(pieceRect(held.x, held.y).left, box.left + 7) << id;
+        }
+    }
 }
 
 // Reversing the drawing order while carrying put the carried group at the bottom of the order

@@ -1,5 +1,5 @@
 // The GTK back end's display-free parts: icon directories, shape runs, progress bars,
-// mnemonics, key codes and the custom colour slots.
+// mnemonics, key codes, the custom colour slots and the file filters.
 #include <gdk/gdkkeysyms.h>
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/gtk/colour_slots.h"
 #include "platform/gtk/device_pixels.h"
+#include "platform/gtk/file_filter.h"
 #include "platform/gtk/icon_directory.h"
 #include "platform/gtk/key_codes.h"
 #include "platform/gtk/mnemonic_text.h"
@@ -147,6 +148,7 @@ TEST(KeyCodes, VirtualKeysAndShortcuts)
     EXPECT_EQ(shortcutCommand(GDK_KEY_F2, false, false, false), 40001);
     EXPECT_EQ(shortcutCommand(GDK_KEY_o, true, false, false), 40006);
     EXPECT_EQ(shortcutCommand(GDK_KEY_S, true, false, false), 40007);
+    EXPECT_EQ(shortcutCommand(GDK_KEY_n, true, false, false), 40020);
     EXPECT_EQ(shortcutCommand(GDK_KEY_p, true, false, false), 40005);
     EXPECT_EQ(shortcutCommand(GDK_KEY_m, true, false, false), 40009);
     EXPECT_EQ(shortcutCommand(GDK_KEY_o, false, false, false), 0);
@@ -189,4 +191,19 @@ TEST(DevicePixels, ConfinementCoversExactlyTheLogicalRectangle)
     const Rect thrice = devicePixels(Rect{-10, 0, 5, 7}, 3);
     EXPECT_EQ(thrice.left, -30);
     EXPECT_EQ(thrice.bottom, 21);
+}
+
+TEST(FileFilters, AllFilesShowsNamesWithAndWithoutADot)
+{
+    const auto shows = [](const char* pattern, const char* name) {
+        GtkFileFilter* filter = g_object_ref_sink(newFileFilter({"", pattern}));
+        const GtkFileFilterInfo info{GTK_FILE_FILTER_DISPLAY_NAME, nullptr, nullptr, name, nullptr};
+        const bool shown = gtk_file_filter_filter(filter, &info);
+        g_object_unref(filter);
+        return shown;
+    };
+    EXPECT_TRUE(shows("*.*", "plain"));
+    EXPECT_TRUE(shows("*.*", "my game v1.2"));
+    EXPECT_TRUE(shows("*.jps", "game.jps"));
+    EXPECT_FALSE(shows("*.jps", "my game v1.2"));
 }

@@ -3,6 +3,7 @@
 // side, the extreme puzzles that are valid build, play, and open again from their play files.
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -34,7 +35,14 @@ const std::string readFailure = "messagebox ファイルの読み込みに失敗
 // Where a bad file enters the game: as the embedded puzzle, or chosen in the open command
 // as a file with these bytes, a folder, or a path where nothing is. The open dialog hands
 // over only files that exist, as the toolkit's does, so the last two never reach the reader.
-enum class FileKind { puzzleResource, playFile, folderAsPlayFile, missingPlayFile };
+enum class FileKind {
+    puzzleResource,
+    playFile,
+    folderAsPlayFile,
+    pipeAsPlayFile,
+    deviceLinkAsPlayFile,
+    missingPlayFile,
+};
 
 struct HostileFile {
     const char* name;
@@ -81,6 +89,10 @@ void feed(FileKind kind, const Bytes& bytes)
                    static_cast<std::streamsize>(bytes.size()));
     else if (kind == FileKind::folderAsPlayFile)
         fs::create_directories(path);
+    else if (kind == FileKind::pipeAsPlayFile)
+        mkfifo(path.c_str(), 0600);
+    else if (kind == FileKind::deviceLinkAsPlayFile)
+        fs::create_symlink("/dev/zero", path);
     openPlayFile(path);
 }
 
@@ -184,6 +196,8 @@ const std::vector<HostileFile>& hostileFiles()
         {"UnknownPictureFormat", FileKind::puzzleResource, [] { return withByte(16, 3); }},
         {"EmptyPlayFile", FileKind::playFile, [] { return Bytes{}; }},
         {"FolderAsPlayFile", FileKind::folderAsPlayFile, [] { return Bytes{}; }},
+        {"PipeAsPlayFile", FileKind::pipeAsPlayFile, [] { return Bytes{}; }},
+        {"DeviceLinkAsPlayFile", FileKind::deviceLinkAsPlayFile, [] { return Bytes{}; }},
         {"MissingPlayFile", FileKind::missingPlayFile, [] { return Bytes{}; }},
         {"PlayFileAllFF", FileKind::playFile,
          [] { return Bytes(validPlayFile().size(), 0xFF); }},
@@ -238,8 +252,8 @@ TEST_P(HostileFileTest, IsRefusedOnceAndChangesNothing)
 
     feed(file.kind, bad);
 
-    const bool reachesTheGame =
-        file.kind == FileKind::puzzleResource || file.kind == FileKind::playFile;
+    // Whatever the open dialog lets through is read, and refused with one message.
+    const bool reachesTheGame = file.kind != FileKind::missingPlayFile;
     EXPECT_EQ(messagesShown(), reachesTheGame ? std::vector<std::string>{readFailure}
                                               : std::vector<std::string>{});
     EXPECT_EQ(getBuildInProgress(), 0);

@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "platform/text.h"
-#include "tools/makepuzzle/label.h"
-#include "tools/makepuzzle/limits.h"
+#include "maker/label.h"
+#include "maker/limits.h"
 #include "tools/makepuzzle/maker.h"
-#include "tools/makepuzzle/picture.h"
-#include "tools/makepuzzle/resource.h"
+#include "maker/picture.h"
+#include "maker/resource.h"
 
 namespace {
 
@@ -344,6 +344,21 @@ TEST(MakePuzzle, ExecutableWritesTheResource)
     const PuzzleGeometry geometry{4, 3, 40, 80};
     EXPECT_EQ(bytes[355], 7);
     expectValidLabel(geometry, parseResource(geometry, bytes));
+}
+
+TEST(MakePuzzle, HelpPrintsTheUsageAndMakesNothing)
+{
+    const fs::path dir = scratchDir();
+    const fs::path output = dir / "help.txt";
+    for (const std::string& arguments :
+         std::vector<std::string>{"--help", "-h", "--seed 3 --help " + citrusPicture}) {
+        SCOPED_TRACE(arguments);
+        ASSERT_EQ(runMaker(arguments + " > " + output.string(), dir / "errors.txt"), 0);
+        std::ifstream printed(output);
+        const std::string text{std::istreambuf_iterator<char>(printed), {}};
+        EXPECT_EQ(text.rfind("usage: velmora-makepuzzle", 0), 0u) << text;
+        EXPECT_TRUE(readFile(dir / "errors.txt").empty());
+    }
 }
 
 TEST(MakePuzzle, RefusalsLeaveNoOutput)

@@ -11,6 +11,7 @@
 #include "board/render.h"
 #include "board/surfaces.h"
 #include "platform/headless/headless.h"
+#include "platform/messages.h"
 #include "platform/window.h"
 #include "puzzle/state.h"
 #include "tests/support/synthetic_puzzle.h"
@@ -37,13 +38,13 @@ Point centreOf(int k)
 }
 
 // Clicks piece k (press and release without moving), then clicks again: a drop in place.
+// The clicks go through the main window's procedure, which runs what follows a finished puzzle.
 void clickTwice(int k)
 {
     const Point at = centreOf(k);
-    leftPress(at.x, at.y);
-    leftRelease(at.x, at.y);
-    leftPress(at.x, at.y);
-    leftRelease(at.x, at.y);
+    for (int click = 0; click < 2; ++click)
+        for (const unsigned message : {WM_LBUTTONDOWN, WM_LBUTTONUP})
+            sendMessage(getMainWindow(), message, 0, makePointParam(at.x, at.y));
 }
 
 // Shows the board as it now stands, as after any invalidation.
@@ -102,6 +103,19 @@ TEST_F(PlayTest, PressBetweenTabsPicksThePieceBelowAndOverlapPicksTheHigher)
     leftPress(275, 230);  // both outlines cover this point: the higher one wins
     EXPECT_EQ(heldPiece(), 4);
     EXPECT_EQ(zLevel(1, 1), getPieceCount() - 1);
+}
+
+TEST(PlayPickTest, TheRightAndBottomEdgesOfABoxAreOutsideIt)
+{
+    setUpBoard({2, 1, 40, 80});  // 200-pixel boxes: the scratch surface holds nothing more
+    repaint();
+    const PieceRect box = pieceRect(1, 0);
+    for (const Point at : {Point{box.right, box.top + 100}, Point{box.left + 100, box.bottom}}) {
+        leftPress(at.x, at.y);
+        EXPECT_EQ(getPieceHeld(), 0) << at.x << ", " << at.y;
+    }
+    leftPress(box.left + 100, box.top + 100);
+    EXPECT_EQ(getPieceHeld(), 1);
 }
 
 TEST_F(PlayTest, ClickMoveClickCarriesAndDrops)

@@ -85,9 +85,9 @@ TEST_F(Preview, FirstOpeningWithoutKeysPlacesItAtFiftyAndDrawsTheThirdSizedPictu
     EXPECT_EQ(getPreviewShown(), 1);
     Window* preview = getPreviewWindow();
     ASSERT_NE(preview, nullptr);
-    expectRect(headless::windowRect(preview), 50, 50, 155, 212);
+    expectRect(headless::windowRect(preview), 50, 50, 146, 186);
     // The placement on showing is itself a move: the keys are written before anything else.
-    EXPECT_EQ(previewKeys(), keysFor(50, 50, 205, 262));
+    EXPECT_EQ(previewKeys(), keysFor(50, 50, 196, 236));
     EXPECT_EQ(headless::events(), std::vector<std::string>{"modeless 117"});
     // Shown and painted at once; the main window stays the one the player works in.
     EXPECT_FALSE(headless::paintPending(preview));
@@ -100,7 +100,7 @@ TEST_F(Preview, StoredPlaceIsReadAsIntegers)
     startProgram();
     command(previewCommandId);
     // The size follows the picture, never the stored right and bottom; text reads as 0.
-    expectRect(headless::windowRect(getPreviewWindow()), 120, 0, 155, 212);
+    expectRect(headless::windowRect(getPreviewWindow()), 120, 0, 146, 186);
 }
 
 TEST_F(Preview, EveryMoveWritesTheFourKeysAtOnce)
@@ -109,9 +109,9 @@ TEST_F(Preview, EveryMoveWritesTheFourKeysAtOnce)
     command(previewCommandId);
     Window* preview = getPreviewWindow();
     headless::dragWindow(preview, 300, 120);
-    EXPECT_EQ(previewKeys(), keysFor(300, 120, 455, 332));
+    EXPECT_EQ(previewKeys(), keysFor(300, 120, 446, 306));
     headless::dragWindow(preview, -20, 640);
-    EXPECT_EQ(previewKeys(), keysFor(-20, 640, 135, 852));
+    EXPECT_EQ(previewKeys(), keysFor(-20, 640, 126, 826));
 }
 
 TEST_F(Preview, CloseBoxThenCommandPutsItBackWhereItWas)
@@ -124,11 +124,11 @@ TEST_F(Preview, CloseBoxThenCommandPutsItBackWhereItWas)
     headless::pumpMessages();
     EXPECT_EQ(getPreviewShown(), 0);
     EXPECT_EQ(headless::events().back(), "destroy 117");
-    EXPECT_EQ(previewKeys(), keysFor(310, 140, 465, 352));
+    EXPECT_EQ(previewKeys(), keysFor(310, 140, 456, 326));
 
     command(previewCommandId);
     EXPECT_EQ(getPreviewShown(), 1);
-    expectRect(headless::windowRect(getPreviewWindow()), 310, 140, 155, 212);
+    expectRect(headless::windowRect(getPreviewWindow()), 310, 140, 146, 186);
     expectPictureShown(146, 186);
 }
 
@@ -142,14 +142,14 @@ TEST_F(Preview, CommandTwiceClosesItAndTheMainWindowTakesItAlong)
     const std::vector<std::string> opened = {"modeless 117", "destroy 117"};
     EXPECT_EQ(headless::events(), opened);
     // The destruction writes the rectangle it had.
-    EXPECT_EQ(previewKeys(), keysFor(70, 80, 225, 292));
+    EXPECT_EQ(previewKeys(), keysFor(70, 80, 216, 266));
 
     command(previewCommandId);
     Window* preview = getPreviewWindow();
     headless::dragWindow(preview, 90, 95);
     destroyWindow(getMainWindow());
     EXPECT_EQ(headless::events().back(), "destroy 117");
-    EXPECT_EQ(previewKeys(), keysFor(90, 95, 245, 307));
+    EXPECT_EQ(previewKeys(), keysFor(90, 95, 236, 281));
     EXPECT_FALSE(headless::paintPending(preview));
 }
 
@@ -167,14 +167,14 @@ TEST_F(Preview, BuildsResizeAndRedrawItAtTheStoredPlace)
     command(restartCommandId);
     ASSERT_EQ(getPictureWidth(), 560);
     ASSERT_EQ(getPictureHeight(), 440);
-    expectRect(headless::windowRect(getPreviewWindow()), 400, 30, 194, 173);
+    expectRect(headless::windowRect(getPreviewWindow()), 400, 30, 186, 146);
     expectPictureShown(186, 146);
 
     // Another picture of the same size is drawn too, although the window keeps its size.
     landscape.picture = [](int x, int y) { return makeColour(255 - (x & 0xFF), y & 0xFF, 90); };
     headless::overrideResource("JZT", 164, makePuzzleResource(landscape));
     command(restartCommandId);
-    expectRect(headless::windowRect(getPreviewWindow()), 400, 30, 194, 173);
+    expectRect(headless::windowRect(getPreviewWindow()), 400, 30, 186, 146);
     expectPictureShown(186, 146);
 
     // With the preview closed a build leaves it closed.
@@ -197,7 +197,7 @@ TEST_F(Preview, TheNextPuzzleAfterACompletionTakesItsPlaceInThePreview)
     headless::pumpMessages();
     ASSERT_EQ(getPuzzleNumber(), 7);
     ASSERT_EQ(getPictureWidth(), 560);
-    expectRect(headless::windowRect(getPreviewWindow()), 120, 340, 194, 173);
+    expectRect(headless::windowRect(getPreviewWindow()), 120, 340, 186, 146);
     expectPictureShown(186, 146);
 }
 

@@ -11,9 +11,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/ordinary_user.h"
+
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::asOrdinaryUser;
 
 class Profile : public ::testing::Test {
 protected:
@@ -109,11 +112,9 @@ TEST_F(Profile, FailedWriteLeavesTheOldFileAndNoLeftovers)
 
 TEST_F(Profile, ReadOnlyFolderRefusesTheWrite)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind root";
     writeFile("[S]\nk=old\n");
     chmod(folder.c_str(), 0555);
-    EXPECT_FALSE(writeProfileString("S", "k", "new", path));
+    EXPECT_TRUE(asOrdinaryUser(folder, [&] { return !writeProfileString("S", "k", "new", path); }));
     chmod(folder.c_str(), 0755);
     EXPECT_EQ(fileText(), "[S]\nk=old\n");
 }

@@ -71,11 +71,16 @@ TEST(PuzzleResource, RefusesWhatTheGameCannotHold)
     SyntheticPuzzle crowded;
     crowded.columns = 40;
     crowded.rows = 25;
-    crowded.core = 0;
+    crowded.core = 4;
     crowded.margin = 4;
     EXPECT_TRUE(readPuzzleResource(makePuzzleResource(crowded), 0));
     crowded.columns = 41;
     EXPECT_FALSE(readPuzzleResource(makePuzzleResource(crowded), 0));
+
+    // Pieces without a core, as a play file could never hold them.
+    SyntheticPuzzle coreless;
+    coreless.core = 0;
+    EXPECT_FALSE(readPuzzleResource(makePuzzleResource(coreless), 0));
 }
 
 }  // namespace

@@ -30,6 +30,9 @@ TEST(WindowPlacement, RectanglesThatCanBeShownStayExactlyAsTheyAre)
     for (const Rect wanted : {Rect{0, 0, 1000, 700}, Rect{-100, 20, 900, 700},
                               Rect{1500, 500, 2500, 1200}, Rect{0, 0, 1920, 1080}})
         EXPECT_EQ(fitWindowRect(wanted, oneMonitor), wanted);
+    // Exactly the smallest part visible: 320 pixels across, 240 down.
+    for (const Rect wanted : {Rect{1600, 100, 2600, 800}, Rect{0, 840, 1000, 1540}})
+        EXPECT_EQ(fitWindowRect(wanted, oneMonitor), wanted);
     // Partly off screen on the second monitor, and across both.
     for (const Rect wanted : {Rect{4000, 300, 5000, 1000}, Rect{1800, 100, 3000, 900},
                               Rect{100, 27, 4480, 1080}})
@@ -79,4 +82,19 @@ TEST(WindowPlacement, BoundingRectHoldsEveryMonitor)
     EXPECT_EQ(boundingRect({{-1280, 200, 0, 1224}, {0, 0, 1920, 1080}}),
               (Rect{-1280, 0, 1920, 1224}));
     EXPECT_EQ(boundingRect({}), Rect{});
+}
+
+TEST(WindowPlacement, FixedSizeWindowsAreMovedOntoAMonitorAtTheirSize)
+{
+    // Seen whole on one monitor, or on the second: kept.
+    EXPECT_EQ(fitWindowPlace({50, 50, 205, 262}, oneMonitor), (Rect{50, 50, 205, 262}));
+    EXPECT_EQ(fitWindowPlace({2500, 40, 2655, 252}, twoMonitors), (Rect{2500, 40, 2655, 252}));
+    // A large one keeps a place that shows as much as the main window must show.
+    EXPECT_EQ(fitWindowPlace({1500, 100, 2100, 700}, oneMonitor), (Rect{1500, 100, 2100, 700}));
+    // Off the screen, partly off it, or above the panel: moved in at its size.
+    EXPECT_EQ(fitWindowPlace({2500, 40, 2655, 252}, oneMonitor), (Rect{1765, 40, 1920, 252}));
+    EXPECT_EQ(fitWindowPlace({-20, 1000, 135, 1212}, oneMonitor), (Rect{0, 868, 155, 1080}));
+    EXPECT_EQ(fitWindowPlace({10, 0, 165, 212}, twoMonitors), (Rect{10, 27, 165, 239}));
+    // Larger than the monitor: its top-left corner (the caption) inside.
+    EXPECT_EQ(fitWindowPlace({-50, -50, 250, 250}, {{0, 0, 200, 200}}), (Rect{0, 0, 300, 300}));
 }

@@ -9,14 +9,14 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 
 # The tests of Linux-only parts (the GTK back end, GSettings, the content tools that run on
 # the build machine, made_puzzle's puzzle maker) stay out, and so do those built on POSIX
-# calls and devices (environment, permissions, /dev/full, mounts).
+# calls and devices (environment, permissions and the unprivileged user, /dev/full, mounts).
 set(WINDOWS_TESTS
-  app_test completion_test construction_test embedded_puzzles_test file_paths_test
+  app_test completion_test construction_test mo_catalog_test embedded_puzzles_test file_paths_test
   finished_picture_test found_faults_test halftone_test headless_test play_test preview_test
   puzzle_resource_test random_test render_test state_test surface_test text_test
   window_fit_test)
 file(GLOB TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/support/*.cpp)
-list(FILTER TEST_SUPPORT EXCLUDE REGEX "/made_puzzle\\.cpp$")
+list(FILTER TEST_SUPPORT EXCLUDE REGEX "/(made_puzzle|ordinary_user)\\.cpp$")
 add_library(velmora_test_support STATIC ${TEST_SUPPORT})
 target_link_libraries(velmora_test_support PUBLIC velmora_game velmora_headless gtest)
 

@@ -3,8 +3,10 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "platform/dialogs.h"
+#include "platform/language.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/system.h"
@@ -23,18 +25,29 @@ int commandId(unsigned message, std::uintptr_t wParam)
     return message == WM_COMMAND ? static_cast<int>(wParam & 0xFFFF) : -1;
 }
 
+// The help page in the player's language (index.<language>.html, the Japanese of the source
+// texts when no catalog is in use), or the English index.html when there is none in it.
+std::filesystem::path helpPageIn(const std::filesystem::path& folder)
+{
+    const std::string language = languageCode().empty() ? "ja" : languageCode();
+    const std::filesystem::path page = folder / ("index." + language + ".html");
+    std::error_code error;
+    return std::filesystem::exists(page, error) ? page : folder / "index.html";
+}
+
 // The game's help page: in the help folder beside the program as built, or in the shared
 // data folder next to the program's folder once installed.
 std::string helpPageUrl()
 {
     const std::filesystem::path folder = pathFromUtf8(modulePath()).parent_path();
-    std::filesystem::path page = folder / "help" / "index.html";
-    const std::filesystem::path installed =
-        folder.parent_path() / "share" / "velmora" / "help" / "index.html";
-    if (!std::filesystem::exists(page) && std::filesystem::exists(installed))
-        page = installed;
+    std::filesystem::path help = folder / "help";
+    const std::filesystem::path installed = folder.parent_path() / "share" / "velmora" / "help";
+    std::error_code error;
+    if (!std::filesystem::exists(help / "index.html", error) &&
+        std::filesystem::exists(installed, error))
+        help = installed;
     // A Windows path starts with its drive, which a file URL puts after a third slash.
-    const std::string path = utf8FromPath(page.lexically_normal(), true);
+    const std::string path = utf8FromPath(helpPageIn(help).lexically_normal(), true);
     return (path.starts_with('/') ? "file://" : "file:///") + path;
 }
 

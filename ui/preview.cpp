@@ -11,6 +11,15 @@
 
 namespace {
 
+constexpr int previewCommandId = 40005;
+
+// The preview's state and the check mark of its menu item, together.
+void markPreviewShown(int shown)
+{
+    setPreviewShown(shown);
+    checkMenuItem(getMainWindow(), previewCommandId, shown == 1);
+}
+
 // The window's screen rectangle into "rpleft", "rptop", "rpright" and "rpbottom", in that
 // order; only the left and top are read back.
 void writePreviewRect(Window* dialog)
@@ -50,7 +59,7 @@ std::intptr_t previewDialogProc(Window* dialog, unsigned message, std::uintptr_t
         return 1;
     case WM_CLOSE:
         destroyWindow(dialog);
-        setPreviewShown(0);
+        markPreviewShown(0);
         return 1;
     case WM_PAINT:
         paintPreview(dialog);
@@ -64,7 +73,7 @@ void switchPreviewWindow()
 {
     if (getPreviewShown() != 0) {
         destroyWindow(getPreviewWindow());
-        setPreviewShown(0);
+        markPreviewShown(0);
         return;
     }
     Window* preview =
@@ -72,5 +81,5 @@ void switchPreviewWindow()
     setPreviewWindow(preview);
     showWindow(preview);
     updateWindow(preview);
-    setPreviewShown(1);
+    markPreviewShown(1);
 }

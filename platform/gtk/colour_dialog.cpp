@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/gtk/colour_slots.h"
 #include "platform/gtk/gtk_window.h"
+#include "platform/language.h"
 #include "platform/window.h"
 
 namespace {
@@ -38,7 +39,7 @@ bool chooseColour(Window* owner, Colour& colour, Colour customColours[16])
 {
     static int oldestSlot = 0;
     GtkWindow* parent = gtkbackend::isLive(owner) ? GTK_WINDOW(owner->toplevel) : nullptr;
-    GtkWidget* dialog = gtk_color_chooser_dialog_new("色の設定", parent);
+    GtkWidget* dialog = gtk_color_chooser_dialog_new(translate("色の設定"), parent);
     GtkColorChooser* chooser = GTK_COLOR_CHOOSER(dialog);
     gtk_color_chooser_set_use_alpha(chooser, FALSE);
     GdkRGBA basic[48];

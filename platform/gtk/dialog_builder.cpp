@@ -2,8 +2,11 @@
 #include <cstring>
 #include <string>
 
+#include "platform/dialogs.h"
+#include "platform/dialogs.h"
 #include "platform/gtk/gtk_window.h"
 #include "platform/gtk/mnemonic_text.h"
+#include "platform/language.h"
 #include "platform/messages.h"
 #include "platform/window.h"
 
@@ -52,6 +55,15 @@ void buttonClicked(GtkButton* button, Window* dialog)
     postMessage(dialog, WM_COMMAND, static_cast<std::uintptr_t>(id) & 0xFFFFu, 0);
 }
 
+// A choice in a combo box tells the procedure, with CBN_SELCHANGE in the high word.
+void comboChanged(GtkComboBox* combo, Window* dialog)
+{
+    const int id = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(combo), controlIdKey));
+    const std::uintptr_t wParam =
+        (static_cast<std::uintptr_t>(id) & 0xFFFFu) | (std::uintptr_t{CBN_SELCHANGE} << 16);
+    postMessage(dialog, WM_COMMAND, wParam, 0);
+}
+
 void applyCss(GtkWidget* widget, const std::string& css)
 {
     GtkCssProvider* provider = gtk_css_provider_new();
@@ -70,10 +82,16 @@ void applyFont(GtkWidget* widget, const char* families, int points)
                          "; font-size: " + std::to_string(points) + "pt; }");
 }
 
+// The control's text in the player's language, its mnemonic in GTK's form.
+std::string labelText(const ControlTemplate& control)
+{
+    return toGtkMnemonic(translate(control.text));
+}
+
 // A static text: one line from the control's left edge, centred in its height.
 GtkWidget* makeLabel(const ControlTemplate& control)
 {
-    GtkWidget* label = gtk_label_new_with_mnemonic(toGtkMnemonic(control.text).c_str());
+    GtkWidget* label = gtk_label_new_with_mnemonic(labelText(control).c_str());
     gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
     gtk_label_set_yalign(GTK_LABEL(label), 0.5f);
     return label;
@@ -120,10 +138,13 @@ public:
         GtkWidget* placed = nullptr;  // what sits on the dialog
         const int width = units_.x(control.width);
         const int height = units_.y(control.height);
+        const int left = units_.x(control.x);
+        const int top = units_.y(control.y);
+        record.rect = {left, top, left + width, top + height};
         switch (control.kind) {
         case ControlKind::pushButton:
         case ControlKind::defaultPushButton:
-            widget = gtk_button_new_with_mnemonic(toGtkMnemonic(control.text).c_str());
+            widget = gtk_button_new_with_mnemonic(labelText(control).c_str());
             fitButtonToRectangle(widget);
             if (control.kind == ControlKind::defaultPushButton) {
                 gtk_widget_set_can_default(widget, TRUE);
@@ -142,7 +163,19 @@ public:
             }
             break;
         case ControlKind::picture:
-            break;  // the procedure paints this part of the dialog's client surface
+            // The procedure paints this part of the dialog's client surface.
+            if (control.id != -1)
+                dialog_->controls[control.id] = record;
+            return;
+        case ControlKind::edit:
+            widget = gtk_entry_new();
+            break;
+        case ControlKind::comboBox:
+            widget = gtk_combo_box_text_new();
+            g_object_set_data(G_OBJECT(widget), controlIdKey, GINT_TO_POINTER(control.id));
+            record.clickedHandler =
+                g_signal_connect(widget, "changed", G_CALLBACK(comboChanged), dialog_);
+            break;
         case ControlKind::readOnlyEdit:
             widget = makeReadOnlyEdit();
             placed = gtk_scrolled_window_new(nullptr, nullptr);
@@ -162,7 +195,7 @@ public:
                                          G_CALLBACK(g_object_unref), radioHolder_);
             }
             widget = gtk_radio_button_new_with_mnemonic_from_widget(
-                GTK_RADIO_BUTTON(radioHolder_), toGtkMnemonic(control.text).c_str());
+                GTK_RADIO_BUTTON(radioHolder_), labelText(control).c_str());
             record.groupHolder = radioHolder_;
             if (control.pushLike) {
                 // Drawn as a push button that stays pressed while it is the one set.
@@ -171,13 +204,13 @@ public:
             }
             break;
         case ControlKind::checkBox:
-            widget = gtk_check_button_new_with_mnemonic(toGtkMnemonic(control.text).c_str());
+            widget = gtk_check_button_new_with_mnemonic(labelText(control).c_str());
             break;
         case ControlKind::groupBox:
             widget = gtk_frame_new(nullptr);
             gtk_frame_set_label_widget(
                 GTK_FRAME(widget),
-                gtk_label_new_with_mnemonic(toGtkMnemonic(control.text).c_str()));
+                gtk_label_new_with_mnemonic(labelText(control).c_str()));
             break;
         }
         if (!widget)
@@ -190,7 +223,7 @@ public:
                 g_signal_connect(widget, "clicked", G_CALLBACK(buttonClicked), dialog_);
         }
         gtk_widget_set_size_request(placed, width, height);
-        gtk_fixed_put(fixed_, placed, units_.x(control.x), units_.y(control.y));
+        gtk_fixed_put(fixed_, placed, left, top);
         gtk_widget_show_all(placed);
         if (!firstFocus_ && gtk_widget_get_can_focus(widget))
             firstFocus_ = widget;
@@ -210,6 +243,28 @@ private:
     GtkWidget* defaultButton_ = nullptr;
     GtkWidget* firstFocus_ = nullptr;
 };
+
+// The template's frame told to the window manager: a dialog moves; it has a close box only
+// with a system menu and can be resized only without a modal frame; no dialog template has
+// minimise or maximise boxes. GTK writes hints of its own as the window is realised, so these
+// are written after them.
+void applyFrameStyle(GtkWidget* toplevel, const DialogTemplate* dialogTemplate)
+{
+    int functions = GDK_FUNC_MOVE;
+    int decorations = GDK_DECOR_BORDER | GDK_DECOR_TITLE;
+    if (dialogTemplate->systemMenu) {
+        functions |= GDK_FUNC_CLOSE;
+        decorations |= GDK_DECOR_MENU;
+    }
+    if (!dialogTemplate->modalFrame) {
+        functions |= GDK_FUNC_RESIZE;
+        decorations |= GDK_DECOR_RESIZEH;
+    }
+    GdkWindow* window = gtk_widget_get_window(toplevel);
+    gdk_window_set_functions(window, static_cast<GdkWMFunction>(functions));
+    if (dialogTemplate->hasCaption)
+        gdk_window_set_decorations(window, static_cast<GdkWMDecoration>(decorations));
+}
 
 }  // namespace
 
@@ -234,7 +289,7 @@ Window* buildDialog(const DialogTemplate& dialogTemplate, Window* owner, DialogP
     dialog->toplevel = toplevel;
     GtkWindow* window = GTK_WINDOW(toplevel);
     gtk_window_set_type_hint(window, GDK_WINDOW_TYPE_HINT_DIALOG);
-    gtk_window_set_title(window, dialogTemplate.caption);
+    gtk_window_set_title(window, translate(dialogTemplate.caption));
     gtk_window_set_decorated(window, dialogTemplate.hasCaption);
     gtk_window_set_skip_taskbar_hint(window, TRUE);
     if (dialog->owner)
@@ -261,6 +316,8 @@ Window* buildDialog(const DialogTemplate& dialogTemplate, Window* owner, DialogP
         gtk_window_set_focus(window, widget);
 
     gtk_window_set_deletable(window, dialogTemplate.systemMenu);
+    g_signal_connect_after(toplevel, "realize", G_CALLBACK(applyFrameStyle),
+                           const_cast<DialogTemplate*>(&dialogTemplate));
     if (dialogTemplate.modalFrame) {
         // A window the player cannot resize is as large as its content asks.
         gtk_window_set_resizable(window, FALSE);

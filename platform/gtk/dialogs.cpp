@@ -28,6 +28,37 @@ std::string withoutCarriageReturns(std::string text)
     return text;
 }
 
+// CB_* on a combo box; setting the choice does not tell the procedure, as in Windows.
+std::intptr_t comboBoxMessage(DialogControl& control, unsigned message, std::uintptr_t wParam,
+                              std::intptr_t lParam)
+{
+    GtkComboBoxText* combo = GTK_COMBO_BOX_TEXT(control.widget);
+    g_signal_handler_block(combo, control.clickedHandler);
+    std::intptr_t answer = 0;
+    switch (message) {
+    case CB_ADDSTRING:
+        gtk_combo_box_text_append_text(combo,
+                                       validText(reinterpret_cast<const char*>(lParam)).c_str());
+        answer = gtk_tree_model_iter_n_children(gtk_combo_box_get_model(GTK_COMBO_BOX(combo)),
+                                                nullptr) - 1;
+        break;
+    case CB_RESETCONTENT:
+        gtk_combo_box_text_remove_all(combo);
+        break;
+    case CB_SETCURSEL:
+        gtk_combo_box_set_active(GTK_COMBO_BOX(combo), static_cast<gint>(wParam));
+        answer = gtk_combo_box_get_active(GTK_COMBO_BOX(combo));
+        break;
+    case CB_GETCURSEL:
+        answer = gtk_combo_box_get_active(GTK_COMBO_BOX(combo));
+        break;
+    default:
+        break;
+    }
+    g_signal_handler_unblock(combo, control.clickedHandler);
+    return answer;
+}
+
 DialogControl* findControl(Window* dialog, int controlId)
 {
     if (!gtkbackend::isLive(dialog))
@@ -166,10 +197,30 @@ void setDlgItemText(Window* dialog, int controlId, const char* text)
     else if (GTK_IS_TEXT_VIEW(widget))
         gtk_text_buffer_set_text(gtk_text_view_get_buffer(GTK_TEXT_VIEW(widget)),
                                  withoutCarriageReturns(utf8).c_str(), -1);
+    else if (GTK_IS_ENTRY(widget))
+        gtk_entry_set_text(GTK_ENTRY(widget), utf8.c_str());
     else if (GTK_IS_FRAME(widget))
         gtk_label_set_text_with_mnemonic(
             GTK_LABEL(gtk_frame_get_label_widget(GTK_FRAME(widget))),
             toGtkMnemonic(utf8.c_str()).c_str());
+}
+
+std::string getDlgItemText(Window* dialog, int controlId)
+{
+    DialogControl* control = findControl(dialog, controlId);
+    if (!control)
+        return {};
+    if (GTK_IS_ENTRY(control->widget))
+        return gtk_entry_get_text(GTK_ENTRY(control->widget));
+    if (GTK_IS_LABEL(control->widget))
+        return gtk_label_get_text(GTK_LABEL(control->widget));
+    return {};
+}
+
+Rect dialogItemRect(Window* dialog, int controlId)
+{
+    const DialogControl* control = findControl(dialog, controlId);
+    return control ? control->rect : Rect{};
 }
 
 std::intptr_t sendDlgItemMessage(Window* dialog, int controlId, unsigned message,
@@ -178,6 +229,8 @@ std::intptr_t sendDlgItemMessage(Window* dialog, int controlId, unsigned message
     DialogControl* control = findControl(dialog, controlId);
     if (!control)
         return 0;
+    if (GTK_IS_COMBO_BOX_TEXT(control->widget))
+        return comboBoxMessage(*control, message, wParam, lParam);
     if (control->kind == ControlKind::progressBar) {
         const std::intptr_t answer =
             applyProgressMessage(control->progress, message, wParam, lParam);

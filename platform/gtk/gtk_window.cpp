@@ -108,7 +108,6 @@ std::size_t windowRecordCount()
 // for again once it is (see connectToplevelEvents).
 void requestOuterRect(Window* window, const Rect& outer)
 {
-    GtkWindow* toplevel = GTK_WINDOW(window->toplevel);
     int frameWidth = 0;
     int frameHeight = 0;
     GdkWindow* gdkWindow = gtk_widget_get_window(window->toplevel);
@@ -121,13 +120,21 @@ void requestOuterRect(Window* window, const Rect& outer)
     } else {
         window->placedWithoutFrame = outer;
     }
-    const int clientWidth = atLeastOne(outer.right - outer.left - frameWidth);
-    const int clientHeight = atLeastOne(outer.bottom - outer.top - frameHeight);
-    gtk_window_move(toplevel, outer.left, outer.top);
+    requestClientRect(window, outer.left, outer.top, outer.right - outer.left - frameWidth,
+                      outer.bottom - outer.top - frameHeight);
+}
+
+// With the window's gravity (north-west) the window manager puts the frame's top-left corner at
+// (x, y); GTK's size is the client size.
+void requestClientRect(Window* window, int x, int y, int clientWidth, int clientHeight)
+{
+    GtkWindow* toplevel = GTK_WINDOW(window->toplevel);
+    gtk_window_move(toplevel, x, y);
     // A dialog the player cannot resize takes its size from its one child, the client area.
     if (!gtk_window_get_resizable(toplevel))
-        gtk_widget_set_size_request(window->client, clientWidth, clientHeight);
-    gtk_window_resize(toplevel, clientWidth, clientHeight);
+        gtk_widget_set_size_request(window->client, atLeastOne(clientWidth),
+                                    atLeastOne(clientHeight));
+    gtk_window_resize(toplevel, atLeastOne(clientWidth), atLeastOne(clientHeight));
 }
 
 }  // namespace gtkbackend
@@ -214,6 +221,17 @@ void moveWindow(Window* window, int x, int y, int width, int height, bool /*repa
 {
     if (isLive(window))
         placeWindow(window, x, y, width, height);
+}
+
+void moveWindowToClientSize(Window* window, int x, int y, int clientWidth, int clientHeight,
+                            bool /*repaint*/)
+{
+    if (!isLive(window))
+        return;
+    // The frame takes care of itself: an outer rectangle asked for earlier is forgotten.
+    window->placedWithoutFrame.reset();
+    gtkbackend::requestClientRect(window, x, y, clientWidth, clientHeight);
+    settlePlacement();
 }
 
 void showWindow(Window* window)

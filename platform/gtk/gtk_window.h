@@ -20,8 +20,9 @@ struct DialogControl {
     ControlKind kind = ControlKind::staticText;
     GtkWidget* widget = nullptr;      // the button, label, text view or progress bar
     GtkWidget* groupHolder = nullptr;  // radio buttons: the hidden member that holds "none set"
-    gulong clickedHandler = 0;
+    gulong clickedHandler = 0;       // buttons' "clicked", combo boxes' "changed"
     ProgressBarState progress;
+    Rect rect;                        // in the dialog's client pixels
 };
 
 // A command item of the main window's menu; only the game's checkMenuItem sets its mark.
@@ -76,6 +77,10 @@ struct Window {
 
 namespace gtkbackend {
 
+// A button of one of the game's own questions, its text ('&' mnemonic) in the player's
+// language like the question above it.
+void addAnswerButton(GtkDialog* dialog, const char* text, int response);
+
 // The records of the windows that exist, in creation order.
 std::vector<std::unique_ptr<Window>>& allWindows();
 Window* newWindowRecord();
@@ -99,6 +104,8 @@ void flushDrawing();
 // Asks GTK for the window's outer rectangle in screen coordinates, the window manager's frame
 // (when known) included; the placement takes effect as GTK runs.
 void requestOuterRect(Window* window, const Rect& outer);
+// Asks GTK for the frame's top-left corner at (x, y) and this client size.
+void requestClientRect(Window* window, int x, int y, int clientWidth, int clientHeight);
 
 // Client area plumbing: the draw handler, size tracking and the cairo wrapper.
 void attachClientSurface(Window* window, GtkWidget* client);

@@ -42,6 +42,8 @@ int shortcutCommand(unsigned keyval, bool control, bool shift, bool alt)
     if (!control)
         return keyval == GDK_KEY_F2 ? 40001 : 0;
     switch (keyval) {
+    case GDK_KEY_n:
+    case GDK_KEY_N: return 40020;
     case GDK_KEY_o:
     case GDK_KEY_O: return 40006;
     case GDK_KEY_s:

@@ -1,6 +1,7 @@
 // The main window's menu bar built from a menu template; commands and check marks.
 #include "platform/gtk/gtk_window.h"
 #include "platform/gtk/mnemonic_text.h"
+#include "platform/language.h"
 #include "platform/messages.h"
 #include "platform/window.h"
 
@@ -16,13 +17,30 @@ void itemActivated(GtkCheckMenuItem* item, Window* window)
     checkMenuItem(window, commandId, window->menuItems[commandId].checked);
 }
 
+// The text after a tab ("Ctrl+N") shown at the item's right, as Windows menus show it.
+void showShortcut(GtkWidget* item, const std::string& shortcut)
+{
+    const std::string control = "Ctrl+";
+    std::string accelerator = shortcut;
+    if (accelerator.compare(0, control.size(), control) == 0)
+        accelerator = "<Control>" + accelerator.substr(control.size());
+    guint key = 0;
+    GdkModifierType modifiers{};
+    gtk_accelerator_parse(accelerator.c_str(), &key, &modifiers);
+    GtkWidget* label = gtk_bin_get_child(GTK_BIN(item));
+    if (key != 0 && GTK_IS_ACCEL_LABEL(label))
+        gtk_accel_label_set_accel(GTK_ACCEL_LABEL(label), key, modifiers);
+}
+
 void appendEntry(Window* window, GtkMenuShell* shell, const MenuTemplate& entry)
 {
     if (!entry.text) {
         gtk_menu_shell_append(shell, gtk_separator_menu_item_new());
         return;
     }
-    const std::string label = toGtkMnemonic(entry.text);
+    const std::string text = translate(entry.text);
+    const std::size_t tab = text.find('\t');
+    const std::string label = toGtkMnemonic(text.substr(0, tab).c_str());
     if (!entry.children.empty()) {
         GtkWidget* item = gtk_menu_item_new_with_mnemonic(label.c_str());
         GtkWidget* submenu = gtk_menu_new();
@@ -34,6 +52,8 @@ void appendEntry(Window* window, GtkMenuShell* shell, const MenuTemplate& entry)
     }
     GtkWidget* item = gtk_check_menu_item_new_with_mnemonic(label.c_str());
     gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(item), entry.checked);
+    if (tab != std::string::npos)
+        showShortcut(item, text.substr(tab + 1));
     g_object_set_data(G_OBJECT(item), commandKey, GINT_TO_POINTER(entry.commandId));
     window->menuItems[entry.commandId] = MenuCommandItem{
         GTK_CHECK_MENU_ITEM(item),

@@ -1,4 +1,4 @@
-// Clock, time of day and the program's path on Linux.
+// Clock, time of day, the program's path and the user's data folder on Linux.
 #include "platform/system.h"
 
 #include <glib.h>
@@ -23,4 +23,10 @@ std::string modulePath()
     if (!realpath("/proc/self/exe", path))
         return {};
     return path;
+}
+
+std::string userDataFolder()
+{
+    // $XDG_DATA_HOME, or ~/.local/share without it.
+    return std::string(g_get_user_data_dir()) + "/velmora";
 }

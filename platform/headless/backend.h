@@ -43,6 +43,12 @@ namespace headless {
 using ControlKey = std::pair<int, int>;  // (dialog template id, control id)
 using ResourceKey = std::pair<std::string, int>;
 
+// A combo box's entries and the one chosen (-1 for none).
+struct ComboBoxState {
+    std::vector<std::string> entries;
+    int selection = -1;
+};
+
 struct BackEnd {
     std::vector<std::unique_ptr<Window>> windows;  // in creation order
     Window* mainWindow = nullptr;
@@ -60,6 +66,7 @@ struct BackEnd {
     std::map<ControlKey, std::string> itemTexts;
     std::map<ControlKey, ProgressBarState> progressBars;
     std::map<ControlKey, int> buttonChecks;  // BST_UNCHECKED 0, BST_CHECKED 1
+    std::map<ControlKey, ComboBoxState> comboBoxes;
 
     std::array<std::uint8_t, 256> keys{};
     int cursor = 0;  // 0: the class cursor (the arrow)
@@ -95,6 +102,9 @@ void tearDownWindow(Window* window);
 // of it: automatic radio buttons check themselves and clear the rest of their group, check
 // boxes toggle.
 void clickControl(Window* dialog, int controlId);
+
+// Marks a scripted answer made by chooseEntry: (index << 16) | control id under this flag.
+constexpr int entryChoiceFlag = 0x40000000;
 
 // Forgets the controls' state of a dialog template when a new dialog of it is made.
 void resetControls(int templateId);

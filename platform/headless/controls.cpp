@@ -1,4 +1,4 @@
-// Dialog controls in memory: progress bars, check boxes and radio buttons.
+// Dialog controls in memory: progress bars, check boxes, radio buttons and combo boxes.
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,6 +29,27 @@ bool isRadioButton(ControlKind kind)
     return kind == ControlKind::radioButton || kind == ControlKind::autoRadioButton;
 }
 
+std::intptr_t comboBoxMessage(headless::ComboBoxState& combo, unsigned message,
+                              std::uintptr_t wParam, std::intptr_t lParam)
+{
+    const int count = static_cast<int>(combo.entries.size());
+    switch (message) {
+    case CB_ADDSTRING:
+        combo.entries.emplace_back(reinterpret_cast<const char*>(lParam));
+        return count;
+    case CB_RESETCONTENT:
+        combo = {};
+        return 0;
+    case CB_SETCURSEL:
+        combo.selection = static_cast<int>(wParam) < count ? static_cast<int>(wParam) : -1;
+        return combo.selection;
+    case CB_GETCURSEL:
+        return combo.selection;
+    default:
+        return 0;
+    }
+}
+
 }  // namespace
 
 std::intptr_t sendDlgItemMessage(Window* dialog, int controlId, unsigned message,
@@ -47,6 +68,8 @@ std::intptr_t sendDlgItemMessage(Window* dialog, int controlId, unsigned message
             headless::logEvent("progress " + std::to_string(dialog->templateId) + " step");
         return applyProgressMessage(backEnd().progressBars[key], message, wParam, lParam);
     }
+    if (control->kind == ControlKind::comboBox)
+        return comboBoxMessage(backEnd().comboBoxes[key], message, wParam, lParam);
     const bool checkable = isRadioButton(control->kind) || control->kind == ControlKind::checkBox;
     if (checkable && message == BM_SETCHECK) {
         backEnd().buttonChecks[key] = static_cast<int>(wParam);
@@ -63,6 +86,11 @@ namespace headless {
 
 void clickControl(Window* dialog, int controlId)
 {
+    if (controlId & entryChoiceFlag) {
+        const int id = controlId & 0xFFFF;
+        backEnd().comboBoxes[{dialog->templateId, id}].selection = (controlId >> 16) & 0x3FFF;
+        return;
+    }
     const DialogTemplate* dialogTemplate = findDialogTemplate(dialog->templateId);
     const ControlTemplate* clicked = findControl(dialog->templateId, controlId);
     if (!dialogTemplate || !clicked)
@@ -102,6 +130,17 @@ void resetControls(int templateId)
     forget(backEnd().itemTexts);
     forget(backEnd().progressBars);
     forget(backEnd().buttonChecks);
+    forget(backEnd().comboBoxes);
+}
+
+int chooseEntry(int controlId, int index)
+{
+    return entryChoiceFlag | (index << 16) | controlId;
+}
+
+std::vector<std::string> comboBoxEntries(int templateId, int controlId)
+{
+    return backEnd().comboBoxes[{templateId, controlId}].entries;
 }
 
 int progressPosition(int templateId)

@@ -2,10 +2,10 @@
 #include "platform/dialogs.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <utility>
 #include <string>
 
+#include "platform/file_choice.h"
 #include "platform/headless/backend.h"
 #include "platform/headless/headless.h"
 #include "platform/messages.h"
@@ -92,7 +92,10 @@ void playDialog(Window* dialog, const DialogTemplate& dialogTemplate)
             break;
         }
         headless::clickControl(dialog, id);
-        sendMessage(dialog, WM_COMMAND, static_cast<std::uintptr_t>(id) & 0xFFFFu, 0);
+        const std::uintptr_t notification =
+            (id & headless::entryChoiceFlag) ? std::uintptr_t{CBN_SELCHANGE} << 16 : 0;
+        sendMessage(dialog, WM_COMMAND, (static_cast<std::uintptr_t>(id) & 0xFFFFu) | notification,
+                    0);
     }
 }
 
@@ -138,6 +141,25 @@ void endDialog(Window* dialog, std::intptr_t result)
     dialog->dialogResult = result;
 }
 
+std::string getDlgItemText(Window* dialog, int controlId)
+{
+    return isLive(dialog) ? headless::dialogItemText(dialog->templateId, controlId) : "";
+}
+
+Rect dialogItemRect(Window* dialog, int controlId)
+{
+    const DialogTemplate* dialogTemplate = isLive(dialog) ? findDialogTemplate(dialog->templateId)
+                                                          : nullptr;
+    if (!dialogTemplate)
+        return {};
+    for (const ControlTemplate& control : dialogTemplate->controls)
+        if (control.id == controlId)
+            return {control.x * dialogCharWidth / 4, control.y * dialogCharHeight / 8,
+                    (control.x + control.width) * dialogCharWidth / 4,
+                    (control.y + control.height) * dialogCharHeight / 8};
+    return {};
+}
+
 void setDlgItemText(Window* dialog, int controlId, const char* text)
 {
     if (isLive(dialog))
@@ -165,32 +187,29 @@ bool chooseColour(Window* /*owner*/, Colour& colour, Colour /*customColours*/[16
 
 namespace {
 
-std::optional<std::string> playFileDialog(const char* kind, const FileDialogRequest& request)
+// The scripted choice, made into the path the real chooser would answer.
+std::optional<std::string> playFileDialog(bool saving, const FileDialogRequest& request)
 {
-    logEvent(std::string(kind) + " dialog " + request.title);
+    logEvent(std::string(saving ? "save" : "open") + " dialog " + request.title);
     backEnd().lastFileDialog = request;
     auto& choices = backEnd().fileChoices;
     if (choices.empty())
         return std::nullopt;
-    std::optional<std::string> choice = choices.front();
+    const std::optional<std::string> choice = choices.front();
     choices.pop_front();
-    if (choice)
-        choice = withDefaultExtension(*choice, request.defaultExtension);
-    if (choice && request.fileMustExist && !std::filesystem::is_regular_file(*choice))
-        return std::nullopt;
-    return choice;
+    return choice ? chosenFilePath(*choice, request, saving) : std::nullopt;
 }
 
 }  // namespace
 
 std::optional<std::string> runSaveFileDialog(Window* /*owner*/, const FileDialogRequest& request)
 {
-    return playFileDialog("save", request);
+    return playFileDialog(true, request);
 }
 
 std::optional<std::string> runOpenFileDialog(Window* /*owner*/, const FileDialogRequest& request)
 {
-    return playFileDialog("open", request);
+    return playFileDialog(false, request);
 }
 
 void openUrl(const char* url)

@@ -33,6 +33,13 @@ void setKeyDown(int virtualKey, bool down);
 // check box changes its check state before the procedure hears of it.
 void scriptDialog(int templateId, std::vector<int> commands);
 
+// A scripted answer (for scriptDialog) that chooses entry `index` of a combo box: the
+// procedure hears WM_COMMAND with CBN_SELCHANGE, as from the player's choice.
+int chooseEntry(int controlId, int index);
+
+// The entries of a combo box of the latest dialog of the template.
+std::vector<std::string> comboBoxEntries(int templateId, int controlId);
+
 // The colour dialog's next answer: the colour chosen, or nullopt for Cancel.
 void scriptColourChoice(std::optional<Colour> choice);
 

@@ -32,6 +32,12 @@ std::string modulePath()
     return (folder / "velmora").string();
 }
 
+std::string userDataFolder()
+{
+    // Beside the program, so that every test's program keeps its own.
+    return (std::filesystem::path(modulePath()).parent_path() / "data").string();
+}
+
 namespace headless {
 
 void setTickCount(std::uint32_t ticks)

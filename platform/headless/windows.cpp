@@ -97,6 +97,13 @@ void moveWindow(Window* window, int x, int y, int width, int height, bool repain
         place(window, x, y, width, height, repaint);
 }
 
+// A headless window has no frame: its outer rectangle is its client area.
+void moveWindowToClientSize(Window* window, int x, int y, int clientWidth, int clientHeight,
+                            bool repaint)
+{
+    moveWindow(window, x, y, clientWidth, clientHeight, repaint);
+}
+
 void showWindow(Window* window)
 {
     if (isLive(window))

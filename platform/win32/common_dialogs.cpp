@@ -2,6 +2,7 @@
 #include <string>
 
 #include "platform/files.h"
+#include "platform/language.h"
 #include "platform/utf16.h"
 #include "platform/win32/win32_window.h"
 
@@ -23,7 +24,7 @@ std::wstring filterList(const std::vector<FileFilter>& filters)
 {
     std::wstring list;
     for (const FileFilter& filter : filters) {
-        list += utf8ToUtf16(filter.name);
+        list += utf8ToUtf16(translate(filter.name.c_str()));
         list += L'\0';
         list += utf8ToUtf16(filter.pattern);
         list += L'\0';
@@ -38,8 +39,9 @@ std::optional<std::string> runFileDialog(Window* owner, const FileDialogRequest&
     std::wstring buffer = utf8ToUtf16(request.fileName);
     buffer.resize(maxPathChars, L'\0');
     const std::wstring filters = filterList(request.filters);
-    const std::wstring title = utf8ToUtf16(request.title);
+    const std::wstring title = utf8ToUtf16(translate(request.title.c_str()));
     const std::wstring extension = utf8ToUtf16(request.defaultExtension);
+    // request.picturePreview needs nothing here: the dialog's own view shows thumbnails.
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = handleOf(owner);
@@ -81,7 +83,8 @@ std::wstring shellTarget(const char* url)
 
 void messageBox(Window* owner, const char* text)
 {
-    MessageBoxW(handleOf(owner), utf8ToUtf16(text ? text : "").c_str(), L"エラー", MB_OK);
+    MessageBoxW(handleOf(owner), utf8ToUtf16(translate(text ? text : "")).c_str(),
+                utf8ToUtf16(translate("エラー")).c_str(), MB_OK);
 }
 
 bool chooseColour(Window* owner, Colour& colour, Colour customColours[16])

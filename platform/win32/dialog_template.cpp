@@ -2,6 +2,7 @@
 // back end; Windows converts their dialog units through the template's font.
 #include "platform/win32/dialog_template.h"
 
+#include "platform/language.h"
 #include "platform/utf16.h"
 #include "platform/win32/win32_window.h"
 
@@ -49,6 +50,7 @@ private:
 constexpr std::uint16_t buttonClass = 0x0080;
 constexpr std::uint16_t editClass = 0x0081;
 constexpr std::uint16_t staticClass = 0x0082;
+constexpr std::uint16_t comboBoxClass = 0x0085;
 
 bool hasWindow(const ControlTemplate& control)
 {
@@ -127,6 +129,15 @@ ControlStyle controlStyle(const ControlTemplate& control, bool first)
     case ControlKind::groupBox:
         result.style |= BS_GROUPBOX;
         break;
+    case ControlKind::edit:
+        result.classOrdinal = editClass;
+        result.style |= ES_AUTOHSCROLL | WS_TABSTOP;
+        result.exStyle = WS_EX_CLIENTEDGE;
+        break;
+    case ControlKind::comboBox:
+        result.classOrdinal = comboBoxClass;
+        result.style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+        break;
     }
     if (control.pushLike)
         result.style |= BS_PUSHLIKE;
@@ -136,6 +147,12 @@ ControlStyle controlStyle(const ControlTemplate& control, bool first)
         (result.style & WS_GROUP))
         result.style |= WS_TABSTOP;
     return result;
+}
+
+// A drop-down list's height in a template includes its opened list: room for ten entries.
+int templateHeight(const ControlTemplate& control)
+{
+    return control.kind == ControlKind::comboBox ? control.height * 8 : control.height;
 }
 
 }  // namespace
@@ -159,7 +176,7 @@ std::vector<std::uint16_t> buildDialogTemplate(const DialogTemplate& dialog)
     out.word(static_cast<std::uint16_t>(dialog.height));
     out.word(0);  // no menu
     out.word(0);  // the dialog class
-    out.text(dialog.caption);
+    out.text(translate(dialog.caption));
     out.word(static_cast<std::uint16_t>(dialog.pointSize));
     out.word(FW_NORMAL);
     out.word(static_cast<std::uint16_t>(SHIFTJIS_CHARSET << 8));  // italic 0, character set
@@ -178,7 +195,7 @@ std::vector<std::uint16_t> buildDialogTemplate(const DialogTemplate& dialog)
         out.word(static_cast<std::uint16_t>(control.x));
         out.word(static_cast<std::uint16_t>(control.y));
         out.word(static_cast<std::uint16_t>(control.width));
-        out.word(static_cast<std::uint16_t>(control.height));
+        out.word(static_cast<std::uint16_t>(templateHeight(control)));
         out.dword(static_cast<std::uint32_t>(control.id));
         if (style.classOrdinal)
             out.ordinal(style.classOrdinal);
@@ -187,7 +204,7 @@ std::vector<std::uint16_t> buildDialogTemplate(const DialogTemplate& dialog)
         if (control.kind == ControlKind::icon)
             out.ordinal(static_cast<std::uint16_t>(control.resourceId));
         else
-            out.text(control.text);
+            out.text(translate(control.text));
         out.word(0);  // no creation data
     }
     return out.take();

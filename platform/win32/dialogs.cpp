@@ -56,9 +56,10 @@ INT_PTR CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     return answer;
 }
 
-Window* newDialogRecord(Window* owner, DialogProc proc, bool modal)
+Window* newDialogRecord(const DialogTemplate* layout, Window* owner, DialogProc proc, bool modal)
 {
     Window* dialog = win32backend::newWindowRecord();
+    dialog->layout = layout;
     dialog->isDialog = true;
     dialog->modal = modal;
     dialog->proc = proc;
@@ -84,6 +85,31 @@ std::string withWindowsLineBreaks(const std::string& text)
     return result;
 }
 
+// The control's rectangle in the dialog's client pixels: its window's, or for a control drawn
+// by the game (which has no window) its template rectangle in the dialog's units.
+RECT controlRect(const Window* dialog, int controlId)
+{
+    RECT rect{};
+    if (HWND item = GetDlgItem(dialog->hwnd, controlId)) {
+        GetWindowRect(item, &rect);
+        MapWindowPoints(nullptr, dialog->hwnd, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+    for (const ControlTemplate& control : dialog->layout ? dialog->layout->controls
+                                                         : std::span<const ControlTemplate>{}) {
+        if (control.id != controlId)
+            continue;
+        // The origin and the size are converted each on its own, as the dialog manager
+        // places the controls that have windows.
+        rect = RECT{control.x, control.y, control.width, control.height};
+        MapDialogRect(dialog->hwnd, &rect);
+        rect.right += rect.left;
+        rect.bottom += rect.top;
+        break;
+    }
+    return rect;
+}
+
 }  // namespace
 
 std::intptr_t runModalDialog(int templateId, Window* owner, DialogProc proc, std::intptr_t param)
@@ -92,7 +118,7 @@ std::intptr_t runModalDialog(int templateId, Window* owner, DialogProc proc, std
     if (!dialogTemplate)
         return -1;
     const std::vector<std::uint16_t> block = buildDialogTemplate(*dialogTemplate);
-    DialogStart start{newDialogRecord(owner, proc, true), param};
+    DialogStart start{newDialogRecord(dialogTemplate, owner, proc, true), param};
     return DialogBoxIndirectParamW(
         win32backend::programInstance(), reinterpret_cast<LPCDLGTEMPLATEW>(block.data()),
         ownerHandle(start.dialog), dialogProcedure, reinterpret_cast<LPARAM>(&start));
@@ -104,7 +130,7 @@ Window* createModelessDialog(int templateId, Window* owner, DialogProc proc, std
     if (!dialogTemplate)
         return nullptr;
     const std::vector<std::uint16_t> block = buildDialogTemplate(*dialogTemplate);
-    DialogStart start{newDialogRecord(owner, proc, false), param};
+    DialogStart start{newDialogRecord(dialogTemplate, owner, proc, false), param};
     HWND hwnd = CreateDialogIndirectParamW(
         win32backend::programInstance(), reinterpret_cast<LPCDLGTEMPLATEW>(block.data()),
         ownerHandle(start.dialog), dialogProcedure, reinterpret_cast<LPARAM>(&start));
@@ -135,11 +161,37 @@ void setDlgItemText(Window* dialog, int controlId, const char* text)
                         utf8ToUtf16(withWindowsLineBreaks(text ? text : "")).c_str());
 }
 
+std::string getDlgItemText(Window* dialog, int controlId)
+{
+    HWND item = isLive(dialog) ? GetDlgItem(dialog->hwnd, controlId) : nullptr;
+    if (!item)
+        return "";
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(item)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
+    return utf16ToUtf8(text);
+}
+
+Rect dialogItemRect(Window* dialog, int controlId)
+{
+    if (!isLive(dialog))
+        return Rect{};
+    const RECT rect = controlRect(dialog, controlId);
+    const int s = dialog->scale;
+    return Rect{rect.left / s, rect.top / s, rect.right / s, rect.bottom / s};
+}
+
 std::intptr_t sendDlgItemMessage(Window* dialog, int controlId, unsigned message,
                                  std::uintptr_t wParam, std::intptr_t lParam)
 {
     if (!isLive(dialog))
         return 0;
+    // The game gives a combo box's entries as UTF-8.
+    if (message == CB_ADDSTRING) {
+        const std::wstring entry = utf8ToUtf16(reinterpret_cast<const char*>(lParam));
+        return SendDlgItemMessageW(dialog->hwnd, controlId, message, wParam,
+                                   reinterpret_cast<LPARAM>(entry.c_str()));
+    }
     const std::intptr_t answer =
         SendDlgItemMessageW(dialog->hwnd, controlId, message, wParam, lParam);
     // A progress bar moves while the game works without taking messages.

@@ -1,4 +1,5 @@
 // The main window's menu built from a menu template, its check marks and keyboard shortcuts.
+#include "platform/language.h"
 #include "platform/utf16.h"
 #include "platform/win32/win32_window.h"
 
@@ -11,7 +12,7 @@ void appendEntries(HMENU menu, std::span<const MenuTemplate> entries)
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
             continue;
         }
-        const std::wstring text = utf8ToUtf16(entry.text);
+        const std::wstring text = utf8ToUtf16(translate(entry.text));
         if (!entry.children.empty()) {
             HMENU popup = CreatePopupMenu();
             appendEntries(popup, entry.children);

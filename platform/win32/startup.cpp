@@ -1,5 +1,7 @@
 // Bringing the Win32 back end up (DPI awareness, common controls) and down again.
+#include "platform/language.h"
 #include "platform/startup.h"
+#include "platform/system.h"
 #include "platform/win32/win32_window.h"
 
 #include <commctrl.h>
@@ -35,6 +37,7 @@ BOOL WINAPI consoleEvent(DWORD)
 void initialisePlatform(int, char**)
 {
     becomeDpiAware();
+    initialiseLanguage(modulePath());
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     SetConsoleCtrlHandler(consoleEvent, TRUE);

@@ -1,8 +1,10 @@
-// Clock, time of day, the program's path and the desktop wallpaper on Windows.
+// Clock, time of day, the program's path, the user's data folder and the desktop wallpaper on Windows.
 #include "platform/system.h"
 #include "platform/utf16.h"
 #include "platform/wallpaper.h"
 #include "platform/win32/win32_window.h"
+
+#include <shlobj.h>
 
 #include <ctime>
 
@@ -22,6 +24,15 @@ std::string modulePath()
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     path.resize(length);
     return utf16ToUtf8(path);
+}
+
+std::string userDataFolder()
+{
+    // The same folder the settings fall back to.
+    wchar_t appData[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData)))
+        return utf16ToUtf8(L".\\VELMORA");
+    return utf16ToUtf8(std::wstring(appData) + L"\\VELMORA");
 }
 
 bool setDesktopWallpaper(const std::string& path)

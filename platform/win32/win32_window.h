@@ -40,6 +40,7 @@ struct Window {
     Colour backgroundFill = 0;
     bool erasePending = false;
     HMENU menu = nullptr;
+    const DialogTemplate* layout = nullptr;  // a dialog's template, for controls without windows
 };
 
 namespace win32backend {

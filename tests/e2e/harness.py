@@ -88,18 +88,25 @@ class Game:
     """The program in a temporary folder of its own, on a private X display."""
 
     def __init__(self, binary, ini=None, env=None, root_colour=None, prefix=(),
-                 screen="1280x1024"):
+                 screen="1280x1024", beside=(), in_place=False):
         self.folder = tempfile.mkdtemp(prefix="velmora-e2e-")
-        self.binary = os.path.join(self.folder, "velmora")
-        shutil.copy(binary, self.binary)
-        self.ini_path = os.path.join(self.folder, "velmora.ini")
+        # A program run in place (as installed) keeps its settings file beside it.
+        self.binary = binary if in_place else os.path.join(self.folder, "velmora")
+        if not in_place:
+            shutil.copy(binary, self.binary)
+        # Folders the program finds beside itself as built (the catalogs, the help pages).
+        for name in beside:
+            shutil.copytree(os.path.join(os.path.dirname(binary), name),
+                            os.path.join(self.folder, name))
+        self.ini_path = os.path.join(os.path.dirname(self.binary), "velmora.ini")
         if ini is not None:
             with open(self.ini_path, "w", newline="") as out:
                 out.write(ini)
         self.display = self._start_xvfb(screen)
         self.env = dict(os.environ, DISPLAY=self.display, NO_AT_BRIDGE="1",
                         GSETTINGS_BACKEND="memory", SDL_AUDIODRIVER="dummy",
-                        HOME=self.folder, XDG_CONFIG_HOME=os.path.join(self.folder, "config"))
+                        HOME=self.folder, XDG_CONFIG_HOME=os.path.join(self.folder, "config"),
+                        XDG_DATA_HOME=os.path.join(self.folder, "data"))
         self.env.update(env or {})
         # SDL's disk driver writes what is played into the program's folder.
         self.env.setdefault("SDL_DISKAUDIOFILE", os.path.join(self.folder, "audio.raw"))
@@ -285,6 +292,28 @@ def send_delete_window(display, window):
     xlib.XCloseDisplay(connection)
 
 
+def play_moves(game, moves):
+    """Plays the solver's moves ("move X Y", "left X Y", "right X Y", in board points)."""
+    for move in moves:
+        action, x, y = move.split()
+        if action == "move":
+            game.move(int(x), int(y))
+        else:
+            game.click(int(x), int(y), button=3 if action == "right" else 1)
+
+
+def shown_texts_env(log):
+    """Variables that make the program write down every window title and label it shows, in
+    the file `log` (read it with shown_texts)."""
+    return {"GTK_MODULES": os.environ["VELMORA_SHOWN_TEXTS_MODULE"], "VELMORA_SHOWN_TEXTS": log}
+
+
+def shown_texts(log):
+    """The titles and labels written down so far, in the order they were shown."""
+    with open(log, encoding="utf-8") as source:
+        return [line.rstrip("\n").split("\t", 1)[1] for line in source if "\t" in line]
+
+
 def is_background(colour):
     return lambda pixel: pixel == colour
 
@@ -302,6 +331,13 @@ def main(test):
         print("FAILED:", failure)
         sys.exit(1)
     print("passed")
+
+
+def at_fixed_time(when):
+    """Game arguments that stop the program's clock at `when` ("2026-01-01 00:00:00"), whatever
+    its start-up costs, so that the layout of every build, which follows from the second it is
+    made in, is the same on every run. The monotonic clock runs on for the toolkit's timers."""
+    return {"prefix": ["faketime", "-f", when], "env": {"FAKETIME_DONT_FAKE_MONOTONIC": "1"}}
 
 
 def wait_for_board(game, background=TEAL):

@@ -10,7 +10,8 @@ import subprocess
 import sys
 import time
 
-from harness import Game, TEAL, main, not_background, parse_ppm, wait_for_board
+from harness import (Game, TEAL, at_fixed_time, main, not_background, parse_ppm, play_moves,
+                     wait_for_board)
 
 START = "2026-01-01 00:00:00"
 START_SECONDS = 1767225600
@@ -137,12 +138,7 @@ def mean_difference(rows, board, box):
 
 def finish_puzzle(game, moves):
     """Plays the moves, closes the congratulation and the message; answers the board."""
-    for move in moves:
-        action, x, y = move.split()
-        if action == "move":
-            game.move(int(x), int(y))
-        else:
-            game.click(int(x), int(y), button=3 if action == "right" else 1)
+    play_moves(game, moves)
     window = wait_for_window(game, "^完成$")
     shot = game.screenshot()
     board = board_picture(game, shot)
@@ -162,10 +158,7 @@ def wait_for_next_puzzle(game):
 
 def play(binary, moves, answer_dialogs, target, read=None):
     settings = "[Quorin_Section]\r\nX1  =0\r\nY1  =0\r\nX2  =1280\r\nY2  =1000\r\n"
-    # The clock stands still at START for the program, whatever its start-up costs; its
-    # monotonic clock runs on, so that the toolkit's timers work.
-    game = Game(binary, ini=settings, prefix=["faketime", "-f", START],
-                env={"FAKETIME_DONT_FAKE_MONOTONIC": "1"})
+    game = Game(binary, ini=settings, **at_fixed_time(START))
     try:
         wait_for_board(game)
         board = finish_puzzle(game, moves)

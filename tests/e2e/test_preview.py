@@ -1,7 +1,7 @@
 """Ctrl+P opens the preview of the first puzzle's picture at (50, 50), a third of its size,
 and the board stays in play; every move is written to the settings file at once; closed and
-opened again it comes back where it was. Without a window manager the preview has no frame:
-its outer size is the size the game asks for."""
+opened again it comes back where it was, or on the screen when that place lies off it. Without a
+window manager the preview has no frame: its outer size is the picture's third."""
 
 import os
 import time
@@ -91,11 +91,11 @@ def test(binary):
         wait_for_board(game)
         game.key("ctrl+p")
         preview = game.find_window(PREVIEW)
-        assert game.window_geometry(preview) == (50, 50, 155, 212), game.window_geometry(preview)
+        assert game.window_geometry(preview) == (50, 50, 146, 186), game.window_geometry(preview)
         # The placement on showing is written before the player touches anything.
-        wait_for_keys(game, 50, 50, 205, 262)
+        wait_for_keys(game, 50, 50, 196, 236)
 
-        # The picture at a third of its size fills the top-left 146 x 186 of the preview.
+        # The picture at a third of its size fills the preview.
         expected = reduced(picture_of_first_puzzle(binary), 146, 186)
 
         def mean_difference(shot):
@@ -115,7 +115,7 @@ def test(binary):
 
         # A move is written at once, right and bottom included.
         game.run("xdotool", "windowmove", preview, "300", "200")
-        wait_for_keys(game, 300, 200, 455, 412)
+        wait_for_keys(game, 300, 200, 446, 386)
 
         # The close box closes it; Ctrl+P brings it back at its last place.
         game.press_close_box(preview)
@@ -123,7 +123,7 @@ def test(binary):
         assert preview_keys(game)[0] == "rpleft=300"
         game.key("ctrl+p")
         preview = game.find_window(PREVIEW)
-        assert game.window_geometry(preview) == (300, 200, 155, 212), \
+        assert game.window_geometry(preview) == (300, 200, 146, 186), \
             game.window_geometry(preview)
 
         # Ctrl+P closes it too, and once more opens it again.
@@ -131,10 +131,23 @@ def test(binary):
         wait_until_gone(game, preview)
         game.key("ctrl+p")
         preview = game.find_window(PREVIEW)
-        assert game.window_geometry(preview) == (300, 200, 155, 212)
+        assert game.window_geometry(preview) == (300, 200, 146, 186)
+
+        # A place off the 1280-wide screen (another monitor, gone): moved onto the screen whole.
+        game.key("ctrl+p")
+        wait_until_gone(game, preview)
+        with open(game.ini_path, newline="") as source:
+            text = source.read().replace("rpleft=300", "rpleft=2500")
+        with open(game.ini_path, "w", newline="") as out:
+            out.write(text)
+        game.key("ctrl+p")
+        preview = game.find_window(PREVIEW)
+        assert game.window_geometry(preview) == (1280 - 155, 200, 146, 186), \
+            game.window_geometry(preview)
+        wait_for_keys(game, 1125, 200, 1271, 386)
         game.key("Escape")
         assert game.wait_exit() == 0
-        wait_for_keys(game, 300, 200, 455, 412)
+        wait_for_keys(game, 1125, 200, 1271, 386)
     finally:
         game.close()
 

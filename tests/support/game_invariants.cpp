@@ -7,6 +7,7 @@
 #include "platform/dib_format.h"
 #include "puzzle/image_headers.h"
 #include "puzzle/puzzle_resource.h"
+#include "puzzle/construction.h"
 #include "puzzle/state.h"
 
 namespace {
@@ -141,7 +142,9 @@ std::vector<std::string> freshBuildFaults()
                 if (inGroup(k, c2, r2) != (c2 == c && r2 == r))
                     faults.push_back("piece " + std::to_string(k) + " is not on its own");
         const PieceRect box = pieceRect(c, r);
-        if (box.right < 260 || box.right > 759 || box.bottom < 190 || box.bottom > 489 ||
+        const ScatterArea area = scatterArea();
+        if (box.right < area.right || box.right >= area.right + area.width ||
+            box.bottom < area.bottom || box.bottom >= area.bottom + area.height ||
             box.left != box.right - size)
             faults.push_back("box of piece " + std::to_string(k) + " is off the scatter area");
     }

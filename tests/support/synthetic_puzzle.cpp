@@ -10,6 +10,7 @@
 #include "platform/dib_format.h"
 #include "platform/headless/headless.h"
 #include "platform/window.h"
+#include "puzzle/image_headers.h"
 #include "puzzle/state.h"
 
 namespace testing_support {
@@ -53,8 +54,9 @@ void buildMask()
     const int height = getSheetHeight();
     const int stride = (width + 31) / 32 * 4;
     const int paletteSize = 8;
-    std::uint8_t* block = allocateImageBlock(
-        bitmapInfoHeaderSize + paletteSize + static_cast<std::size_t>(stride) * height, true);
+    setMaskRowPad(2 * stride - sheetWidth);
+    // As large as construction makes it: at least what a play file carries of it.
+    std::uint8_t* block = allocateImageBlock(maskBlockSize(), true);
     writeInfoHeader(block, width, height, 1, static_cast<std::uint32_t>(stride * height), 2);
     std::uint8_t* palette = block + bitmapInfoHeaderSize;
     palette[4] = palette[5] = palette[6] = 0xFF;  // entry 1 white, entry 0 black
@@ -70,7 +72,6 @@ void buildMask()
         }
     setPieceMask(block);
     setPieceMaskBits(bits);
-    setMaskRowPad(2 * stride - sheetWidth);
 }
 
 }  // namespace

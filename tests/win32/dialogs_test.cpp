@@ -167,3 +167,39 @@ TEST(Win32Dialogs, ModalDialogGetsItsParameterAndAnswersTheEndResult)
     EXPECT_EQ(seenParam, 7);
     EXPECT_EQ(runModalDialog(999, nullptr, endingProcedure, 0), -1);
 }
+
+TEST(Win32Dialogs, PicturePuzzleDialogTakesTypedTextListEntriesAndPlacesItsThumbnail)
+{
+    Window* dialog = createModelessDialog(141, nullptr, quietProcedure, 0);
+    ASSERT_NE(dialog, nullptr);
+    HWND title = GetDlgItem(dialog->hwnd, 1205);
+    HWND sizes = GetDlgItem(dialog->hwnd, 1204);
+    EXPECT_EQ(className(title), L"edit");
+    EXPECT_EQ(className(sizes), L"combobox");
+    SetWindowTextW(title, utf8ToUtf16("柑橘 12 ピース").c_str());
+    EXPECT_EQ(getDlgItemText(dialog, 1205), "柑橘 12 ピース");
+
+    // Entries come as UTF-8; the list drops down far enough to show several.
+    for (const char* entry : {"12 ピース", "48 ピース", "108 ピース"})
+        sendDlgItemMessage(dialog, 1204, CB_ADDSTRING, 0, reinterpret_cast<std::intptr_t>(entry));
+    EXPECT_EQ(sendDlgItemMessage(dialog, 1204, CB_GETCURSEL, 0, 0), -1);
+    sendDlgItemMessage(dialog, 1204, CB_SETCURSEL, 2, 0);
+    EXPECT_EQ(sendDlgItemMessage(dialog, 1204, CB_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(windowText(sizes), "108 ピース");
+    RECT dropped;
+    SendMessageW(sizes, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    RECT closed;
+    GetWindowRect(sizes, &closed);
+    EXPECT_GE(dropped.bottom - dropped.top, 3 * (closed.bottom - closed.top));
+
+    // The thumbnail has no window: its place comes from the template, as the others' do.
+    const Rect thumbnail = dialogItemRect(dialog, 1203);
+    const RECT expected = dialogUnitsToPixels(dialog->hwnd, 7, 34, 120, 90);
+    EXPECT_EQ(thumbnail.left, expected.left / dialog->scale);
+    EXPECT_EQ(thumbnail.bottom, expected.bottom / dialog->scale);
+    const Rect edit = dialogItemRect(dialog, 1205);
+    const RECT editPlace = placeInDialog(dialog->hwnd, title);
+    EXPECT_EQ(edit.top, editPlace.top / dialog->scale);
+    EXPECT_EQ(edit.right, editPlace.right / dialog->scale);
+    destroyWindow(dialog);
+}

@@ -1,9 +1,10 @@
 // velmora-makeart OUTPUT_DIR: draws the game's cursors (104, 125), program icon (118), the
-// completion panels (bitmaps 128, 129, 130 and their mask 134), and the icon as a PNG for the
-// desktop entry.
+// completion panels (bitmaps 128, 129, 130 and their mask 134), and the icon as PNG files in
+// the sizes of the desktop's icon theme (hicolor/<size>x<size>/apps/org.velmora.velmora.png).
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <vector>
 
 #include "tools/makeart/cursors.h"
@@ -34,15 +35,21 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(outputDir, error);
 
     std::vector<IconImage> iconImages;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
+    bool written = true;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         iconImages.push_back(drawJigsawIcon(size));
+        const std::string sizeName = std::to_string(size) + "x" + std::to_string(size);
+        const std::filesystem::path themeFolder = outputDir / "hicolor" / sizeName / "apps";
+        std::filesystem::create_directories(themeFolder, error);
+        written = written &&
+                  writePngFile((themeFolder / "org.velmora.velmora.png").string(), iconImages.back());
+    }
 
     const auto path = [&](const char* name) { return (outputDir / name).string(); };
-    const bool written =
+    written = written &&
         writeIconFile(path("125.cur"), IconFileKind::cursor, {makeHandCursor()}) &&
         writeIconFile(path("104.cur"), IconFileKind::cursor, {makeArrowCursor()}) &&
         writeIconFile(path("118.ico"), IconFileKind::icon, iconImages) &&
-        writePngFile(path("velmora.png"), iconImages.back()) &&
         writeBytes(outputDir / "128.dib", drawPanel(PanelKind::brownWood)) &&
         writeBytes(outputDir / "129.dib", drawPanel(PanelKind::blackLacquer)) &&
         writeBytes(outputDir / "130.dib", drawPanel(PanelKind::gold)) &&

@@ -15,6 +15,10 @@ int main(int argc, char** argv)
         std::cerr << "velmora-makepuzzle: " << error << "\n" << usageText();
         return 2;
     }
+    if (options.usageWanted) {
+        std::cout << usageText();
+        return 0;
+    }
     if (!makePuzzleFile(options, error)) {
         std::cerr << "velmora-makepuzzle: " << error << "\n";
         return 1;

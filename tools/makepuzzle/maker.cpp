@@ -6,10 +6,8 @@
 
 #include <unistd.h>
 
-#include "tools/makepuzzle/label.h"
-#include "tools/makepuzzle/limits.h"
-#include "tools/makepuzzle/picture.h"
-#include "tools/makepuzzle/resource.h"
+#include "maker/limits.h"
+#include "maker/make.h"
 
 namespace {
 
@@ -54,7 +52,7 @@ PuzzleGeometry geometryFor(const MakerOptions& options, int pictureWidth, int pi
 bool makePuzzleFile(const MakerOptions& options, std::string& error)
 {
     RgbImage source;
-    if (!loadPicture(options.picturePath, source, error))
+    if (!readPictureFile(options.picturePath, source, error))
         return false;
     const PuzzleGeometry geometry = geometryFor(options, source.width, source.height);
     const std::string problem = geometryProblem(geometry);
@@ -62,8 +60,6 @@ bool makePuzzleFile(const MakerOptions& options, std::string& error)
         error = "cannot make this puzzle: " + problem;
         return false;
     }
-    const RgbImage picture = fitPicture(source, geometry.pictureWidth(), geometry.pictureHeight());
-    const LabelImage label = drawLabel(geometry, options.seed);
-    return writeWhole(options.outputPath, puzzleResource(geometry, options.title, picture, label),
-                      error);
+    return writeWhole(options.outputPath,
+                      makePuzzleResource(source, geometry, options.title, options.seed), error);
 }

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "tools/makepuzzle/geometry.h"
+#include "maker/geometry.h"
 #include "tools/makepuzzle/options.h"
 
 // The geometry for the options and a picture of the given size.

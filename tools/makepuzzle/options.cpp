@@ -30,7 +30,9 @@ std::string usageText()
 {
     return "usage: velmora-makepuzzle [--columns N] [--rows N] [--core N] [--margin N]\n"
            "                          [--title TEXT] [--seed N] PICTURE OUTPUT\n"
-           "Turns a PNG or JPEG picture into a puzzle resource with jigsaw-shaped pieces.\n";
+           "       velmora-makepuzzle --help\n"
+           "Turns a picture (JPEG, PNG, BMP, WebP, ...) into a puzzle resource with\n"
+           "jigsaw-shaped pieces.\n";
 }
 
 bool parseOptions(const std::vector<std::string>& arguments, MakerOptions& options,
@@ -39,6 +41,10 @@ bool parseOptions(const std::vector<std::string>& arguments, MakerOptions& optio
     std::vector<std::string> files;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
+        if (argument == "--help" || argument == "-h") {
+            options.usageWanted = true;
+            return true;
+        }
         if (argument.size() < 2 || argument.compare(0, 2, "--") != 0) {
             files.push_back(argument);
             continue;

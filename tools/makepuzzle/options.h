@@ -16,9 +16,11 @@ struct MakerOptions {
     std::uint32_t seed = 1;  // fixed, so that builds are reproducible
     std::string picturePath;
     std::string outputPath;
+    bool usageWanted = false;  // --help or -h: print the usage and make nothing
 };
 
-// Parses the arguments after the program name; false with a reason when they are wrong.
+// Parses the arguments after the program name; false with a reason when they are wrong. An
+// option --help or -h asks for the usage alone.
 bool parseOptions(const std::vector<std::string>& arguments, MakerOptions& options,
                   std::string& error);
 

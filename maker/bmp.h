@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "tools/makepuzzle/images.h"
+#include "maker/images.h"
 
 // A 24-bit file: pixels stored blue, green, red; the width must be a multiple of 4 so the
 // rows need no padding.

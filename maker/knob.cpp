@@ -1,6 +1,6 @@
 // Shape of one jigsaw knob: a neck flaring into the edge and a round head, rasterised level
 // by level across the edge it sits on.
-#include "tools/makepuzzle/knob.h"
+#include "maker/knob.h"
 
 #include <algorithm>
 #include <cmath>

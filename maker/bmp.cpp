@@ -1,9 +1,9 @@
 // Bitmap (BMP) files of the picture and of the label, bottom-up and uncompressed.
-#include "tools/makepuzzle/bmp.h"
+#include "maker/bmp.h"
 
 #include "platform/dib_format.h"
-#include "tools/makepuzzle/bytes.h"
-#include "tools/makepuzzle/label.h"
+#include "maker/bytes.h"
+#include "maker/label.h"
 
 namespace {
 

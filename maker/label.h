@@ -5,8 +5,8 @@
 #include <array>
 #include <cstdint>
 
-#include "tools/makepuzzle/geometry.h"
-#include "tools/makepuzzle/images.h"
+#include "maker/geometry.h"
+#include "maker/images.h"
 
 constexpr std::uint8_t labelBlack = 0;
 constexpr std::uint8_t labelWhite = 15;

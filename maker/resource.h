@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/makepuzzle/geometry.h"
-#include "tools/makepuzzle/images.h"
+#include "maker/geometry.h"
+#include "maker/images.h"
 
 constexpr std::size_t puzzleHeaderSize = 6400;
 constexpr std::size_t messageLineSize = 111;

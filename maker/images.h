@@ -1,15 +1,10 @@
-// In-memory images the maker produces: the scaled picture and the piece label.
+// In-memory images the maker works on: the picture (a decoded picture file) and the label.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
-// 24-bit picture, rows from the top, three bytes red, green, blue per pixel.
-struct RgbImage {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> rgb;
-};
+#include "platform/picture_file.h"
 
 // Label image of palette indexes (0..15), rows from the top, one byte per pixel.
 struct LabelImage {

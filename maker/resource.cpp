@@ -1,12 +1,12 @@
 // The puzzle resource: 6400-byte header, picture BMP and label BMP laid end to end.
-#include "tools/makepuzzle/resource.h"
+#include "maker/resource.h"
 
 #include <algorithm>
 
 #include "platform/text.h"
-#include "tools/makepuzzle/bmp.h"
-#include "tools/makepuzzle/bytes.h"
-#include "tools/makepuzzle/limits.h"
+#include "maker/bmp.h"
+#include "maker/bytes.h"
+#include "maker/limits.h"
 
 namespace {
 

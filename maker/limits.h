@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "tools/makepuzzle/geometry.h"
+#include "maker/geometry.h"
 
 // An empty answer when the geometry can be stored and played, otherwise why not.
 std::string geometryProblem(const PuzzleGeometry& geometry);

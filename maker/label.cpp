@@ -1,11 +1,11 @@
 // The label image: jigsaw-shaped piece regions in four alternating colours inside a white
 // border with a black frame line.
-#include "tools/makepuzzle/label.h"
+#include "maker/label.h"
 
 #include <vector>
 
 #include "platform/system.h"
-#include "tools/makepuzzle/knob.h"
+#include "maker/knob.h"
 
 namespace {
 

@@ -1,12 +1,10 @@
 // Limits a puzzle geometry must satisfy before the game can load it.
-#include "tools/makepuzzle/limits.h"
+#include "maker/limits.h"
+
+#include "puzzle/limits.h"
 
 namespace {
 
-constexpr int maxColumns = 41;
-constexpr int maxRows = 26;
-constexpr int maxPieces = 1000;
-constexpr int maxPieceSize = 200;
 constexpr int maxByteValue = 255;
 constexpr int minMargin = 8;
 
@@ -20,8 +18,9 @@ std::string geometryProblem(const PuzzleGeometry& geometry)
         return "rows must be 1 to " + std::to_string(maxRows);
     if (geometry.columns * geometry.rows > maxPieces)
         return "columns x rows must be at most " + std::to_string(maxPieces);
-    if (geometry.core < 1 || geometry.core > maxByteValue)
-        return "core must be 1 to " + std::to_string(maxByteValue);
+    if (geometry.core < minPieceCore || geometry.core > maxByteValue)
+        return "core must be " + std::to_string(minPieceCore) + " to " +
+               std::to_string(maxByteValue);
     if (geometry.margin < minMargin || geometry.margin > maxByteValue)
         return "margin must be " + std::to_string(minMargin) + " to " +
                std::to_string(maxByteValue);

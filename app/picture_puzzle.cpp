@@ -1,0 +1,25 @@
+// Command 40020: a puzzle made from the player's picture and put in play.
+#include "app/picture_puzzle.h"
+
+#include <optional>
+
+#include "board/play.h"
+#include "maker/make.h"
+#include "platform/system.h"
+#include "puzzle/construction.h"
+#include "puzzle/state.h"
+#include "ui/picture_puzzle_dialog.h"
+
+void makePuzzleFromPictureCommand()
+{
+    // A modal dialog comes first: nothing may stay carried or confined meanwhile.
+    abandonCarry();
+    const std::optional<PicturePuzzleChoice> choice = askForPicturePuzzle();
+    if (!choice)
+        return;
+    const std::vector<std::uint8_t> resource =
+        makePuzzleResource(choice->picture, geometryForChoice(choice->size), choice->title,
+                           static_cast<std::uint32_t>(timeOfDaySeconds()));
+    if (buildPuzzleFrom(resource))
+        setMadePuzzle(1);
+}

@@ -1,0 +1,41 @@
+# Installing under a prefix (/usr in the Debian package): the program, its help pages, desktop
+# entry, AppStream metainfo, icons and Debian documents; the catalogs install from po/.
+# `cpack -G DEB` in the build folder makes velmora_<version>_amd64.deb of them.
+set(APP_ID org.velmora.velmora)
+# Games go to <prefix>/games, which Debian's PATH holds.
+install(TARGETS velmora RUNTIME DESTINATION games)
+install(DIRECTORY resources/help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/velmora/help)
+install(FILES resources/desktop/${APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES resources/desktop/${APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(DIRECTORY ${CMAKE_BINARY_DIR}/resources/art/hicolor
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+
+# The package's copyright and changelog, as Debian keeps them for every package.
+set(CHANGELOG_GZ ${CMAKE_BINARY_DIR}/package/changelog.gz)
+add_custom_command(OUTPUT ${CHANGELOG_GZ}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/package
+  COMMAND gzip -n -9 -c ${CMAKE_SOURCE_DIR}/resources/package/changelog > ${CHANGELOG_GZ}
+  DEPENDS ${CMAKE_SOURCE_DIR}/resources/package/changelog)
+add_custom_target(velmora_changelog ALL DEPENDS ${CHANGELOG_GZ})
+install(FILES resources/package/copyright ${CHANGELOG_GZ}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmora)
+
+set(CPACK_PACKAGE_NAME velmora)
+set(CPACK_PACKAGE_VENDOR "The VELMORA developers")
+set(CPACK_PACKAGE_CONTACT "The VELMORA developers <developers@velmora.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "jigsaw puzzle game with seven pictures")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "VELMORA is a jigsaw puzzle game for the desktop.
+ Each puzzle starts as a heap of pieces scattered and turned on a large board:
+ pick them up, turn them and fit them together with the mouse, then keep the
+ finished picture as a file or as the desktop wallpaper.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://velmora.org/)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -1,0 +1,115 @@
+// The game in progress kept between runs: written as a play file when the program ends,
+// read back through the checked reader when it starts.
+#include "savegame/autosave.h"
+
+#include <cstring>
+#include <filesystem>
+#include <sstream>
+#include <system_error>
+#include <vector>
+
+#include "board/joining.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/system.h"
+#include "puzzle/state.h"
+#include "savegame/image_blocks.h"
+#include "savegame/layout.h"
+#include "savegame/reader.h"
+#include "savegame/writer.h"
+
+namespace {
+
+constexpr int firstSeriesNumber = 2;
+constexpr int lastSeriesNumber = 8;
+
+std::string seriesPath()
+{
+    return userDataFolder() + "/autosave.series";
+}
+
+void forgetKeptGame()
+{
+    std::error_code ignored;
+    std::filesystem::remove(pathFromUtf8(autosavePath()), ignored);
+    std::filesystem::remove(pathFromUtf8(seriesPath()), ignored);
+}
+
+// "puzzle N made M": the series number to go on with and 1 for a made puzzle.
+std::vector<std::uint8_t> seriesText()
+{
+    const std::string text = "puzzle " + std::to_string(getPuzzleNumber()) + " made " +
+                             std::to_string(getMadePuzzle()) + "\n";
+    return {text.begin(), text.end()};
+}
+
+// The series number and kind kept beside the play file; the first puzzle of the series, not
+// made, when that file is missing or wrong.
+void readSeries(int& puzzleNumber, int& made)
+{
+    puzzleNumber = firstSeriesNumber;
+    made = 0;
+    std::vector<std::uint8_t> bytes;
+    if (readWholeFile(seriesPath(), bytes, 64) != FileReadOutcome::read)
+        return;
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
+    std::string puzzleWord, madeWord;
+    int number = 0, flag = 0;
+    if (in >> puzzleWord >> number >> madeWord >> flag && puzzleWord == "puzzle" &&
+        madeWord == "made" && number >= firstSeriesNumber && number <= lastSeriesNumber &&
+        (flag == 0 || flag == 1)) {
+        puzzleNumber = number;
+        made = flag;
+    }
+}
+
+bool writeWholeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    return replaceFileContents(
+               path, [&bytes](const FileTransfer& transfer) { return transfer(bytes); },
+               true) == FileWriteOutcome::written;
+}
+
+}  // namespace
+
+std::string autosavePath()
+{
+    return userDataFolder() + "/autosave.jps";
+}
+
+void keepGameInProgress()
+{
+    // Without a puzzle in play (its build failed) there is nothing to keep.
+    if (getPictureDib() == nullptr)
+        return;
+    if (puzzleComplete()) {
+        forgetKeptGame();
+        return;
+    }
+    std::error_code ignored;
+    std::filesystem::create_directories(pathFromUtf8(userDataFolder()), ignored);
+    if (replaceFileContents(autosavePath(), writePlayFile, true) == FileWriteOutcome::written)
+        writeWholeBytes(seriesPath(), seriesText());
+}
+
+bool restoreGameInProgress(bool& previewWasShown)
+{
+    std::vector<std::uint8_t> bytes;
+    if (readWholeFile(autosavePath(), bytes, playfile::maxFileLength) != FileReadOutcome::read ||
+        !loadPlayFileBytes(bytes))
+        return false;
+    int puzzleNumber = firstSeriesNumber;
+    int made = 0;
+    readSeries(puzzleNumber, made);
+    setPuzzleNumber(puzzleNumber);
+    setMadePuzzle(made);
+    // The bitmap file headers come with the file, so that saving it again gives the same bytes.
+    const playfile::Geometry geometry = playfile::currentGeometry();
+    std::size_t offset = playfile::imageBlocksOffset;
+    for (int index = 0; index < playfile::imageBlockCount; ++index) {
+        std::memcpy(playfile::stateFileHeader(index), bytes.data() + offset, 14);
+        offset += playfile::imageBlockSize(geometry, index);
+    }
+    previewWasShown = bytes[playfile::previewShownAt] == 1;
+    return true;
+}

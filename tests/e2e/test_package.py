@@ -1,0 +1,126 @@
+"""The Debian package: `cpack -G DEB` in the build folder makes velmora_<version>_amd64.deb
+with the libraries' packages as dependencies; unpacked, it holds the program, desktop entry,
+metainfo, icons, help pages and catalogs under /usr, its desktop entry and metainfo pass
+their validators, lintian finds no error, and the unpacked program shows English from its
+installed catalog and opens its installed help page in the player's language. The picture of
+the game in the metainfo is the screenshot left in <build>/screenshots/board.png."""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+from harness import Game, main, shown_texts, shown_texts_env, wait_for_board
+
+APP_ID = "org.velmora.velmora"
+ICON_SIZES = [16, 24, 32, 48, 64, 128, 256]
+
+
+def make_package(build):
+    subprocess.run(["cpack", "-G", "DEB"], cwd=build, check=True, capture_output=True,
+                   timeout=600)
+    version = subprocess.run(["dpkg-deb", "-f", os.path.join(build, "velmora_1.0_amd64.deb"),
+                              "Version"], check=True, capture_output=True, text=True).stdout
+    assert version.strip() == "1.0", version
+    return os.path.join(build, "velmora_1.0_amd64.deb")
+
+
+def check_contents(package, root):
+    depends = subprocess.run(["dpkg-deb", "-f", package, "Depends"], check=True,
+                             capture_output=True, text=True).stdout
+    for library in ("libc6", "libgtk-3-0", "libsdl2-2.0-0", "libjpeg62-turbo", "libglib2.0-0"):
+        assert library in depends, depends
+    subprocess.run(["dpkg-deb", "-x", package, root], check=True)
+    expected = ["usr/games/velmora", "usr/share/applications/%s.desktop" % APP_ID,
+                "usr/share/metainfo/%s.metainfo.xml" % APP_ID,
+                "usr/share/velmora/help/index.html", "usr/share/velmora/help/index.ja.html",
+                "usr/share/locale/en/LC_MESSAGES/velmora.mo",
+                "usr/share/locale/ja/LC_MESSAGES/velmora.mo",
+                "usr/share/doc/velmora/copyright", "usr/share/doc/velmora/changelog.gz"]
+    expected += ["usr/share/icons/hicolor/%dx%d/apps/%s.png" % (size, size, APP_ID)
+                 for size in ICON_SIZES]
+    missing = [path for path in expected if not os.path.isfile(os.path.join(root, path))]
+    assert not missing, "missing from the package: %s" % missing
+    stray = [path for path in os.listdir(root) if path != "usr"]
+    assert not stray, "outside /usr: %s" % stray
+
+
+def validate(package, root):
+    for command in (["desktop-file-validate",
+                     os.path.join(root, "usr/share/applications/%s.desktop" % APP_ID)],
+                    ["appstreamcli", "validate", "--no-net", "--pedantic",
+                     os.path.join(root, "usr/share/metainfo/%s.metainfo.xml" % APP_ID)],
+                    ["lintian", "--fail-on", "error", package]):
+        result = subprocess.run(command, capture_output=True, text=True)
+        assert result.returncode == 0, "%s: %s%s" % (command[0], result.stdout, result.stderr)
+
+
+def browser_records(home):
+    """A desktop whose default browser writes the address it is given into opened.txt."""
+    record = os.path.join(home, "opened.txt")
+    applications = os.path.join(home, "data", "applications")
+    os.makedirs(applications)
+    with open(os.path.join(applications, "recorder.desktop"), "w") as entry:
+        entry.write("[Desktop Entry]\nType=Application\nName=Recorder\nMimeType=text/html;\n"
+                    "Exec=sh -c 'echo \"$1\" >> %s' sh %%u\n" % record)
+    os.makedirs(os.path.join(home, "config"))
+    with open(os.path.join(home, "config", "mimeapps.list"), "w") as defaults:
+        defaults.write("[Default Applications]\ntext/html=recorder.desktop\n")
+    return {"XDG_DATA_HOME": os.path.join(home, "data"),
+            "XDG_CONFIG_HOME": os.path.join(home, "config")}, record
+
+
+def help_page_opened(root, locale, expected_item, screenshot=None):
+    """Runs the unpacked program, opens the About box and follows its link; answers the
+    path the browser got. The main window is saved first as the `screenshot` PNG."""
+    home = tempfile.mkdtemp(prefix="velmora-home-")
+    log = os.path.join(home, "shown.txt")
+    desktop, record = browser_records(home)
+    game = Game(os.path.join(root, "usr/games/velmora"), in_place=True,
+                env=dict(shown_texts_env(log), **desktop, **locale))
+    try:
+        wait_for_board(game)
+        if screenshot:
+            os.makedirs(os.path.dirname(screenshot), exist_ok=True)
+            game.run("import", "-window", game.window, screenshot)
+        game.key("alt+h")
+        time.sleep(1)
+        assert expected_item in shown_texts(log), shown_texts(log)
+        game.key("Return")
+        about = game.find_window("About VELMORA|「ヴェルモラ」のバージョン情報", seconds=20)
+        x, y, width, height = game.window_geometry(about)
+        # The link button: (63, 30, 100, 14) in the About box's 202 x 81 dialog units.
+        game.run("xdotool", "mousemove", str(x + (63 + 50) * width // 202),
+                 str(y + (30 + 7) * height // 81), "click", "1")
+        deadline = time.time() + 10
+        while not os.path.exists(record) and time.time() < deadline:
+            time.sleep(0.2)
+        with open(record) as opened:
+            return opened.read().strip().removeprefix("file://")
+    finally:
+        game.close()
+        shutil.rmtree(home, ignore_errors=True)
+
+
+def test(binary):
+    build = os.path.dirname(binary)
+    package = make_package(build)
+    root = tempfile.mkdtemp(prefix="velmora-package-")
+    try:
+        check_contents(package, root)
+        validate(package, root)
+        help_folder = os.path.join(root, "usr/share/velmora/help/")
+        english = help_page_opened(root, {"LANGUAGE": "", "LC_ALL": "", "LANG": "en_US.UTF-8"},
+                                   "_About VELMORA",
+                                   os.path.join(build, "screenshots", "board.png"))
+        assert english == help_folder + "index.html", english
+        japanese = help_page_opened(root, {"LANGUAGE": "", "LC_ALL": "C.UTF-8"},
+                                    "バージョン情報(_V)")
+        assert japanese == help_folder + "index.ja.html", japanese
+    finally:
+        shutil.rmtree(root, ignore_errors=True)
+        os.remove(package)
+
+
+main(test)

@@ -1,0 +1,97 @@
+"""Ctrl+N makes a 48-piece puzzle from a picture through the dialog and the file chooser; the
+game in progress comes back after Escape and a new start."""
+
+import os
+import shutil
+import subprocess
+import time
+
+from harness import Game, TEAL, main, wait_for_board
+from test_save_open import board, chooser
+
+PICTURE = os.path.join(os.path.dirname(__file__), "..", "..", "resources", "pictures",
+                       "166-paint-brushes.jpg")
+
+
+def save_screen(game, name):
+    """Keeps a screenshot to look at, where VELMORA_SHOTS says (else in the game's folder)."""
+    folder = os.environ.get("VELMORA_SHOTS", game.folder)
+    game.run("import", "-window", "root", os.path.join(folder, name))
+
+
+def pieces_area(game, shot):
+    """How many board pixels are not the background."""
+    left, top = game.to_screen(0, 0)
+    right, bottom = game.to_screen(990, 640)
+    return shot.count(left, top, right, bottom, lambda p: p != TEAL)
+
+
+def make_puzzle(game):
+    game.key("ctrl+n")
+    dialog = game.find_window("画像からパズルを作る")
+    x, y, width, height = game.window_geometry(dialog)
+    # The browse button sits at the dialog's top right.
+    game.run("xdotool", "mousemove", "--sync", str(x + width - 45), str(y + 28), "click", "1")
+    shutil.copy(PICTURE, os.path.join(game.folder, "brushes.jpg"))
+    chooser(game, "画像を選ぶ")
+    game.run("xdotool", "key", "ctrl+l")
+    time.sleep(0.3)
+    # Typed slowly and short (HOME is the game's folder), so that the entry's completion
+    # settles after every key.
+    game.run("xdotool", "type", "--delay", "150", "~/brushes.jpg")
+    time.sleep(1)
+    game.run("xdotool", "key", "Return")
+    wait_gone(game, "画像を選ぶ")
+    time.sleep(1)
+    shot = game.screenshot()
+    save_screen(game, "dialog.png")
+    # The thumbnail is drawn over the empty grey area.
+    drawn = shot.count(x + 10, y + 50, x + 180, y + 170, lambda p: p != (0x80, 0x80, 0x80))
+    assert drawn > 8000, drawn
+    # OK, left of Cancel at the bottom right.
+    game.run("xdotool", "mousemove", "--sync", str(x + width - 158), str(y + height - 24),
+             "click", "1")
+    wait_gone(game, "画像からパズルを作る")
+
+
+def wait_gone(game, title):
+    deadline = time.time() + 20
+    while time.time() < deadline:
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
+                               env=game.env, capture_output=True, text=True).stdout.split()
+        if not found:
+            return
+        time.sleep(0.2)
+    raise AssertionError(title + " is still shown")
+
+
+def test(binary):
+    game = Game(binary)
+    try:
+        first = board(game, wait_for_board(game))
+        make_puzzle(game)
+        shot = game.wait_for(lambda s: board(game, s) != first, "the made puzzle's heap")
+        time.sleep(1)
+        shot = game.screenshot()
+        save_screen(game, "made.png")
+        made = board(game, shot)
+        assert pieces_area(game, shot) > 20000
+        game.key("Escape")
+        assert game.wait_exit() == 0
+        kept = os.path.join(game.folder, "data", "velmora", "autosave.jps")
+        assert os.path.exists(kept)
+
+        again = Game(binary, env={"HOME": game.folder,
+                                  "XDG_DATA_HOME": os.path.join(game.folder, "data")})
+        try:
+            shot = wait_for_board(again)
+            assert board(again, shot) == made, "the kept game did not come back"
+            again.key("Escape")
+            assert again.wait_exit() == 0
+        finally:
+            again.close()
+    finally:
+        game.close()
+
+
+main(test)

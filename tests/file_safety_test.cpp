@@ -1,0 +1,219 @@
+// Files the player names: replaced in a fixed order of write, sync, rename and folder sync,
+// refused when read-only, followed through links, and no name or link loop able to end the
+// game.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "app/commands.h"
+#include "completion/composition.h"
+#include "completion/export.h"
+#include "completion/picture_files.h"
+#include "platform/file_calls.h"
+#include "platform/file_choice.h"
+#include "platform/headless/headless.h"
+#include "platform/messages.h"
+#include "platform/window.h"
+#include "puzzle/state.h"
+#include "settings/settings.h"
+#include "support/puzzle_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* cannotWriteMessage = "messagebox 出力ファイルが開けません";
+constexpr const char* pictureDialog = "save dialog 完成画像を保存する";
+
+std::string text(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The calls made through the file call table; the one named `failing` fails.
+std::vector<std::string> journal;
+std::string failing;
+
+bool passes(const std::string& call)
+{
+    journal.push_back(call);
+    errno = EIO;
+    return call != failing;
+}
+
+ssize_t recordWrite(int fd, const void* bytes, std::size_t count)
+{
+    return passes("write") ? ::write(fd, bytes, count) : -1;
+}
+
+int recordSync(int fd)
+{
+    struct stat info;
+    fstat(fd, &info);
+    return passes(S_ISDIR(info.st_mode) ? "sync folder" : "sync file") ? ::fsync(fd) : -1;
+}
+
+int recordRename(const char* from, const char* to)
+{
+    return passes("rename") ? ::rename(from, to) : -1;
+}
+
+class FileSafety : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        startEmbeddedGame();
+        headless::clearEvents();
+        folder = fs::temp_directory_path() /
+                 ("velmora-file-safety-" + std::to_string(getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        // The settings file lies apart, so that the folder holds only the files under test.
+        fs::create_directories(folder.string() + "-program");
+        headless::setModulePath(folder.string() + "-program/velmora");
+        buildSettingsPath();
+    }
+    void TearDown() override
+    {
+        fileCalls() = systemCalls;
+        fs::remove_all(folder);
+        fs::remove_all(folder.string() + "-program");
+    }
+
+    std::size_t entries() const
+    {
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+    }
+    int count(const std::string& event) const
+    {
+        const auto& events = headless::events();
+        return static_cast<int>(std::count(events.begin(), events.end(), event));
+    }
+    // Exports the finished first puzzle to the scripted file; a second dialog is cancelled.
+    void exportTo(const fs::path& path, bool wallpaper)
+    {
+        Surface canvas;
+        Surface assembly;
+        composeFinishedCanvas(canvas, assembly);
+        headless::scriptFileChoice(path.string());
+        exportFinishedPicture(canvas, wallpaper);
+    }
+
+    const FileCalls systemCalls = fileCalls();
+    fs::path folder;
+    const std::vector<std::uint8_t> pixels = std::vector<std::uint8_t>(8 * 8 * 3, 0x80);
+};
+
+TEST_F(FileSafety, AReplacementWritesSyncsRenamesAndSyncsTheFolderInThatOrder)
+{
+    const fs::path path = folder / "old.bmp";
+    fileCalls() = {recordWrite, recordSync, recordRename};
+    for (const std::string fault : {"write", "sync file", "rename", ""}) {
+        SCOPED_TRACE(fault);
+        std::ofstream(path) << "old";
+        journal.clear();
+        failing = fault;
+        const FileWriteOutcome outcome = writeBmpFile(path.string(), pixels, 8, 8);
+        // A failure before the rename leaves the old file whole and nothing beside it.
+        EXPECT_EQ(outcome, fault.empty() ? FileWriteOutcome::written : FileWriteOutcome::failed);
+        EXPECT_EQ(text(path) == "old", !fault.empty());
+        EXPECT_EQ(entries(), 1u);
+    }
+    EXPECT_EQ(journal, (std::vector<std::string>{"write", "sync file", "rename", "sync folder"}));
+}
+
+TEST_F(FileSafety, APictureRefusesReadOnlyFollowsLinksAndKeepsPermissions)
+{
+    // No write permission for anyone binds root too.
+    std::ofstream(folder / "kept.bmp") << "old";
+    fs::permissions(folder / "kept.bmp", fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(writeBmpFile((folder / "kept.bmp").string(), pixels, 8, 8),
+              FileWriteOutcome::cannotCreate);
+    EXPECT_EQ(text(folder / "kept.bmp"), "old");
+
+    std::ofstream(folder / "target.jpg") << "old";
+    fs::permissions(folder / "target.jpg", fs::perms::owner_read | fs::perms::owner_write |
+                                               fs::perms::group_read);
+    fs::create_symlink("target.jpg", folder / "link.jpg");
+    EXPECT_EQ(writeJpegFile((folder / "link.jpg").string(), pixels, 8, 8),
+              FileWriteOutcome::written);
+    EXPECT_TRUE(fs::is_symlink(folder / "link.jpg"));
+    EXPECT_EQ(text(folder / "target.jpg").substr(0, 2), "\xFF\xD8");
+    EXPECT_EQ(fs::status(folder / "target.jpg").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(entries(), 3u);
+}
+
+TEST_F(FileSafety, AnExportWhoseWriteFailsKeepsTheOldFileAndAsksAgain)
+{
+    const fs::path path = folder / "old.bmp";
+    std::ofstream(path) << "old";
+    for (const bool wallpaper : {false, true}) {
+        SCOPED_TRACE(wallpaper);
+        headless::clearEvents();
+        // A file size limit cuts the write short, for root too.
+        rlimit previous;
+        getrlimit(RLIMIT_FSIZE, &previous);
+        rlimit limited = previous;
+        limited.rlim_cur = 1 << 16;
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &limited);
+        exportTo(path, wallpaper);
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, oldHandler);
+
+        EXPECT_EQ(count(cannotWriteMessage), 1);
+        EXPECT_EQ(count(pictureDialog), 2);
+        EXPECT_EQ(headless::lastFileDialog()->fileName, path.string());
+        EXPECT_EQ(count("wallpaper " + path.string()), 0);
+        EXPECT_EQ(text(path), "old");
+        EXPECT_EQ(entries(), 1u);
+    }
+}
+
+TEST_F(FileSafety, NamesThatCannotBeFilesAreToldAndEndNothing)
+{
+    // Each of the two links points at the other.
+    const fs::path picture = folder / "loop.bmp";
+    const fs::path playFile = folder / "loop.jps";
+    fs::create_symlink(playFile.filename(), picture);
+    fs::create_symlink(picture.filename(), playFile);
+    const fs::path tooLong = folder / std::string(253, 'n');  // 257 with ".bmp" or ".jps"
+    EXPECT_TRUE(nameTaken(playFile.string()));
+    EXPECT_FALSE(nameTaken(tooLong.string() + ".jps"));
+
+    for (const auto& [pictureName, playFileName] : {std::pair{picture, playFile},
+                                                     std::pair{tooLong, tooLong}}) {
+        SCOPED_TRACE(playFileName.string());
+        headless::clearEvents();
+        exportTo(pictureName, false);
+        headless::scriptFileChoice(playFileName.string());
+        sendMessage(getMainWindow(), WM_COMMAND, saveCommandId, 0);
+        EXPECT_EQ(count(cannotWriteMessage), 2);
+    }
+    headless::clearEvents();
+    headless::scriptFileChoice(playFile.string());
+    sendMessage(getMainWindow(), WM_COMMAND, openCommandId, 0);
+    EXPECT_EQ(count("messagebox 入力ファイルが開けません"), 1);
+    EXPECT_EQ(entries(), 2u);
+
+    // The longest name the system takes is saved: the new file's own name is short.
+    const std::string longest = (folder / std::string(251, 'n')).string();
+    headless::scriptFileChoice(longest);
+    sendMessage(getMainWindow(), WM_COMMAND, saveCommandId, 0);
+    EXPECT_TRUE(fs::is_regular_file(longest + ".jps"));
+}
+
+}  // namespace

@@ -1,0 +1,224 @@
+// Puzzles made from the player's pictures: the piece counts offered, the dialog, the made
+// puzzle in play, saved, opened and finished, and pictures the game refuses.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "app/commands.h"
+#include "completion/flow.h"
+#include "maker/limits.h"
+#include "puzzle/construction.h"
+#include "maker/size_choices.h"
+#include "platform/headless/headless.h"
+#include "platform/window.h"
+#include "puzzle/state.h"
+#include "savegame/writer.h"
+#include "support/program_fixture.h"
+#include "support/state_snapshot.h"
+#include "ui/picture_puzzle_dialog.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+const std::string brushes = std::string(VELMORA_PICTURE_DIR) + "/166-paint-brushes.jpg";
+constexpr int browseId = 1202;
+constexpr int sizesId = 1204;
+constexpr int okId = 1;
+constexpr int cancelId = 2;
+
+TEST(SizeChoices, FollowThePictureAndStayWithinTheLimits)
+{
+    struct Picture {
+        int width, height;
+    };
+    for (const Picture picture : {Picture{3000, 4000}, Picture{4000, 3000}, Picture{2000, 2000},
+                                  Picture{6000, 1000}}) {
+        const std::vector<SizeChoice> choices = sizeChoices(picture.width, picture.height);
+        ASSERT_GE(choices.size(), 7u) << picture.width << "x" << picture.height;
+        EXPECT_GE(choices.front().pieces(), 12);
+        int before = 0;
+        for (const SizeChoice& choice : choices) {
+            EXPECT_GT(choice.pieces(), before);
+            before = choice.pieces();
+            EXPECT_LE(choice.pieces(), 1000);
+            // Square pieces over the picture: the grid keeps its proportions, except where the
+            // row or column limit stops a panorama.
+            const double aspect = static_cast<double>(picture.width) / picture.height;
+            const double grid = static_cast<double>(choice.columns) / choice.rows;
+            if (choice.columns < 41 && choice.rows > 1) {
+                EXPECT_LT(std::abs(std::log(grid / aspect)), 0.45)
+                    << choice.columns << "x" << choice.rows;
+            }
+            const PuzzleGeometry geometry = geometryForChoice(choice);
+            EXPECT_EQ(geometryProblem(geometry), "") << choice.columns << "x" << choice.rows;
+            EXPECT_LE(geometry.pictureWidth(), 1000);
+            EXPECT_LE(geometry.pictureHeight(), 640);
+            EXPECT_EQ(geometry.margin, 2 * ((geometry.cellStep() + 1) / 3));
+        }
+        // Up to the limits: 26 rows stop the others first.
+        if (picture.width == 4000) {
+            EXPECT_GE(choices.back().pieces(), 900);
+        }
+    }
+    // Four by three for a landscape photograph's 12 pieces, three by four upright.
+    EXPECT_EQ(sizeChoices(4000, 3000).front().columns, 4);
+    EXPECT_EQ(sizeChoices(3000, 4000).front().columns, 3);
+    EXPECT_FALSE(pictureLargeEnough(10, 10, {4, 3}));
+    EXPECT_TRUE(pictureLargeEnough(64, 48, {4, 3}));
+    EXPECT_FALSE(pictureLargeEnough(640, 40, {4, 3}));
+}
+
+TEST(ScatterArea, TwelvePiecesKeepTheClassicHeap)
+{
+    setColumns(4);
+    setRows(3);
+    const ScatterArea area = scatterArea();
+    EXPECT_EQ(area.right, 260);
+    EXPECT_EQ(area.bottom, 190);
+    EXPECT_EQ(area.width, 500);
+    EXPECT_EQ(area.height, 300);
+    resetGameState();
+}
+
+class PicturePuzzle : public ProgramTest {
+protected:
+    // Ctrl+N with the picture chosen through the file chooser, `pieces` in the list, then OK
+    // (and Cancel should the dialog stay).
+    void makeFrom(const std::string& path, int pieces)
+    {
+        headless::scriptFileChoice(path);
+        headless::scriptDialog(picturePuzzleDialogId, {browseId});
+        headless::scriptDialog(picturePuzzleDialogId, {chooseEntryFor(pieces), okId, cancelId});
+        command(picturePuzzleCommandId);
+        headless::pumpMessages();
+    }
+    // The scripted choice of the list entry with `pieces` pieces, for a picture of the
+    // brushes' proportions.
+    static int chooseEntryFor(int pieces)
+    {
+        const std::vector<SizeChoice> choices = sizeChoices(3, 4);
+        for (std::size_t i = 0; i < choices.size(); ++i)
+            if (choices[i].pieces() == pieces)
+                return headless::chooseEntry(sizesId, static_cast<int>(i));
+        return headless::chooseEntry(sizesId, 0);
+    }
+    std::vector<std::string> messages()
+    {
+        std::vector<std::string> found;
+        for (const std::string& event : headless::events())
+            if (event.rfind("messagebox", 0) == 0)
+                found.push_back(event);
+        return found;
+    }
+    fs::path writeFile(const std::string& name, const Bytes& bytes)
+    {
+        const fs::path path = folder / name;
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+        return path;
+    }
+    static Bytes fileBytes(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+};
+
+TEST_F(PicturePuzzle, AMadePuzzleIsBuiltSavedOpenedAndFinishedOutsideTheSeries)
+{
+    startProgram();
+    setPuzzleNumber(4);
+    makeFrom(brushes, 48);
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(getColumns() * getRows(), 48);
+    EXPECT_EQ(getMadePuzzle(), 1);
+    EXPECT_EQ(getPuzzleNumber(), 4);
+    EXPECT_EQ(headless::comboBoxEntries(picturePuzzleDialogId, sizesId).front(),
+              "12 ピース（3 × 4）");
+    // Built as the embedded puzzles are: the progress dialog stepped once for every piece.
+    int steps = 0;
+    for (const std::string& event : headless::events())
+        steps += event == "progress 127 step";
+    EXPECT_EQ(steps, 48);
+    EXPECT_NE(std::string(messageLine2(), messageLineBytes).find("166-paint-brushes"),
+              std::string::npos);
+    // More pieces than an embedded puzzle: scattered over the window, not in 500 x 300.
+    int left = 10000, right = 0, top = 10000, bottom = 0;
+    for (int c = 0; c < getColumns(); ++c)
+        for (int r = 0; r < getRows(); ++r) {
+            left = std::min(left, pieceRect(c, r).left);
+            right = std::max(right, pieceRect(c, r).right);
+            top = std::min(top, pieceRect(c, r).top);
+            bottom = std::max(bottom, pieceRect(c, r).bottom);
+        }
+    const Rect client = getClientRect(getMainWindow());
+    EXPECT_GT(right - left, 500 + getPieceSize() + 100);
+    EXPECT_GT(bottom - top, 300 + getPieceSize() + 50);
+    EXPECT_GE(left, 0);
+    EXPECT_GE(top, 0);
+    EXPECT_LE(right, client.right);
+    EXPECT_LE(bottom, client.bottom);
+
+    // F2 scatters the same puzzle afresh.
+    const Bytes picture(getPictureDib(),
+                        getPictureDib() + 40 + 3 * getPictureWidth() * getPictureHeight());
+    headless::setTimeOfDay(1800000000);
+    command(restartCommandId);
+    EXPECT_EQ(getColumns() * getRows(), 48);
+    EXPECT_EQ(getMadePuzzle(), 1);
+    EXPECT_EQ(Bytes(getPictureDib(), getPictureDib() + picture.size()), picture);
+
+    // Saved and opened again as any game; an opened game is no longer the made puzzle.
+    const Bytes saved = playFileBytes();
+    const fs::path path = writeFile("made.jps", saved);
+    headless::scriptFileChoice(path.string());
+    command(openCommandId);
+    EXPECT_EQ(playFileBytes(), saved);
+    EXPECT_EQ(getMadePuzzle(), 0);
+
+    // Finishing it goes on with the embedded puzzle after the one current before.
+    setMadePuzzle(1);
+    headless::scriptDialog(132, {1009, okId});
+    runCompletionFlow();
+    EXPECT_EQ(getPuzzleNumber(), 5);
+    EXPECT_EQ(getMadePuzzle(), 0);
+    EXPECT_EQ(getColumns() * getRows(), 12);
+}
+
+TEST_F(PicturePuzzle, BadPicturesLeaveTheGameAsItWas)
+{
+    startProgram();
+    const Bytes jpeg = fileBytes(brushes);
+    // A 10 x 10 24-bit bitmap file.
+    Bytes tiny(54 + 10 * 32, 0);
+    const std::uint8_t header[] = {'B', 'M', 0x62, 1, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0,
+                                   10, 0, 0, 0, 10, 0, 0, 0, 1, 0, 24};
+    std::copy(std::begin(header), std::end(header), tiny.begin());
+    const std::vector<fs::path> pictures = {
+        writeFile("notes.jpg", Bytes{'h', 'e', 'l', 'l', 'o'}),
+        writeFile("tiny.bmp", tiny),
+        writeFile("cut.jpg", Bytes(jpeg.begin(), jpeg.begin() + jpeg.size() / 3)),
+        folder / "missing.jpg",
+    };
+    const Bytes before = snapshotGameState();
+    for (const fs::path& picture : pictures) {
+        headless::clearEvents();
+        makeFrom(picture.string(), 12);
+        EXPECT_EQ(snapshotGameState(), before) << picture;
+        EXPECT_EQ(getMadePuzzle(), 0);
+        if (picture.filename() != "missing.jpg") {
+            EXPECT_EQ(messages().size(), picture.filename() == "tiny.bmp" ? 1u : 2u) << picture;
+        }
+    }
+}
+
+}  // namespace

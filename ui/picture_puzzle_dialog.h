@@ -1,0 +1,23 @@
+// The dialog that makes a puzzle from the player's picture: the picture with its thumbnail,
+// the number of pieces and the title.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "maker/size_choices.h"
+#include "platform/picture_file.h"
+
+constexpr int picturePuzzleDialogId = 141;
+
+// What the player chose: a decoded picture large enough for the grid, and the title (UTF-8).
+struct PicturePuzzleChoice {
+    RgbImage picture;
+    SizeChoice size;
+    std::string title;
+};
+
+// Runs the dialog over the main window. A picture that cannot be read, none chosen, or one too
+// small for the number of pieces is told in a message and the dialog stays; nullopt when the
+// player cancels.
+std::optional<PicturePuzzleChoice> askForPicturePuzzle();
