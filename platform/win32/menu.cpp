@@ -39,12 +39,13 @@ HMENU buildMenu(int menuId)
     return menu;
 }
 
-// F2 starts afresh; Ctrl+O opens, Ctrl+S saves, Ctrl+P shows the preview, Ctrl+M the message.
+// F2 starts afresh; Ctrl+N makes a puzzle of a picture, Ctrl+O opens, Ctrl+S saves, Ctrl+P shows the preview, Ctrl+M the message.
 HACCEL shortcutTable()
 {
     static HACCEL table = [] {
         ACCEL keys[] = {
             {FVIRTKEY, VK_F2, 40001},
+            {FVIRTKEY | FCONTROL, 'N', 40020},
             {FVIRTKEY | FCONTROL, 'O', 40006},
             {FVIRTKEY | FCONTROL, 'S', 40007},
             {FVIRTKEY | FCONTROL, 'P', 40005},
