@@ -49,9 +49,8 @@ def read_picture(path):
 
 
 def test(exe):
-    # A plain folder name: the finished pictures are still written through the C library's
-    # narrow file calls, which cannot name a Japanese folder on Windows.
-    game = WineGame(exe, SETTINGS, folder_name="velmora")
+    # In the Japanese program folder: the finished pictures are written through UTF-16 paths.
+    game = WineGame(exe, SETTINGS)
     try:
         # Written where its path is plain ASCII (the helper takes a narrow argument), then put
         # beside the program, where the file dialogs open.
