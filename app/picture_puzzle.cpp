@@ -3,7 +3,6 @@
 
 #include <optional>
 
-#include "board/play.h"
 #include "maker/make.h"
 #include "platform/system.h"
 #include "puzzle/construction.h"
@@ -12,8 +11,6 @@
 
 void makePuzzleFromPictureCommand()
 {
-    // A modal dialog comes first: nothing may stay carried or confined meanwhile.
-    abandonCarry();
     const std::optional<PicturePuzzleChoice> choice = askForPicturePuzzle();
     if (!choice)
         return;

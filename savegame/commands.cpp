@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "board/play.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/window.h"
@@ -84,8 +83,6 @@ void savePlayFileCommand()
 
 void openPlayFileCommand()
 {
-    // The board is about to be replaced: nothing may stay carried or confined meanwhile.
-    abandonCarry();
     setBuildInProgress(1);
     FileDialogRequest request;
     request.title = "プレイファイルを開く";

@@ -27,7 +27,7 @@ ENGLISH = {
     "picture texts": ["Save the finished puzzle (no wallpaper).", "Do nothing."],
     "panel": "Glue and Frame",
     "panel texts": ["Glue", "Glue the pieces together", "Frame", "Gold frame"],
-    "save": "Save Finished Picture", "save texts": ["_Save", "_Cancel"],
+    "save": "Save Finished Picture", "save texts": ["_Save", "Cancel"],
     "question": "Confirm Save As",
     "question texts": ["_Yes", "_No", "taken.bmp already exists.\\nDo you want to replace it?"],
     "error": "Error", "error texts": ["Cannot save with this extension (use .bmp or .jpg)."],
@@ -123,6 +123,8 @@ def play(binary, moves, locale, texts):
         answer(game, texts["question"], "Escape")
         type_name(game, texts["save"], "picture.txt")
         answer(game, texts["error"], "Return")
+        # A refused name brings the save dialog back with the name as typed.
+        answer(game, texts["save"], "Escape")
         game.key("Escape")
         game.wait_exit()
         return shown_texts(log)
