@@ -106,7 +106,7 @@ void shutDown()
 
 int runGame()
 {
-    setPuzzleNumber(2);
+    setPuzzleNumber(firstSeriesPuzzleNumber);
     Window* window =
         createMainWindow("VELMORA", 0, 0, 1000, 700, mainMenuId, programIconId, mainWindowProc);
     setMainWindow(window);

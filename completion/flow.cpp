@@ -15,8 +15,6 @@ namespace {
 
 constexpr int completionSound = 136;
 constexpr int completionMusic = 146;
-constexpr int firstPuzzleNumber = 2;
-constexpr int lastPuzzleNumber = 8;
 
 // Glue and panel choices, the finished picture on two canvases, its export; the canvases are
 // released when the export has read them.
@@ -48,6 +46,6 @@ void runCompletionFlow()
         finishPicture();
     // After the last puzzle the series starts again at the first.
     const int next = getPuzzleNumber() + 1;
-    setPuzzleNumber(next > lastPuzzleNumber ? firstPuzzleNumber : next);
+    setPuzzleNumber(next > lastSeriesPuzzleNumber ? firstSeriesPuzzleNumber : next);
     buildPuzzle();
 }

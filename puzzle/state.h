@@ -12,6 +12,9 @@ struct Surface;
 constexpr int pieceTableSize = 1001;
 constexpr int messageLineBytes = 111;
 constexpr int attachedMessageBytes = 338;
+// The embedded puzzles are played as puzzleNumber 2 to 8, in turn.
+constexpr int firstSeriesPuzzleNumber = 2;
+constexpr int lastSeriesPuzzleNumber = 8;
 
 struct PieceRect {
     int left = 0;

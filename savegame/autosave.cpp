@@ -20,9 +20,6 @@
 
 namespace {
 
-constexpr int firstSeriesNumber = 2;
-constexpr int lastSeriesNumber = 8;
-
 std::string seriesPath()
 {
     return userDataFolder() + "/autosave.series";
@@ -46,7 +43,7 @@ std::vector<std::uint8_t> seriesText()
 // made, when that file is missing or wrong.
 void readSeries(int& puzzleNumber, int& made)
 {
-    puzzleNumber = firstSeriesNumber;
+    puzzleNumber = firstSeriesPuzzleNumber;
     made = 0;
     std::vector<std::uint8_t> bytes;
     if (readWholeFile(seriesPath(), bytes, 64) != FileReadOutcome::read)
@@ -55,7 +52,7 @@ void readSeries(int& puzzleNumber, int& made)
     std::string puzzleWord, madeWord;
     int number = 0, flag = 0;
     if (in >> puzzleWord >> number >> madeWord >> flag && puzzleWord == "puzzle" &&
-        madeWord == "made" && number >= firstSeriesNumber && number <= lastSeriesNumber &&
+        madeWord == "made" && number >= firstSeriesPuzzleNumber && number <= lastSeriesPuzzleNumber &&
         (flag == 0 || flag == 1)) {
         puzzleNumber = number;
         made = flag;
@@ -97,7 +94,7 @@ bool restoreGameInProgress(bool& previewWasShown)
     if (readWholeFile(autosavePath(), bytes, playfile::maxFileLength) != FileReadOutcome::read ||
         !loadPlayFileBytes(bytes))
         return false;
-    int puzzleNumber = firstSeriesNumber;
+    int puzzleNumber = firstSeriesPuzzleNumber;
     int made = 0;
     readSeries(puzzleNumber, made);
     setPuzzleNumber(puzzleNumber);
