@@ -7,6 +7,10 @@ scripts/dependencies.sh test
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
 
+# The Windows build: velmora.exe and its zip, and its tests as Windows programs under Wine.
+scripts/build-windows.sh
+(cd build-windows && ctest --output-on-failure -j2)
+
 # The unit and scenario tests once more under AddressSanitizer, which also reports leaks.
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON \
   -DVELMORA_WERROR=$werror >/dev/null

@@ -6,10 +6,12 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 
 #include "completion/composition.h"
 #include "completion/picture_files.h"
 #include "platform/dialogs.h"
+#include "platform/paths.h"
 #include "platform/wallpaper.h"
 #include "puzzle/state.h"
 
@@ -56,8 +58,8 @@ bool saveAsWallpaper(const std::string& path, const std::vector<std::uint8_t>& p
         return false;
     // The desktop needs the full path; the file stays even when the desktop refuses it.
     std::error_code error;
-    const std::filesystem::path full = std::filesystem::absolute(path, error);
-    if (!setDesktopWallpaper(error ? path : full.string()))
+    const std::filesystem::path full = std::filesystem::absolute(pathFromUtf8(path), error);
+    if (!setDesktopWallpaper(error ? path : utf8FromPath(full)))
         messageBox(getMainWindow(), wallpaperFailedText);
     return true;
 }

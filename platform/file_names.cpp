@@ -3,15 +3,23 @@
 #include <system_error>
 
 #include "platform/file_choice.h"
+#include "platform/paths.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
+// Characters that part folders in a path.
+#ifdef _WIN32
+constexpr const char* folderSeparators = "\\/";
+#else
+constexpr const char* folderSeparators = "/";
+#endif
+
 // The start of the last component of the path.
 std::size_t fileNameStart(const std::string& path)
 {
-    const std::size_t slash = path.find_last_of('/');
+    const std::size_t slash = path.find_last_of(folderSeparators);
     return slash == std::string::npos ? 0 : slash + 1;
 }
 
@@ -36,26 +44,26 @@ std::string fileExtension(const std::string& path)
 
 std::optional<std::string> proposedFolder(const std::string& rememberedPath)
 {
-    const fs::path folder = fs::path(rememberedPath).parent_path();
+    const fs::path folder = pathFromUtf8(rememberedPath).parent_path();
     std::error_code error;
     if (folder.empty() || !fs::is_directory(folder, error))
         return std::nullopt;
     fs::directory_iterator listing(folder, error);
     if (error)
         return std::nullopt;
-    return folder.string();
+    return utf8FromPath(folder);
 }
 
 bool isProposedFile(const std::string& rememberedPath)
 {
     std::error_code error;
-    return !rememberedPath.empty() && fs::is_regular_file(rememberedPath, error);
+    return !rememberedPath.empty() && fs::is_regular_file(pathFromUtf8(rememberedPath), error);
 }
 
 bool nameTaken(const std::string& path)
 {
     std::error_code error;
-    return fs::exists(fs::symlink_status(path, error));
+    return fs::exists(fs::symlink_status(pathFromUtf8(path), error));
 }
 
 std::optional<std::string> chosenFilePath(const std::string& name,

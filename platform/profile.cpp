@@ -1,20 +1,12 @@
 // Private-profile (INI) files with the Windows rules for matching, reading and writing.
 #include "platform/profile.h"
 
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <climits>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/folders.h"
 
 namespace {
 
@@ -55,17 +47,20 @@ bool sameName(const std::string& a, const std::string& b)
 // The UTF-8 byte-order mark some editors put at the start of a file.
 constexpr char byteOrderMark[] = "\xEF\xBB\xBF";
 
+// Settings files are small; a larger file is not taken for one.
+constexpr std::size_t maxProfileBytes = 16 * 1024 * 1024;
+
 // The file's lines without their "\n" or "\r\n" endings and without a leading byte-order
 // mark (`hadMark` tells whether there was one); false when it cannot be read (a missing file
 // reads as no lines).
 bool readLines(const std::string& path, std::vector<std::string>& lines, bool& hadMark)
 {
     hadMark = false;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        struct stat info;
-        return stat(path.c_str(), &info) != 0 && errno == ENOENT;
-    }
+    std::vector<std::uint8_t> bytes;
+    const FileReadOutcome outcome = readWholeFile(path, bytes, maxProfileBytes);
+    if (outcome != FileReadOutcome::read)
+        return outcome == FileReadOutcome::cannotOpen && !pathExists(path);
+    std::istringstream file(std::string(bytes.begin(), bytes.end()));
     std::string line;
     while (std::getline(file, line)) {
         if (!line.empty() && line.back() == '\r')
@@ -76,7 +71,7 @@ bool readLines(const std::string& path, std::vector<std::string>& lines, bool& h
         }
         lines.push_back(line);
     }
-    return !file.bad();
+    return true;
 }
 
 // The section name of a "[name]" line, or false for any other line.
@@ -146,45 +141,6 @@ bool replaceFile(const std::string& path, const std::string& text)
     return replaceFileContents(path, produce, false) == FileWriteOutcome::written;
 }
 
-std::string folderOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-bool writableFolder(const std::string& folder)
-{
-    struct stat info;
-    return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
-           access(folder.c_str(), W_OK) == 0;
-}
-
-// mkdir -p: true when the folder exists afterwards.
-bool makeFolders(const std::string& folder)
-{
-    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
-         slash = folder.find('/', slash + 1))
-        mkdir(folder.substr(0, slash).c_str(), 0700);
-    mkdir(folder.c_str(), 0700);
-    struct stat info;
-    return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-std::string configHome()
-{
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg != nullptr && xdg[0] == '/')
-        return xdg;
-    const char* home = std::getenv("HOME");
-    if (home == nullptr || home[0] == '\0') {
-        const passwd* user = getpwuid(getuid());
-        home = user != nullptr ? user->pw_dir : "/tmp";
-    }
-    return std::string(home) + "/.config";
-}
-
 }  // namespace
 
 std::string readProfileString(const std::string& section, const std::string& key,
@@ -244,22 +200,4 @@ bool writeProfileString(const std::string& section, const std::string& key,
     for (const std::string& line : lines)
         text << line << "\r\n";
     return replaceFile(path, text.str());
-}
-
-std::string settingsLocation(const std::string& besideProgram)
-{
-    const std::string programFolder = folderOf(besideProgram);
-    if (writableFolder(programFolder))
-        return besideProgram;
-    const std::string folder = configHome() + "/velmora";
-    if (!makeFolders(folder) || !writableFolder(folder)) {
-        // Said once: the path is worked out again when the settings are written.
-        static bool told = false;
-        if (!told)
-            std::fprintf(stderr,
-                         "velmora: settings are not saved: neither %s nor %s can be written\n",
-                         programFolder.c_str(), folder.c_str());
-        told = true;
-    }
-    return folder + "/" + besideProgram.substr(besideProgram.rfind('/') + 1);
 }

@@ -10,8 +10,8 @@ foreach(id IN LISTS SOUND_IDS)
   list(APPEND BUNDLE_FILES "WAVE/${id}|${SOUND_DIR}/${id}.wav")
 endforeach()
 add_custom_command(OUTPUT ${SOUND_FILES}
-  COMMAND velmora-makesounds ${SOUND_DIR}
-  DEPENDS velmora-makesounds
+  COMMAND ${VELMORA_MAKESOUNDS} ${SOUND_DIR}
+  DEPENDS ${VELMORA_MAKESOUNDS}
   COMMENT "Making sounds"
   VERBATIM)
 
@@ -27,7 +27,7 @@ foreach(id 128 129 130 134)
   list(APPEND BUNDLE_FILES "BITMAP/${id}|${ART_DIR}/${id}.dib")
 endforeach()
 add_custom_command(OUTPUT ${ART_FILES}
-  COMMAND velmora-makeart ${ART_DIR}
-  DEPENDS velmora-makeart
+  COMMAND ${VELMORA_MAKEART} ${ART_DIR}
+  DEPENDS ${VELMORA_MAKEART}
   COMMENT "Drawing cursors, icon and panels"
   VERBATIM)

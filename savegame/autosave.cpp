@@ -2,7 +2,6 @@
 // read back through the checked reader when it starts.
 #include "savegame/autosave.h"
 
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <sstream>
@@ -11,6 +10,7 @@
 
 #include "board/joining.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/system.h"
 #include "puzzle/state.h"
 #include "savegame/image_blocks.h"
@@ -27,8 +27,9 @@ std::string seriesPath()
 
 void forgetKeptGame()
 {
-    std::remove(autosavePath().c_str());
-    std::remove(seriesPath().c_str());
+    std::error_code ignored;
+    std::filesystem::remove(pathFromUtf8(autosavePath()), ignored);
+    std::filesystem::remove(pathFromUtf8(seriesPath()), ignored);
 }
 
 // "puzzle N made M": the series number to go on with and 1 for a made puzzle.
@@ -83,7 +84,7 @@ void keepGameInProgress()
         return;
     }
     std::error_code ignored;
-    std::filesystem::create_directories(userDataFolder(), ignored);
+    std::filesystem::create_directories(pathFromUtf8(userDataFolder()), ignored);
     if (replaceFileContents(autosavePath(), writePlayFile, true) == FileWriteOutcome::written)
         writeWholeBytes(seriesPath(), seriesText());
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages VELMORA needs, or says how when not run as root.
-# Usage: scripts/dependencies.sh play|test|fuzz
+# Usage: scripts/dependencies.sh play|test|fuzz|windows
 set -euo pipefail
 
 # webp-pixbuf-loader: WebP pictures for puzzles made from the player's pictures.
@@ -11,11 +11,15 @@ test_packages="libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool imagemagi
   desktop-file-utils appstream lintian dpkg-dev file"
 
 fuzz_packages="clang-14 libclang-rt-14-dev"
+# The Windows build: the cross compiler, Wine for its tests, GoogleTest's sources, Debian's
+# source package tools for libjpeg-turbo, zip for the player's archive.
+windows_packages="g++-mingw-w64-x86-64-posix wine64 libgtest-dev dpkg-dev zip"
 
 packages="$build_packages"
 case "${1:-play}" in
-  test) packages="$packages $test_packages" ;;
+  test) packages="$packages $test_packages $windows_packages" ;;
   fuzz) packages="$packages $test_packages $fuzz_packages" ;;
+  windows) packages="$packages $windows_packages" ;;
 esac
 
 missing=""

@@ -254,6 +254,21 @@ TEST_F(Program, DialogCommandsShowTheirDialogs)
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
 }
 
+// A program kept in a folder with a Japanese name opens its help page by a file URL with
+// forward slashes (and the drive after a third slash on Windows).
+TEST_F(Program, TheHelpPageUrlKeepsAJapaneseFolderName)
+{
+    const std::u8string programFolder = (folder / u8"遊び場").u8string();
+    headless::setModulePath(std::string(programFolder.begin(), programFolder.end()) + "/velmora");
+    startProgram();
+    headless::scriptDialog(119, {1018, 1000});
+    command(aboutCommandId);
+    const std::string& url = headless::events().at(1);
+    EXPECT_EQ(url.rfind("url file:///", 0), 0u) << url;
+    EXPECT_TRUE(url.ends_with("/遊び場/help/index.html")) << url;
+    EXPECT_EQ(url.find('\\'), std::string::npos) << url;
+}
+
 TEST_F(Program, MouseMessagesCarryTheirPointUnsigned)
 {
     startProgram();

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/gsettings_wallpaper.h"
+#include "platform/gtk/gsettings_wallpaper.h"
 
 #define G_SETTINGS_ENABLE_BACKEND
 #include <gio/gsettingsbackend.h>

@@ -3,10 +3,12 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "platform/dialogs.h"
 #include "platform/language.h"
 #include "platform/messages.h"
+#include "platform/paths.h"
 #include "platform/system.h"
 #include "platform/text.h"
 #include "puzzle/state.h"
@@ -29,19 +31,24 @@ std::filesystem::path helpPageIn(const std::filesystem::path& folder)
 {
     const std::string language = languageCode().empty() ? "ja" : languageCode();
     const std::filesystem::path page = folder / ("index." + language + ".html");
-    return std::filesystem::exists(page) ? page : folder / "index.html";
+    std::error_code error;
+    return std::filesystem::exists(page, error) ? page : folder / "index.html";
 }
 
 // The game's help page: in the help folder beside the program as built, or in the shared
 // data folder next to the program's folder once installed.
 std::string helpPageUrl()
 {
-    const std::filesystem::path folder = std::filesystem::path(modulePath()).parent_path();
+    const std::filesystem::path folder = pathFromUtf8(modulePath()).parent_path();
     std::filesystem::path help = folder / "help";
     const std::filesystem::path installed = folder.parent_path() / "share" / "velmora" / "help";
-    if (!std::filesystem::exists(help / "index.html") && std::filesystem::exists(installed))
+    std::error_code error;
+    if (!std::filesystem::exists(help / "index.html", error) &&
+        std::filesystem::exists(installed, error))
         help = installed;
-    return "file://" + helpPageIn(help).lexically_normal().string();
+    // A Windows path starts with its drive, which a file URL puts after a third slash.
+    const std::string path = utf8FromPath(helpPageIn(help).lexically_normal(), true);
+    return (path.starts_with('/') ? "file://" : "file:///") + path;
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The desktop wallpaper through the desktop's own settings.
-#include "platform/gsettings_wallpaper.h"
+#include "platform/gtk/gsettings_wallpaper.h"
 #include "platform/wallpaper.h"
 
 bool setDesktopWallpaper(const std::string& path)

@@ -1,6 +1,6 @@
 // Wallpaper through GSettings: each desktop's background schema is looked up before use, since
 // making settings for a schema that is not installed ends the program.
-#include "platform/gsettings_wallpaper.h"
+#include "platform/gtk/gsettings_wallpaper.h"
 
 namespace {
 

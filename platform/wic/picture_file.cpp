@@ -1,0 +1,210 @@
+// Picture files decoded and scaled by the Windows Imaging Component.
+#include "platform/picture_file.h"
+
+#include <windows.h>
+#include <wincodec.h>
+
+#include <algorithm>
+#include <climits>
+
+#include "platform/files.h"
+#include "platform/pixbuf/jpeg_check.h"
+
+namespace {
+
+constexpr std::size_t maxPictureFileBytes = std::size_t{1} << 30;
+
+// Holds one COM interface and releases it.
+template <class Interface>
+class Com {
+public:
+    Com() = default;
+    ~Com()
+    {
+        if (pointer_)
+            pointer_->Release();
+    }
+    Com(const Com&) = delete;
+    Com& operator=(const Com&) = delete;
+    Interface** out() { return &pointer_; }
+    Interface* get() const { return pointer_; }
+    Interface* operator->() const { return pointer_; }
+
+private:
+    Interface* pointer_ = nullptr;
+};
+
+// COM for this thread while the picture is worked on (left as it was when already set up).
+class ComScope {
+public:
+    ComScope() : ours_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComScope()
+    {
+        if (ours_)
+            CoUninitialize();
+    }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+
+private:
+    bool ours_;
+};
+
+bool makeFactory(Com<IWICImagingFactory>& factory)
+{
+    return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                      IID_IWICImagingFactory,
+                                      reinterpret_cast<void**>(factory.out())));
+}
+
+// The camera orientation (1 to 8) a photograph carries, 1 when it has none.
+int cameraOrientation(IWICBitmapFrameDecode* frame)
+{
+    Com<IWICMetadataQueryReader> metadata;
+    if (FAILED(frame->GetMetadataQueryReader(metadata.out())))
+        return 1;
+    for (const wchar_t* query : {L"/app1/ifd/{ushort=274}", L"/ifd/{ushort=274}"}) {
+        PROPVARIANT value;
+        PropVariantInit(&value);
+        const bool found = SUCCEEDED(metadata->GetMetadataByName(query, &value)) &&
+                           value.vt == VT_UI2 && value.uiVal >= 1 && value.uiVal <= 8;
+        const int orientation = found ? value.uiVal : 0;
+        PropVariantClear(&value);
+        if (found)
+            return orientation;
+    }
+    return 1;
+}
+
+// The turn and flip that make a picture with the camera orientation upright.
+WICBitmapTransformOptions uprightTransform(int orientation)
+{
+    switch (orientation) {
+    case 2: return WICBitmapTransformFlipHorizontal;
+    case 3: return WICBitmapTransformRotate180;
+    case 4: return WICBitmapTransformFlipVertical;
+    case 5: return static_cast<WICBitmapTransformOptions>(WICBitmapTransformRotate90 |
+                                                          WICBitmapTransformFlipHorizontal);
+    case 6: return WICBitmapTransformRotate90;
+    case 7: return static_cast<WICBitmapTransformOptions>(WICBitmapTransformRotate270 |
+                                                          WICBitmapTransformFlipHorizontal);
+    case 8: return WICBitmapTransformRotate270;
+    default: return WICBitmapTransformRotate0;
+    }
+}
+
+// The source's pixels as 32-bit BGRA, laid over white where they are transparent.
+bool copyOverWhite(IWICImagingFactory* factory, IWICBitmapSource* source, RgbImage& image)
+{
+    Com<IWICFormatConverter> converter;
+    UINT width = 0;
+    UINT height = 0;
+    if (FAILED(factory->CreateFormatConverter(converter.out())) ||
+        FAILED(converter->Initialize(source, GUID_WICPixelFormat32bppBGRA,
+                                     WICBitmapDitherTypeNone, nullptr, 0.0,
+                                     WICBitmapPaletteTypeCustom)) ||
+        FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0 ||
+        width > INT_MAX / 4 || std::uint64_t{width} * 4 * height > UINT_MAX)
+        return false;
+    std::vector<std::uint8_t> bgra(std::size_t{width} * 4 * height);
+    if (FAILED(converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(bgra.size()),
+                                     bgra.data())))
+        return false;
+    image.width = static_cast<int>(width);
+    image.height = static_cast<int>(height);
+    image.rgb.resize(std::size_t{width} * height * 3);
+    std::uint8_t* target = image.rgb.data();
+    for (std::size_t at = 0; at < bgra.size(); at += 4) {
+        const int alpha = bgra[at + 3];
+        for (int channel = 2; channel >= 0; --channel)
+            *target++ = static_cast<std::uint8_t>(
+                (bgra[at + channel] * alpha + 255 * (255 - alpha)) / 255);
+    }
+    return true;
+}
+
+bool decodePicture(const std::vector<std::uint8_t>& bytes, RgbImage& picture)
+{
+    Com<IWICImagingFactory> factory;
+    Com<IWICStream> stream;
+    Com<IWICBitmapDecoder> decoder;
+    Com<IWICBitmapFrameDecode> frame;
+    if (!makeFactory(factory) || FAILED(factory->CreateStream(stream.out())) ||
+        FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(bytes.data()),
+                                            static_cast<DWORD>(bytes.size()))) ||
+        FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr,
+                                                WICDecodeMetadataCacheOnDemand,
+                                                decoder.out())) ||
+        FAILED(decoder->GetFrame(0, frame.out())))
+        return false;
+    // Photographs often carry their camera orientation separately from the pixels.
+    const WICBitmapTransformOptions transform = uprightTransform(cameraOrientation(frame.get()));
+    if (transform == WICBitmapTransformRotate0)
+        return copyOverWhite(factory.get(), frame.get(), picture);
+    Com<IWICBitmapFlipRotator> upright;
+    return SUCCEEDED(factory->CreateBitmapFlipRotator(upright.out())) &&
+           SUCCEEDED(upright->Initialize(frame.get(), transform)) &&
+           copyOverWhite(factory.get(), upright.get(), picture);
+}
+
+}  // namespace
+
+bool readPictureFile(const std::string& path, RgbImage& picture, std::string& error)
+{
+    std::vector<std::uint8_t> bytes;
+    if (readWholeFile(path, bytes, maxPictureFileBytes) != FileReadOutcome::read) {
+        error = "cannot read picture " + path + ": the file cannot be opened or is too large";
+        return false;
+    }
+    if (looksLikeJpeg(bytes) && !jpegDecodesCleanly(bytes)) {
+        error = "cannot read picture " + path + ": the JPEG data is cut short or damaged";
+        return false;
+    }
+    const ComScope com;
+    if (!decodePicture(bytes, picture)) {
+        error = "cannot read picture " + path + ": not a picture file Windows can decode";
+        return false;
+    }
+    return true;
+}
+
+RgbImage scalePicturePart(const RgbImage& picture, int x, int y, int width, int height,
+                          int toWidth, int toHeight)
+{
+    RgbImage result;
+    if (picture.width <= 0 || picture.height <= 0 || toWidth <= 0 || toHeight <= 0)
+        return result;
+    x = std::clamp(x, 0, picture.width - 1);
+    y = std::clamp(y, 0, picture.height - 1);
+    const WICRect part{x, y, std::clamp(width, 1, picture.width - x),
+                       std::clamp(height, 1, picture.height - y)};
+    std::vector<std::uint8_t> bgr(picture.rgb);
+    for (std::size_t at = 0; at + 2 < bgr.size(); at += 3)
+        std::swap(bgr[at], bgr[at + 2]);
+
+    const ComScope com;
+    Com<IWICImagingFactory> factory;
+    Com<IWICBitmap> whole;
+    Com<IWICBitmapClipper> clipper;
+    Com<IWICBitmapScaler> scaler;
+    std::vector<std::uint8_t> scaled(std::size_t{3} * toWidth * toHeight);
+    // Fant's interpolation averages every source pixel on the way down.
+    if (!makeFactory(factory) ||
+        FAILED(factory->CreateBitmapFromMemory(
+            picture.width, picture.height, GUID_WICPixelFormat24bppBGR, picture.width * 3,
+            static_cast<UINT>(bgr.size()), bgr.data(), whole.out())) ||
+        FAILED(factory->CreateBitmapClipper(clipper.out())) ||
+        FAILED(clipper->Initialize(whole.get(), &part)) ||
+        FAILED(factory->CreateBitmapScaler(scaler.out())) ||
+        FAILED(scaler->Initialize(clipper.get(), toWidth, toHeight,
+                                  WICBitmapInterpolationModeFant)) ||
+        FAILED(scaler->CopyPixels(nullptr, toWidth * 3, static_cast<UINT>(scaled.size()),
+                                  scaled.data())))
+        return result;
+    for (std::size_t at = 0; at + 2 < scaled.size(); at += 3)
+        std::swap(scaled[at], scaled[at + 2]);
+    result.width = toWidth;
+    result.height = toHeight;
+    result.rgb = std::move(scaled);
+    return result;
+}

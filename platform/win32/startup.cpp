@@ -1,0 +1,50 @@
+// Bringing the Win32 back end up (DPI awareness, common controls) and down again.
+#include "platform/language.h"
+#include "platform/startup.h"
+#include "platform/system.h"
+#include "platform/win32/win32_window.h"
+
+#include <commctrl.h>
+#include <mmsystem.h>
+
+namespace {
+
+using DpiAwarenessContextSetter = BOOL(WINAPI*)(HANDLE);
+
+// Each monitor's own DPI where the system knows it, else the system DPI; looked up by name so
+// the program still starts where the call is missing.
+void becomeDpiAware()
+{
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    const auto setContext = reinterpret_cast<DpiAwarenessContextSetter>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "SetProcessDpiAwarenessContext")));
+    // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
+    if (setContext && setContext(reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-4))))
+        return;
+    SetProcessDPIAware();
+}
+
+// Ctrl+C or a closing console ends the game the way Escape does, so the settings are written.
+BOOL WINAPI consoleEvent(DWORD)
+{
+    if (HWND main = win32backend::mainWindowHandle())
+        PostMessageW(main, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
+}  // namespace
+
+void initialisePlatform(int, char**)
+{
+    becomeDpiAware();
+    initialiseLanguage(modulePath());
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    SetConsoleCtrlHandler(consoleEvent, TRUE);
+}
+
+void shutDownPlatform()
+{
+    PlaySoundW(nullptr, nullptr, 0);
+    ClipCursor(nullptr);
+}

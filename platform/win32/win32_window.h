@@ -1,0 +1,118 @@
+// The Win32 back end's window record and the helpers its files share.
+#pragma once
+
+// The platform headers name some Windows constants themselves (WM_PAINT, BM_GETCHECK,
+// WS_EX_LAYERED ...): they come before windows.h, whose macros would rewrite them.
+#include "platform/dialogs.h"
+#include "platform/input.h"
+#include "platform/messages.h"
+#include "platform/window.h"
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/surface.h"
+#include "platform/templates.h"
+#include "platform/types.h"
+
+// A top-level window or dialog. The record outlives its HWND until the outermost message loop
+// frees it, so a stale pointer held by the game stays harmless (isLive answers false).
+struct Window {
+    HWND hwnd = nullptr;
+    bool isDialog = false;
+    bool modal = false;
+    bool ended = false;
+    std::intptr_t result = 0;
+    WindowProc proc = nullptr;  // the window procedure, or the dialog procedure
+    Window* owner = nullptr;
+    // The client area at one surface pixel per `scale` x `scale` screen pixels; dialogs show
+    // it only once the game asked for it, so dialogs with controls keep their own background.
+    Surface surface;
+    bool surfaceUsed = false;
+    int scale = 1;
+    Colour backgroundFill = 0;
+    bool erasePending = false;
+    HMENU menu = nullptr;
+    const DialogTemplate* layout = nullptr;  // a dialog's template, for controls without windows
+};
+
+namespace win32backend {
+
+constexpr const wchar_t* mainWindowClass = L"QUORIN WINDOW CLASS";
+
+HINSTANCE programInstance();
+
+// Window records: a new one, the live ones in creation order, and lookups by handle.
+Window* newWindowRecord();
+const std::vector<std::unique_ptr<Window>>& allWindows();
+bool isLive(const Window* window);
+Window* windowOf(HWND hwnd);
+// Binds a record to its handle (at WM_NCCREATE or WM_INITDIALOG).
+void attachHandle(Window* window, HWND hwnd);
+// The handle is gone (WM_NCDESTROY): the record is retired until freeRetiredWindows.
+void retireWindowRecord(Window* window);
+void freeRetiredWindows();
+
+// The whole-number scale of surface pixels for the window's monitor (1 at 96 dpi), and the one
+// the game's screen coordinates are counted in.
+int scaleForWindow(HWND hwnd);
+int screenScale();
+
+// Keeps the surface at the client size (in surface pixels), the old picture in its corner.
+void fitSurfaceToClient(Window* window);
+// Shows the rectangle (surface pixels) of the window's surface on the device context.
+void presentRect(HDC dc, const Window* window, const Rect& area);
+// Shows every window's drawn rectangles.
+void flushDrawing();
+// Answers WM_PAINT: erases when the game asked, lets `paint` draw, shows the invalid part.
+template <class Paint>
+void paintWindow(Window* window, Paint&& paint);
+
+// Calls the game's procedure of the window, then shows what it drew and the cursor it chose.
+std::intptr_t callGameProcedure(Window* window, unsigned message, WPARAM wParam, LPARAM lParam);
+
+// Input: mouse points turned into surface pixels (false for points off the client area),
+// keys recorded for getKeyboardState, the cursor wanted over the client area.
+bool translateMousePoint(Window* window, LPARAM& lParam);
+void recordKeyMessage(const MSG& message);
+void forgetKeys();
+void wantArrowCursor();
+void applyWantedCursor();
+
+// What ShellExecute opens for a URL: a file URL becomes the file's path.
+std::wstring shellTarget(const char* url);
+
+// The main window's menu and its keyboard shortcuts.
+HMENU buildMenu(int menuId);
+HACCEL shortcutTable();
+HWND mainWindowHandle();
+
+}  // namespace win32backend
+
+template <class Paint>
+void win32backend::paintWindow(Window* window, Paint&& paint)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window->hwnd, &ps);
+    if (window->erasePending) {
+        window->erasePending = false;
+        fillRect(window->surface, 0, 0, window->surface.width, window->surface.height,
+                 window->backgroundFill);
+    }
+    paint();
+    if (isLive(window) && (!window->isDialog || window->surfaceUsed)) {
+        takeDirtyRect(window->surface);
+        const int s = window->scale;
+        presentRect(dc, window,
+                    Rect{ps.rcPaint.left / s, ps.rcPaint.top / s, (ps.rcPaint.right + s - 1) / s,
+                         (ps.rcPaint.bottom + s - 1) / s});
+    }
+    EndPaint(window->hwnd, &ps);
+}

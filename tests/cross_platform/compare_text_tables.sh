@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Compares the code page 932 conversions of the Linux and the Windows build line by line.
+# Usage: compare_text_tables.sh LINUX-PROGRAM WINDOWS-PROGRAM WORK-FOLDER
+set -euo pipefail
+wine="$(dirname "$0")/../../scripts/wine-run.sh"
+rm -rf "$3"
+mkdir -p "$3"
+cd "$3"
+"$1" linux.txt
+"$wine" "$2" windows.txt
+if ! diff linux.txt windows.txt >differences.txt; then
+  echo "Conversions that differ (< Linux, > Windows; input, then output, in hexadecimal):"
+  head -40 differences.txt
+  exit 1
+fi
+echo "$(wc -l <linux.txt) conversions are the same"

@@ -1,0 +1,238 @@
+// The main window: menu texts and marks, shortcuts, the message queue, keys, mouse points,
+// the surface shown through StretchDIBits, and Japanese texts and paths crossing as UTF-16.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/profile.h"
+#include "platform/system.h"
+#include "platform/utf16.h"
+#include "platform/win32/win32_window.h"
+
+namespace {
+
+std::vector<Message> received;
+
+std::intptr_t recordingProcedure(Window* window, unsigned message, std::uintptr_t wParam,
+                                 std::intptr_t lParam)
+{
+    if (message == WM_COMMAND || (message >= WM_MOUSEMOVE && message <= WM_RBUTTONUP))
+        received.push_back(Message{window, message, wParam, lParam});
+    return defWindowProc(window, message, wParam, lParam);
+}
+
+void drainQueue()
+{
+    Message message;
+    while (peekMessage(message) && message.message != WM_QUIT)
+        dispatchMessage(message);
+}
+
+class Win32MainWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        received.clear();
+        window = createMainWindow("ヴェルモラ", 0, 0, 400, 300, 113, 118, recordingProcedure);
+        ASSERT_NE(window, nullptr);
+        drainQueue();
+        received.clear();
+    }
+    void TearDown() override { destroyWindow(window); drainQueue(); }
+
+    Window* window = nullptr;
+};
+
+std::string menuText(HMENU menu, UINT position)
+{
+    wchar_t text[128] = {};
+    GetMenuStringW(menu, position, text, 128, MF_BYPOSITION);
+    return utf16ToUtf8(text);
+}
+
+}  // namespace
+
+TEST_F(Win32MainWindow, TitleAndMenuCarryTheTemplateTextsMarksAndCommands)
+{
+    wchar_t title[64] = {};
+    GetWindowTextW(window->hwnd, title, 64);
+    EXPECT_EQ(utf16ToUtf8(title), "ヴェルモラ");
+
+    std::size_t count = 0;
+    const MenuTemplate* entries = findMenuTemplate(113, &count);
+    HMENU bar = GetMenu(window->hwnd);
+    ASSERT_EQ(GetMenuItemCount(bar), static_cast<int>(count));
+    for (UINT i = 0; i < count; ++i)
+        EXPECT_EQ(menuText(bar, i), entries[i].text);
+    HMENU file = GetSubMenu(bar, 0);
+    ASSERT_EQ(GetMenuItemCount(file), static_cast<int>(entries[0].children.size()));
+    for (UINT i = 0; i < entries[0].children.size(); ++i) {
+        const MenuTemplate& entry = entries[0].children[i];
+        if (entry.text)
+            EXPECT_EQ(GetMenuItemID(file, static_cast<int>(i)), static_cast<UINT>(entry.commandId));
+        else
+            EXPECT_TRUE(GetMenuState(file, i, MF_BYPOSITION) & MF_SEPARATOR);
+    }
+
+    EXPECT_TRUE(GetMenuState(bar, 40012, MF_BYCOMMAND) & MF_CHECKED);
+    checkMenuItem(window, 40012, false);
+    EXPECT_FALSE(GetMenuState(bar, 40012, MF_BYCOMMAND) & MF_CHECKED);
+    checkMenuItem(window, 40015, true);
+    EXPECT_TRUE(GetMenuState(bar, 40015, MF_BYCOMMAND) & MF_CHECKED);
+}
+
+TEST_F(Win32MainWindow, ClientSizeIsMetWithTheFrameAndMenuAroundIt)
+{
+    moveWindowToClientSize(window, 30, 40, 320, 180, true);
+    const Rect client = getClientRect(window);
+    EXPECT_EQ(client.right, 320);
+    EXPECT_EQ(client.bottom, 180);
+    EXPECT_EQ(getWindowRect(window).left, 30);
+    EXPECT_EQ(getWindowRect(window).top, 40);
+}
+
+TEST_F(Win32MainWindow, F2ReachesTheProcedureAsTheRestartCommand)
+{
+    MSG key{window->hwnd, WM_KEYDOWN, VK_F2, 0x003C0001, 0, {}};
+    ASSERT_TRUE(TranslateAcceleratorW(window->hwnd, win32backend::shortcutTable(), &key));
+    ASSERT_EQ(received.size(), 1u);
+    EXPECT_EQ(received[0].message, static_cast<unsigned>(WM_COMMAND));
+    EXPECT_EQ(received[0].wParam & 0xFFFF, 40001u);
+}
+
+TEST_F(Win32MainWindow, PostedMessagesComeBackInOrderThenTheQuitMessage)
+{
+    postMessage(window, WM_COMMAND, 40013, 0);
+    postMessage(window, WM_COMMAND, 40008, 0);
+    postQuitMessage(3);
+    Message message;
+    std::vector<unsigned> order;
+    while (peekMessage(message)) {
+        if (message.message == WM_QUIT) {
+            EXPECT_EQ(message.wParam, 3u);
+            break;
+        }
+        if (message.message == WM_COMMAND) {
+            EXPECT_EQ(message.window, window);
+        }
+        dispatchMessage(message);
+    }
+    ASSERT_EQ(received.size(), 2u);
+    EXPECT_EQ(received[0].wParam, 40013u);
+    EXPECT_EQ(received[1].wParam, 40008u);
+}
+
+TEST_F(Win32MainWindow, ATappedKeyReadsAsDownOnceAndPointsOffTheClientAreaAreDropped)
+{
+    postMessage(window, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    postMessage(window, WM_KEYUP, VK_ESCAPE, static_cast<std::intptr_t>(0xC0010001u));
+    drainQueue();
+    std::uint8_t keys[256];
+    getKeyboardState(keys);
+    EXPECT_TRUE(keys[VK_ESCAPE] & 0x80);
+    getKeyboardState(keys);
+    EXPECT_FALSE(keys[VK_ESCAPE] & 0x80);
+
+    sendMessage(window, WM_MOUSEMOVE, 0, makePointParam(-3, 10));
+    sendMessage(window, WM_LBUTTONDOWN, 0, makePointParam(10, 5000));
+    sendMessage(window, WM_MOUSEMOVE, 0, makePointParam(25, 40));
+    ASSERT_EQ(received.size(), 1u);
+    EXPECT_EQ(received[0].lParam, makePointParam(25, 40));
+}
+
+namespace {
+
+// A 32-bit top-down DIB section on a memory device context, every pixel zero at first.
+struct MemoryCanvas {
+    HDC dc = CreateCompatibleDC(nullptr);
+    std::uint32_t* pixels = nullptr;
+    HBITMAP bitmap = nullptr;
+    int width;
+    MemoryCanvas(int w, int h) : width(w)
+    {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        pixels = static_cast<std::uint32_t*>(bits);
+        SelectObject(dc, bitmap);
+    }
+    ~MemoryCanvas()
+    {
+        DeleteDC(dc);
+        DeleteObject(bitmap);
+    }
+    std::uint32_t at(int x, int y) const { return pixels[y * width + x] & 0xFFFFFF; }
+};
+
+Window surfaceWindow(int width, int height, int scale)
+{
+    Window window;
+    window.scale = scale;
+    window.surface.width = width;
+    window.surface.height = height;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            window.surface.pixels.push_back(0x010000u * (10 + x) + 0x100u * (100 + y) + 7u);
+    return window;
+}
+
+// Shows `area` of a surface at `scale` on a 16 x 12 canvas: inside the area each screen pixel
+// has the colour of the surface pixel under it, outside it stays untouched.
+void expectPresented(int scale, const Rect& area)
+{
+    const Window window = surfaceWindow(16 / scale, 12 / scale, scale);
+    MemoryCanvas canvas(16, 12);
+    win32backend::presentRect(canvas.dc, &window, area);
+    GdiFlush();
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const int sx = x / scale;
+            const int sy = y / scale;
+            const bool inside = sx >= area.left && sx < area.right && sy >= area.top &&
+                                sy < area.bottom;
+            EXPECT_EQ(canvas.at(x, y), inside ? window.surface.pixels[sy * (16 / scale) + sx] : 0u)
+                << "scale " << scale << " at " << x << "," << y;
+        }
+}
+
+}  // namespace
+
+TEST(Win32Presentation, ADrawnRectangleLandsWhereItLiesWithItsColoursAtEveryScale)
+{
+    expectPresented(1, Rect{3, 5, 9, 11});
+    expectPresented(2, Rect{1, 2, 5, 6});
+}
+
+TEST(Win32Texts, JapanesePathsRoundTripThroughTheProfileFileAndTheSystem)
+{
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"ヴェルモラ設定";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::string path = utf16ToUtf8(folder + L"\\velmora.ini");
+    DeleteFileW(utf8ToUtf16(path).c_str());
+    EXPECT_EQ(utf8ToUtf16(path), folder + L"\\velmora.ini");
+
+    ASSERT_TRUE(writeProfileString("Quorin_Section", "Red  ", "12", path));
+    ASSERT_TRUE(writeProfileString("Quorin_Section", "last", "C:\\遊び\\途中.jps", path));
+    EXPECT_EQ(readProfileString("quorin_section", "red", "0", 16, path), "12");
+    EXPECT_EQ(readProfileString("Quorin_Section", "last", "", 260, path), "C:\\遊び\\途中.jps");
+    EXPECT_EQ(settingsLocation(path), path);
+
+    std::FILE* file = _wfopen(utf8ToUtf16(path).c_str(), L"rb");
+    ASSERT_NE(file, nullptr);
+    char bytes[256] = {};
+    const std::size_t size = std::fread(bytes, 1, sizeof bytes, file);
+    std::fclose(file);
+    EXPECT_EQ(std::string(bytes, size),
+              "[Quorin_Section]\r\nRed  =12\r\nlast=C:\\遊び\\途中.jps\r\n");
+
+    EXPECT_EQ(win32backend::shellTarget("file:///Z:/tmp/ヴェルモラ/help/index.html"),
+              L"Z:\\tmp\\ヴェルモラ\\help\\index.html");
+    EXPECT_EQ(win32backend::shellTarget("https://example.org/a"), L"https://example.org/a");
+    EXPECT_EQ(utf8ToUtf16(modulePath()).find(L'\uFFFD'), std::wstring::npos);
+    EXPECT_TRUE(modulePath().ends_with(".exe"));
+}

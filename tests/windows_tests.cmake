@@ -1,0 +1,37 @@
+# The unit and scenario tests built as Windows programs on the headless back end. ctest runs
+# each program whole under Wine (one Wine start per program rather than per test case).
+
+# GoogleTest from Debian's sources, built with the cross compiler.
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# The tests of Linux-only parts (the GTK back end, GSettings, the content tools that run on
+# the build machine, made_puzzle's puzzle maker) stay out, and so do those built on POSIX
+# calls and devices (environment, permissions and the unprivileged user, /dev/full, mounts).
+set(WINDOWS_TESTS
+  app_test completion_test construction_test mo_catalog_test embedded_puzzles_test file_paths_test
+  finished_picture_test found_faults_test halftone_test headless_test play_test preview_test
+  picture_puzzle_test puzzle_resource_test random_test render_test state_test surface_test text_test
+  window_fit_test)
+file(GLOB TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/support/*.cpp)
+list(FILTER TEST_SUPPORT EXCLUDE REGEX "/(made_puzzle|ordinary_user)\\.cpp$")
+add_library(velmora_test_support STATIC ${TEST_SUPPORT})
+target_link_libraries(velmora_test_support PUBLIC velmora_game velmora_headless gtest)
+
+# Wine makes its prefix on first use; made once before the tests, not by two at once.
+add_test(NAME wine_prefix COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} wineboot.exe --init)
+set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
+
+foreach(name IN LISTS WINDOWS_TESTS)
+  add_executable(${name} ${CMAKE_CURRENT_LIST_DIR}/${name}.cpp)
+  target_link_libraries(${name} PRIVATE velmora_test_support velmora_resources gtest_main)
+  target_compile_definitions(${name} PRIVATE
+    VELMORA_PUZZLE_DIR="${CMAKE_BINARY_DIR}/resources/puzzles"
+    VELMORA_PICTURE_DIR="${CMAKE_SOURCE_DIR}/resources/pictures"
+    VELMORA_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  add_test(NAME windows_${name} COMMAND ${name} --gtest_brief=1)
+  set_tests_properties(windows_${name} PROPERTIES FIXTURES_REQUIRED wine LABELS windows
+                       TIMEOUT 600)
+endforeach()
