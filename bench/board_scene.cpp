@@ -1,5 +1,5 @@
 // The benchmarks' board scene.
-#include "bench/board_scene.h"
+#include "bench/board_scene_setup.h"
 
 #include <cstring>
 

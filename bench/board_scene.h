@@ -1,34 +1,11 @@
-// A board scene for the benchmarks: the headless back end with the first embedded puzzle built.
+// The benchmarks' board scene (bench/board_scene_setup.h) with the benchmark framework's timed loop.
 #pragma once
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdint>
 
-// Resets the headless back end, makes the drawing surfaces and the main window, builds the
-// first embedded puzzle (12 pieces of 200 x 200) and paints it once.
-void setUpBenchmarkBoard();
-
-// Joins every piece into one group laid out around piece 0 at (x, y).
-void joinWholePuzzle(int x, int y);
-
-// Seconds per call of `work`, measured over enough calls to last about 0.2 s.
-template <typename Work>
-double secondsPerCall(Work&& work)
-{
-    using Clock = std::chrono::steady_clock;
-    std::int64_t calls = 1;
-    for (;;) {
-        const auto start = Clock::now();
-        for (std::int64_t i = 0; i < calls; ++i)
-            work();
-        const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
-        if (elapsed > 0.2)
-            return elapsed / static_cast<double>(calls);
-        calls *= 2;
-    }
-}
+#include "bench/board_scene_setup.h"
 
 // Runs the benchmark loop over `work` and answers its seconds per iteration.
 template <typename Work>

@@ -9,6 +9,8 @@ endif()
 
 include(${CMAKE_SOURCE_DIR}/tests/windows_tests.cmake)
 add_subdirectory(tests/cross_platform)
+# The benchmarks run under Wine by hand (bench/wine/), built with the rest.
+add_subdirectory(bench/wine)
 
 # The Windows back end's own tests and the end-to-end tests of velmora.exe under Wine.
 if(TARGET velmora_win32)

@@ -8,14 +8,6 @@ from harness import TEAL, main
 from wine_harness import WineGame
 
 
-def board_rows(game, shot):
-    """The board's pixels as the window shows them, row by row."""
-    left, top = game.to_screen(0, 0)
-    width = shot.width
-    return [shot.data[(y * width + left) * 3:(y * width + left + 1000) * 3]
-            for y in range(top, top + 640)]
-
-
 def choose_file(game, title, name):
     dialog = game.file_dialog(title)
     game.type_into(dialog, name)
@@ -30,7 +22,7 @@ def test(exe):
         choose_file(game, "プレイファイルを保存する", "game")
         game.wait_for_file(game.program_folder + "/game.jps")
         time.sleep(1.0)
-        saved = board_rows(game, game.screenshot())
+        saved = game.board_rows(game.screenshot())
 
         x, y = game.board_point(game.screenshot(), lambda p: p != TEAL, 12)
         game.move(x, y)
@@ -39,11 +31,11 @@ def test(exe):
         game.move(x + 500, y + 150)
         game.run("xdotool", "mouseup", "1")
         time.sleep(0.5)
-        assert board_rows(game, game.screenshot()) != saved, "the piece did not move"
+        assert game.board_rows(game.screenshot()) != saved, "the piece did not move"
 
         game.key("ctrl+o")
         choose_file(game, "プレイファイルを開く", "game.jps")
-        game.wait_for(lambda shot: board_rows(game, shot) == saved,
+        game.wait_for(lambda shot: game.board_rows(shot) == saved,
                       "the board as it was saved", seconds=30)
 
         game.key("Escape")

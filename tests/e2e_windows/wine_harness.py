@@ -1,6 +1,7 @@
 """velmora.exe under Wine on a private Xvfb, driven like the Linux build's end-to-end tests."""
 
 import os
+import pwd
 import shutil
 import subprocess
 import tempfile
@@ -15,21 +16,35 @@ WINESERVER = "/usr/lib/wine/wineserver64"
 PROGRAM_FOLDER = "ヴェルモラ"
 
 
-class WineGame(Game):
-    """The program in a Japanese-named folder of its own, in the tests' Wine prefix."""
+def kept_game_folder():
+    """%APPDATA%\\VELMORA of the tests' Wine prefix, where the game in progress is kept."""
+    return os.path.join(os.environ["WINEPREFIX"], "drive_c", "users",
+                        pwd.getpwuid(os.getuid()).pw_name, "AppData", "Roaming", "VELMORA")
 
-    def __init__(self, exe, ini=None, folder_name=PROGRAM_FOLDER):  # pylint: disable=super-init-not-called
+
+class WineGame(Game):
+    """The program in a Japanese-named folder of its own, in the tests' Wine prefix. Each game
+    starts without a kept game unless `restore` asks for the one the last game left; with
+    `catalogs` the message catalogs lie beside the program, as the zip has them."""
+
+    def __init__(self, exe, ini=None, folder_name=PROGRAM_FOLDER,  # pylint: disable=super-init-not-called
+                 catalogs=False, language="C.UTF-8", restore=False):
         self.folder = tempfile.mkdtemp(prefix="velmora-wine-")
         self.program_folder = os.path.join(self.folder, folder_name)
         os.mkdir(self.program_folder)
         self.binary = os.path.join(self.program_folder, "velmora.exe")
         shutil.copy(exe, self.binary)
+        if catalogs:
+            shutil.copytree(os.path.join(os.path.dirname(exe), "locale"),
+                            os.path.join(self.program_folder, "locale"))
         self.ini_path = os.path.join(self.program_folder, "velmora.ini")
         if ini is not None:
             with open(self.ini_path, "w", newline="") as out:
                 out.write(ini)
+        if not restore:
+            shutil.rmtree(kept_game_folder(), ignore_errors=True)
         self.display = self._start_xvfb("1280x1024")
-        self.env = dict(os.environ, DISPLAY=self.display, WINEDEBUG="-all", LANG="C.UTF-8",
+        self.env = dict(os.environ, DISPLAY=self.display, WINEDEBUG="-all", LANG=language,
                         WINEDLLOVERRIDES="mscoree,mshtml=", WINEPREFIX=os.environ["WINEPREFIX"])
         self.process = subprocess.Popen([WINE, self.binary], cwd=self.program_folder,
                                         env=self.env, stdout=subprocess.PIPE,
@@ -88,15 +103,22 @@ class WineGame(Game):
         """A file of the program's folder (or another) as the program sees it (Wine's Z:)."""
         return "Z:" + os.path.join(folder or self.program_folder, name).replace("/", "\\")
 
-    def answer_dialog(self, title):
-        """Presses Enter in the dialog with this title (its default button) and waits until
-        it has gone."""
+    def board_rows(self, shot):
+        """The board's pixels as the window shows them, row by row."""
+        left, top = self.to_screen(0, 0)
+        width = shot.width
+        return [shot.data[(y * width + left) * 3:(y * width + left + 1000) * 3]
+                for y in range(top, top + 640)]
+
+    def answer_dialog(self, title, key="Return"):
+        """Presses Enter (or `key`) in the dialog with this title (Enter: its default button)
+        and waits until it has gone."""
         dialog = self.find_window(title, seconds=20)
         x, y, width, height = self.window_geometry(dialog)
         self.run("xdotool", "mousemove", str(x + width // 2), str(y + height - 3))
         self.pointer = None
         time.sleep(0.5)
-        self.run("xdotool", "key", "Return")
+        self.run("xdotool", "key", key)
         deadline = time.time() + 10
         while self.window_shown(dialog):
             if time.time() > deadline:

@@ -1,0 +1,34 @@
+"""Escape keeps the game in progress in %APPDATA%\\VELMORA (the Wine prefix's user folder) and
+the next start brings it back: the board is as it was at the end."""
+
+import os
+
+from harness import main
+from wine_harness import WineGame, kept_game_folder
+
+
+def test(exe):
+    game = WineGame(exe)
+    try:
+        game.wait_for_heap()
+        at_end = game.board_rows(game.screenshot())
+        game.key("Escape")
+        assert game.wait_exit(20) == 0
+    finally:
+        game.close()
+    kept = os.listdir(kept_game_folder())
+    assert sorted(kept) == ["autosave.jps", "autosave.series"], kept
+
+    # A new start (in a new program folder: the kept game is the user's, not the program's).
+    game = WineGame(exe, restore=True)
+    try:
+        game.wait_for_heap()
+        game.wait_for(lambda shot: game.board_rows(shot) == at_end, "the kept game", seconds=10)
+        game.key("Escape")
+        assert game.wait_exit(20) == 0
+    finally:
+        game.close()
+
+
+if __name__ == "__main__":
+    main(test)
