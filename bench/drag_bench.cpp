@@ -4,23 +4,14 @@
 
 #include "bench/board_scene.h"
 #include "bench/drag_step.h"
-#include "board/surfaces.h"
 #include "puzzle/state.h"
 
 namespace {
 
 void runDragStep(benchmark::State& state, bool wholePuzzle)
 {
-    setUpBenchmarkBoard();
-    const int pivot = 0;
-    if (wholePuzzle)
-        joinWholePuzzle(100, 60);
-    Surface& window = windowSurface();
-    const double memcpySeconds =
-        secondsPerCall([&] { copyBoxesWithMemcpy(100, 60, pivot, window); });
-    int step = 0;
-    const double stepSeconds =
-        secondsPerIteration(state, [&] { dragStep(step++, 100, 60, pivot, window); });
+    const double memcpySeconds = setUpDragScene(wholePuzzle);
+    const double stepSeconds = secondsPerIteration(state, nextDragStep);
     state.counters["ratio_to_memcpy"] = stepSeconds / memcpySeconds;
     state.counters["members"] = wholePuzzle ? getPieceCount() : 1;
 }

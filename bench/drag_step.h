@@ -1,14 +1,12 @@
-// One drag step of a group and its baseline, shared by the drag benchmark and the standalone
-// drag measurement built for Windows.
+// The drag scene and its step, shared by the drag benchmark and the standalone drag measurement
+// built for Windows.
 #pragma once
 
-#include "platform/surface.h"
+// Sets the benchmark board up for a drag of piece 0 at (100, 60), with every piece joined to it
+// when `wholePuzzle`; answers the seconds that copying the group's boxes with memcpy takes, the
+// baseline of a drag step.
+double setUpDragScene(bool wholePuzzle);
 
-// Copies every member's box of the group around `pivot`, laid out at (x, y), from the board
-// copy to the window, row by row with memcpy.
-void copyBoxesWithMemcpy(int x, int y, int pivot, Surface& window);
-
-// Step number `step` of a drag: the group around `pivot` swings between (x, y) and (x + 7, y),
-// as a mouse move would carry it; its boxes are restored at the old place and it is drawn at
-// the new one.
-void dragStep(int step, int x, int y, int pivot, Surface& window);
+// The next step of the drag: the group swings between two places 7 pixels apart, as a mouse
+// move would carry it; its boxes are restored at the old place and it is drawn at the new one.
+void nextDragStep();

@@ -1,21 +1,15 @@
 // GDK events turned into queued messages: mouse, keys, the close box and moves.
 #include <cmath>
-#include <cstring>
 
 #include "platform/gtk/gtk_window.h"
 #include "platform/gtk/key_codes.h"
 #include "platform/gtk/x11_pointer.h"
 #include "platform/input.h"
+#include "platform/key_state.h"
 #include "platform/messages.h"
 #include "platform/window.h"
 
 namespace {
-
-std::uint8_t keyState[256];
-// A key pressed on the main window and released before the game looked reads as down once,
-// so that a short tap of Escape still reaches the game's keyboard poll.
-bool unseenPress[256];
-bool releasedUnseen[256];
 
 constexpr std::uintptr_t MK_LBUTTON = 0x01;
 constexpr std::uintptr_t MK_RBUTTON = 0x02;
@@ -82,31 +76,11 @@ gboolean motionEvent(GtkWidget*, GdkEventMotion* event, Window* window)
     return TRUE;
 }
 
-void setKey(int key, bool down)
-{
-    keyState[key] = down ? 0x80 : 0;
-    // Left and right modifier keys also set the generic VK_SHIFT, VK_CONTROL and VK_MENU.
-    if (key >= 0xA0 && key <= 0xA5) {
-        const int left = 0xA0 + (key - 0xA0) / 2 * 2;
-        const int generic = 0x10 + (key - 0xA0) / 2;
-        keyState[generic] = (keyState[left] | keyState[left + 1]) & 0x80;
-    }
-}
-
 void recordKey(guint keyval, bool down, bool latch)
 {
     const int key = virtualKeyOf(keyval);
-    if (key == 0)
-        return;
-    if (down) {
-        unseenPress[key] = latch;
-        releasedUnseen[key] = false;
-        setKey(key, true);
-    } else if (unseenPress[key]) {
-        releasedUnseen[key] = true;
-    } else {
-        setKey(key, false);
-    }
+    if (key != 0)
+        keystate::record(key, down, latch);
 }
 
 // The window whose shortcuts a key on this window triggers: the main window itself, or the
@@ -178,17 +152,10 @@ gboolean unmapped(GtkWidget*, GdkEvent*, Window* window)
     return FALSE;
 }
 
-// Keys released while another program has the focus never come back: forget them all.
-void clearKeyboardState()
-{
-    std::memset(keyState, 0, sizeof keyState);
-    std::memset(unseenPress, 0, sizeof unseenPress);
-    std::memset(releasedUnseen, 0, sizeof releasedUnseen);
-}
-
+// Keys released while another program has the focus never come back.
 gboolean focusLeft(GtkWidget*, GdkEventFocus*, Window*)
 {
-    clearKeyboardState();
+    keystate::forgetAll();
     return FALSE;
 }
 
@@ -221,12 +188,5 @@ void connectToplevelEvents(Window* window)
 
 void getKeyboardState(std::uint8_t state[256])
 {
-    std::memcpy(state, keyState, sizeof keyState);
-    for (int key = 0; key < 256; ++key) {
-        unseenPress[key] = false;
-        if (releasedUnseen[key]) {
-            releasedUnseen[key] = false;
-            setKey(key, false);
-        }
-    }
+    keystate::read(state);
 }

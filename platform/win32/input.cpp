@@ -1,23 +1,11 @@
 // Keyboard state, cursors from the program's resources, pointer confinement and capture.
-#include <cstring>
-
+#include "platform/key_state.h"
 #include "platform/win32/win32_window.h"
 
 namespace {
 
-std::uint8_t keyState[256];
-// A key pressed on the main window and released before the game looked reads as down once,
-// so that a short tap of Escape still reaches the game's keyboard poll.
-bool unseenPress[256];
-bool releasedUnseen[256];
-
 HCURSOR wantedCursor = nullptr;
 HCURSOR shownCursor = nullptr;
-
-void setKey(int key, bool down)
-{
-    keyState[key] = down ? 0x80 : 0;
-}
 
 HCURSOR arrowCursor()
 {
@@ -43,29 +31,6 @@ bool translateMousePoint(Window* window, LPARAM& lParam)
     return true;
 }
 
-void recordKeyMessage(const MSG& message)
-{
-    const int key = static_cast<int>(message.wParam & 0xFF);
-    const bool down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
-    if (down) {
-        unseenPress[key] = true;
-        releasedUnseen[key] = false;
-        setKey(key, true);
-    } else if (unseenPress[key]) {
-        releasedUnseen[key] = true;
-    } else {
-        setKey(key, false);
-    }
-}
-
-// Keys released while another program has the focus never come back: forget them all.
-void forgetKeys()
-{
-    std::memset(keyState, 0, sizeof keyState);
-    std::memset(unseenPress, 0, sizeof unseenPress);
-    std::memset(releasedUnseen, 0, sizeof releasedUnseen);
-}
-
 // Windows may have shown another cursor meanwhile (over the frame), so the next one is set
 // whatever it is.
 void wantArrowCursor()
@@ -88,14 +53,7 @@ void applyWantedCursor()
 
 void getKeyboardState(std::uint8_t state[256])
 {
-    std::memcpy(state, keyState, sizeof keyState);
-    for (int key = 0; key < 256; ++key) {
-        unseenPress[key] = false;
-        if (releasedUnseen[key]) {
-            releasedUnseen[key] = false;
-            setKey(key, false);
-        }
-    }
+    keystate::read(state);
 }
 
 void setCursorResource(int cursorId)

@@ -1,5 +1,6 @@
 // The main window: its class, creation, and the native procedure that hands the game its
 // messages in the classic packing.
+#include "platform/key_state.h"
 #include "platform/messages.h"
 #include "platform/utf16.h"
 #include "platform/win32/win32_window.h"
@@ -57,10 +58,12 @@ LRESULT CALLBACK mainWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPA
     case WM_KEYUP:
     case WM_SYSKEYDOWN:
     case WM_SYSKEYUP:
-        win32backend::recordKeyMessage(MSG{hwnd, message, wParam, lParam, 0, {}});
+        keystate::record(static_cast<int>(wParam & 0xFF),
+                         message == WM_KEYDOWN || message == WM_SYSKEYDOWN, true);
         break;
     case WM_KILLFOCUS:
-        win32backend::forgetKeys();
+        // Keys released while another program has the focus never come back.
+        keystate::forgetAll();
         break;
     case WM_ENDSESSION:
         if (wParam && displayLostHandler)

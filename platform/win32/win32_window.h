@@ -78,11 +78,9 @@ void paintWindow(Window* window, Paint&& paint);
 // Calls the game's procedure of the window, then shows what it drew and the cursor it chose.
 std::intptr_t callGameProcedure(Window* window, unsigned message, WPARAM wParam, LPARAM lParam);
 
-// Input: mouse points turned into surface pixels (false for points off the client area),
-// keys recorded for getKeyboardState, the cursor wanted over the client area.
+// Input: mouse points turned into surface pixels (false for points off the client area), the
+// cursor wanted over the client area.
 bool translateMousePoint(Window* window, LPARAM& lParam);
-void recordKeyMessage(const MSG& message);
-void forgetKeys();
 void wantArrowCursor();
 void applyWantedCursor();
 

@@ -20,8 +20,7 @@ def test(exe):
         if shots:
             game.run("import", "-window", "root", os.path.join(shots, "english-save.png"))
         game.answer_dialog("Save Game", key="Escape")
-        game.key("Escape")
-        assert game.wait_exit(20) == 0
+        game.quit_with_escape()
     finally:
         game.close()
 

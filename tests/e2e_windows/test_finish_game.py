@@ -81,8 +81,7 @@ def test(exe):
         assert len(colours) > 500, "the BMP holds no picture"
         difference = sum(abs(a - b) for a, b in zip(bmp.data, jpeg.data)) / len(bmp.data)
         assert difference < 6, "the JPEG is not the BMP's picture: %.1f" % difference
-        game.key("Escape")
-        assert game.wait_exit(20) == 0
+        game.quit_with_escape()
     finally:
         game.close()
 

@@ -12,8 +12,7 @@ def test(exe):
     try:
         game.wait_for_heap()
         at_end = game.board_rows(game.screenshot())
-        game.key("Escape")
-        assert game.wait_exit(20) == 0
+        game.quit_with_escape()
     finally:
         game.close()
     kept = os.listdir(kept_game_folder())
@@ -24,8 +23,7 @@ def test(exe):
     try:
         game.wait_for_heap()
         game.wait_for(lambda shot: game.board_rows(shot) == at_end, "the kept game", seconds=10)
-        game.key("Escape")
-        assert game.wait_exit(20) == 0
+        game.quit_with_escape()
     finally:
         game.close()
 

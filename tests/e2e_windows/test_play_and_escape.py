@@ -48,8 +48,7 @@ def test(exe):
         assert region(game, dropped, *under, 30) == region(game, turned, *under, 30), \
             "the piece did not stay where it was put down"
 
-        game.key("Escape")
-        assert game.wait_exit(20) == 0
+        game.quit_with_escape()
         with open(game.ini_path, "rb") as settings:
             data = settings.read()
         assert data.count(b"\n") == data.count(b"\r\n") > 0, "lines not ended by CR LF"

@@ -38,8 +38,7 @@ def test(exe):
         game.wait_for(lambda shot: game.board_rows(shot) == saved,
                       "the board as it was saved", seconds=30)
 
-        game.key("Escape")
-        assert game.wait_exit(20) == 0
+        game.quit_with_escape()
         with open(game.ini_path, encoding="utf-8", newline="") as settings:
             text = settings.read()
         path = game.windows_path("game.jps")

@@ -150,6 +150,11 @@ class WineGame(Game):
             time.sleep(0.1)
         raise AssertionError("no file " + path)
 
+    def quit_with_escape(self):
+        """Escape ends the program at once, successfully."""
+        self.key("Escape")
+        assert self.wait_exit(20) == 0, "the program failed at its end"
+
     def close(self):
         # What the screen showed at the end, for a look after a failure.
         shots = os.environ.get("VELMORA_E2E_SHOTS")
