@@ -14,13 +14,15 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 #   by the display language, checked by tests/e2e_windows/test_english.py;
 # - file_safety_test: the POSIX file-call seam (platform/file_calls.h) and /dev/full;
 # - hostile_files_test: named pipes (mkfifo) and links to /dev/zero as play files;
+# - soak_test: its made puzzles come from the content tool's maker on a mkdtemp folder
+#   (tests/support/made_puzzle.cpp);
 # - profile_test, savegame_test, savegame_commands_test: file modes and the unprivileged user
 #   (fork + setuid), a small mounted file system and the file size limit.
 set(WINDOWS_TESTS
   app_test autosave_test completion_test construction_test mo_catalog_test embedded_puzzles_test
   file_paths_test finished_picture_test found_faults_test halftone_test headless_test
   picture_files_test play_test preview_test picture_puzzle_test puzzle_resource_test random_test
-  render_test soak_test state_test surface_test text_test window_fit_test)
+  render_test state_test surface_test text_test window_fit_test)
 file(GLOB TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/support/*.cpp)
 list(FILTER TEST_SUPPORT EXCLUDE REGEX "/(made_puzzle|ordinary_user)\\.cpp$")
 add_library(velmora_test_support STATIC ${TEST_SUPPORT})
@@ -32,10 +34,6 @@ set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
 
 foreach(name IN LISTS WINDOWS_TESTS)
   add_executable(${name} ${CMAKE_CURRENT_LIST_DIR}/${name}.cpp)
-  if(name STREQUAL "soak_test")
-    file(GLOB SOAK_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/soak/*.cpp)
-    target_sources(${name} PRIVATE ${SOAK_SOURCES})
-  endif()
   target_link_libraries(${name} PRIVATE velmora_test_support velmora_resources gtest_main)
   target_compile_definitions(${name} PRIVATE
     VELMORA_PUZZLE_DIR="${CMAKE_BINARY_DIR}/resources/puzzles"
