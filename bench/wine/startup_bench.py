@@ -61,9 +61,11 @@ def main():
         game = os.path.join(folder, "velmora.exe")
         shutil.copy(os.path.join(build, "velmora.exe"), game)
         minimal = os.path.join(build, "bench", "wine", "velmora_minimal_window.exe")
+        # A server that stays up between the starts, then the prefix made (or brought up).
+        os.makedirs(prefix, exist_ok=True)
+        subprocess.run([WINESERVER, "-p"], env=env, check=True)
         subprocess.run([WINE, "wineboot.exe", "--init"], env=env, check=True,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        subprocess.run([WINESERVER, "-p"], env=env, check=True)
         probe = Probe(display)
         kept_games = os.path.join(prefix, "drive_c", "users", "*", "AppData", "Roaming",
                                   "VELMORA")
