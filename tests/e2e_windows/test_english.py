@@ -2,8 +2,6 @@
 display language, the game speaks English: the save dialog has its English title. (Without
 the catalogs the same game speaks Japanese, the texts it is written in.)"""
 
-import os
-
 from harness import main
 from wine_harness import WineGame
 
@@ -12,13 +10,10 @@ def test(exe):
     game = WineGame(exe, catalogs=True, language="en_US.UTF-8")
     try:
         game.wait_for_heap()
-        shots = os.environ.get("VELMORA_E2E_SHOTS")
-        if shots:
-            game.run("import", "-window", "root", os.path.join(shots, "english-board.png"))
+        game.keep_screenshot("english-board")
         game.key("ctrl+s")
         game.file_dialog("Save Game")
-        if shots:
-            game.run("import", "-window", "root", os.path.join(shots, "english-save.png"))
+        game.keep_screenshot("english-save")
         game.answer_dialog("Save Game", key="Escape")
         game.quit_with_escape()
     finally:

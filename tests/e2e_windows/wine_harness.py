@@ -155,12 +155,17 @@ class WineGame(Game):
         self.key("Escape")
         assert self.wait_exit(20) == 0, "the program failed at its end"
 
-    def close(self):
-        # What the screen showed at the end, for a look after a failure.
+    def keep_screenshot(self, name):
+        """Keeps what the screen shows as NAME.png in $VELMORA_E2E_SHOTS, when that is set, for
+        a look at it."""
         shots = os.environ.get("VELMORA_E2E_SHOTS")
         if shots:
-            subprocess.run(["import", "-window", "root", os.path.join(shots, "last.png")],
+            subprocess.run(["import", "-window", "root", os.path.join(shots, name + ".png")],
                            env=self.env, check=False)
+
+    def close(self):
+        # What the screen showed at the end, for a look after a failure.
+        self.keep_screenshot("last")
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait()
