@@ -36,7 +36,17 @@ void initialisePlatform(int argc, char** argv)
 {
     // Windows are placed by position, which needs X11 (XWayland under Wayland).
     gdk_set_allowed_backends("x11");
+    // Everything is drawn by our raster into cairo image surfaces, never through OpenGL: GDK
+    // is told so while it opens the display, which spares it loading and probing the GL driver
+    // (the larger part of opening the display). The variable goes again at once, so that the
+    // programs the game starts (the web browser) do not inherit it; a value of the player's
+    // own is left alone.
+    const bool glChosen = g_getenv("GDK_GL") != nullptr;
+    if (!glChosen)
+        g_setenv("GDK_GL", "disable", TRUE);
     gtk_init(&argc, &argv);
+    if (!glChosen)
+        g_unsetenv("GDK_GL");
     initialiseLanguage(modulePath());
     // The dialog font "ＭＳ Ｐゴシック" and the menus: an installed Japanese Gothic.
     const std::string font = std::string(gtkbackend::fontFamiliesFor("ＭＳ Ｐゴシック")) + " 9";
