@@ -7,7 +7,9 @@
 
 namespace {
 
-// The geometry of the piece being cut, fixed for its two passes.
+// The geometry of the piece being cut, fixed for its two passes, with the pixel tables and the
+// image bits it reads and writes: the passes work on this copy alone, so that the compiler keeps
+// it in registers while bytes are written.
 struct PieceCut {
     int size;          // S, the box side
     int tileX;         // tile origin in the sheets
@@ -19,6 +21,12 @@ struct PieceCut {
     int sheetHeight;
     int pictureWidth;
     int pictureHeight;
+    const int* labels;          // labelPixels
+    const int* colours;         // picturePixels
+    std::uint8_t* sheets[4];    // where pixel (0, 0) of each rotation's sheet lies
+    std::ptrdiff_t sheetStep;   // bytes from sheet row y to row y + 1
+    std::uint8_t* mask;         // where mask byte (0, 0) lies
+    std::ptrdiff_t maskStep;    // bytes from mask row y to row y + 1
 };
 
 struct SheetPoint {
@@ -42,7 +50,7 @@ bool belongs(const PieceCut& cut, int p, int q)
     const int y = cut.boxY + q;
     if (x < 0 || y < 0 || x >= cut.pictureWidth || y >= cut.pictureHeight)
         return false;
-    return labelAt(x, y) == cut.label;
+    return cut.labels[x + y * cut.pictureWidth] == cut.label;
 }
 
 bool insideSheet(const PieceCut& cut, SheetPoint point)
@@ -50,9 +58,10 @@ bool insideSheet(const PieceCut& cut, SheetPoint point)
     return point.x >= 0 && point.x < cut.sheetWidth && point.y >= 1 && point.y <= cut.sheetHeight;
 }
 
-void writeSheetPixel(int rotation, SheetPoint point, int blue, int green, int red)
+void writeSheetPixel(const PieceCut& cut, int rotation, SheetPoint point, int blue, int green,
+                     int red)
 {
-    std::uint8_t* pixel = pieceSheetBits(rotation) + rgbOffset(point.x, point.y);
+    std::uint8_t* pixel = cut.sheets[rotation - 1] + 3 * point.x + cut.sheetStep * point.y;
     pixel[0] = static_cast<std::uint8_t>(blue);
     pixel[1] = static_cast<std::uint8_t>(green);
     pixel[2] = static_cast<std::uint8_t>(red);
@@ -65,7 +74,7 @@ void paintOutline(const PieceCut& cut, int p, int q, const int shades[4])
     rotatedPositions(cut, p, q, points);
     for (int i = 0; i < 4; ++i)
         if (insideSheet(cut, points[i]))
-            writeSheetPixel(i + 1, points[i], shades[i], shades[i], shades[i]);
+            writeSheetPixel(cut, i + 1, points[i], shades[i], shades[i], shades[i]);
 }
 
 constexpr int horizontalStart[4] = {outlineLight, outlineLight, outlineDark, outlineDark};
@@ -73,18 +82,17 @@ constexpr int horizontalEnd[4] = {outlineDark, outlineDark, outlineLight, outlin
 constexpr int verticalStart[4] = {outlineLight, outlineDark, outlineDark, outlineLight};
 constexpr int verticalEnd[4] = {outlineDark, outlineLight, outlineLight, outlineDark};
 
-void horizontalPass(const PieceCut& cut)
+void horizontalPass(const PieceCut cut)
 {
-    std::uint8_t* maskBits = getPieceMaskBits();
     for (int q = 1; q <= cut.size - 1; ++q) {
         bool inside = false;
         for (int p = 1; p <= cut.size - 1; ++p) {
             if (belongs(cut, p, q)) {
-                const int colour = pictureAt(cut.boxX + p, cut.boxY + q);
+                const int colour = cut.colours[cut.boxX + p + (cut.boxY + q) * cut.pictureWidth];
                 SheetPoint points[4];
                 rotatedPositions(cut, p, q, points);
                 for (int i = 0; i < 4; ++i)
-                    writeSheetPixel(i + 1, points[i], (colour >> 16) & 0xFF,
+                    writeSheetPixel(cut, i + 1, points[i], (colour >> 16) & 0xFF,
                                     (colour >> 8) & 0xFF, colour & 0xFF);
                 if (!inside) {
                     inside = true;
@@ -92,7 +100,7 @@ void horizontalPass(const PieceCut& cut)
                 }
                 for (int i = 0; i < 4; ++i) {
                     const int maskX = i * cut.sheetWidth + points[i].x;
-                    maskBits[maskByteOffset(maskX, points[i].y)] &=
+                    cut.mask[cut.maskStep * points[i].y + maskX / 8] &=
                         static_cast<std::uint8_t>(~maskBit(maskX));
                 }
             } else if (inside) {
@@ -103,7 +111,7 @@ void horizontalPass(const PieceCut& cut)
     }
 }
 
-void verticalPass(const PieceCut& cut)
+void verticalPass(const PieceCut cut)
 {
     for (int p = 0; p <= cut.size; ++p) {
         bool inside = false;
@@ -134,6 +142,14 @@ void cutPiece(int column, int row)
     cut.sheetHeight = getSheetHeight();
     cut.pictureWidth = getPictureWidth();
     cut.pictureHeight = getPictureHeight();
+    cut.labels = getLabelPixels();
+    cut.colours = getPicturePixels();
+    // Both offsets of the bits are linear in x and y: an origin and a row step describe them.
+    for (int rotation = 1; rotation <= 4; ++rotation)
+        cut.sheets[rotation - 1] = pieceSheetBits(rotation) + rgbOffset(0, 0);
+    cut.sheetStep = rgbOffset(0, 1) - rgbOffset(0, 0);
+    cut.mask = getPieceMaskBits() + maskByteOffset(0, 0);
+    cut.maskStep = maskByteOffset(0, 1) - maskByteOffset(0, 0);
     const int centre = getPieceMargin() + getPieceCore() / 2;
     cut.label = labelAt(cut.boxX + centre, cut.boxY + centre);
     horizontalPass(cut);
