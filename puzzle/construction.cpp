@@ -92,21 +92,34 @@ void makeSheetsAndMask()
     writeFileHeader(maskFileHeader(), pixelBytes + 62, 62);
 }
 
+// A memory surface without a bitmap of its own, as at start-up: a single pixel.
+void releaseConstructionSurface(Surface& surface)
+{
+    surface = Surface{};
+    resizeSurface(surface, 1, 1, 0);
+}
+
+// Reads the picture and the label into the pixel tables; the two surfaces, needed for nothing
+// else, give their memory back.
 void readPixelTables()
 {
     const int width = getPictureWidth();
     const int height = getPictureHeight();
     releasePixelTables();
     const std::size_t entries = static_cast<std::size_t>(width + 1) * (height + 1) + 1;
-    setPicturePixels(new int[entries]());
-    setLabelPixels(new int[entries]());
-    const Surface& picture = *getPictureSurface();
-    const Surface& label = *getLabelSurface();
+    int* const colours = new int[entries]();
+    int* const labels = new int[entries]();
+    setPicturePixels(colours);
+    setLabelPixels(labels);
+    Surface& picture = *getPictureSurface();
+    Surface& label = *getLabelSurface();
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
-            getPicturePixels()[x + y * width] = static_cast<int>(pixelAt(picture, x, y));
-            getLabelPixels()[x + y * width] = static_cast<int>(pixelAt(label, x, y));
+            colours[x + y * width] = static_cast<int>(pixelAt(picture, x, y));
+            labels[x + y * width] = static_cast<int>(pixelAt(label, x, y));
         }
+    releaseConstructionSurface(picture);
+    releaseConstructionSurface(label);
 }
 
 void cutAllPieces()
