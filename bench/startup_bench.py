@@ -7,7 +7,6 @@ Xvfb, in the same run.
 
 Usage: startup_bench.py BUILD_DIR [RUNS]"""
 
-import ctypes
 import os
 import shutil
 import statistics
@@ -16,31 +15,12 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from x11_probe import Probe  # noqa: E402  pylint: disable=wrong-import-position
+
 TEAL = (0, 128, 128)
 PROBE = (500, 650)  # board background in both windows, below the heap
 MEMORY_WAIT = 0.3  # seconds after the first frame before the resident size is read
-
-
-class Probe:
-    """Reads single screen pixels straight from the X server."""
-
-    def __init__(self, display):
-        self.x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
-        self.x11.XOpenDisplay.restype = ctypes.c_void_p
-        self.x11.XDefaultRootWindow.restype = ctypes.c_ulong
-        self.x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-        self.x11.XGetImage.restype = ctypes.c_void_p
-        self.x11.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
-                                       ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
-        self.x11.XGetPixel.restype = ctypes.c_ulong
-        self.x11.XGetPixel.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int]
-        self.display = self.x11.XOpenDisplay(display.encode())
-        self.root = self.x11.XDefaultRootWindow(self.display)
-
-    def pixel(self, x, y):
-        image = self.x11.XGetImage(self.display, self.root, x, y, 1, 1, 0xFFFFFFFF, 2)
-        value = self.x11.XGetPixel(image, 0, 0)
-        return (value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF
 
 
 def resident_kilobytes(pid):
