@@ -274,6 +274,12 @@ TEST_F(RenderTest, DragStepsOverAHeapAndPastTheEdgesLeaveWhatATileByTilePaintSho
     joinByHand({4, 5, 8});
     for (const int k : {4, 5, 8})
         setPieceRotation(3, k);
+    // Turned twice, pieces fill their whole boxes, so that each box's last row and column
+    // show whether they were restored.
+    const int stride = (4 * getSheetWidth() + 31) / 32 * 4;
+    for (int y = 0; y < getSheetHeight(); ++y)
+        for (int x = 2 * getSheetWidth(); x < 3 * getSheetWidth(); ++x)
+            getPieceMaskBits()[y * stride + x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
     const Point heap[12] = {{330, 250}, {390, 280}, {300, 330}, {410, 350}, {},        {},
                             {250, 200}, {330, 150}, {},         {260, 300}, {200, 260}, {300, 180}};
     for (const int k : {0, 1, 2, 3, 6, 7, 9, 10, 11})
