@@ -82,7 +82,8 @@ void restoreGroupBoxes(int x, int y, Surface& target, int pivot, int margin)
 // and compositePiece do, through the piece's masked tile.
 void drawPiece(Surface& target, int k, int x, int y)
 {
-    if (const MaskedTile* tile = maskedPieceTile(k, getPieceRotation(k))) {
+    if (const MaskedTile* tile = maskedPieceTile(k, getPieceRotation(k), maskTileSurface(),
+                                                 pieceTileSurface())) {
         setCurrentPiece(k);
         drawMaskedTile(target, x, y, *tile);
         return;

@@ -8,46 +8,63 @@
 
 namespace {
 
-// What (below | mask) & picture makes of a pixel below.
-enum class Effect { keeps, replaces, combines };
+// What (below | mask) & picture makes of a pixel below; the value is also the number of words
+// a run stores per pixel.
+enum class Effect : std::uint8_t { keeps = 0, replaces = 1, combines = 2 };
 
 Effect effectOf(std::uint32_t mask, std::uint32_t picture)
 {
     // Surfaces hold 0x00RRGGBB pixels, which a white AND leaves whole.
-    if (mask == 0 && picture == 0xFFFFFFu)
-        return Effect::keeps;
+    const bool keeps = mask == 0 && picture == 0xFFFFFFu;
     // Every bit the picture sets, the mask sets too: the result is the picture's pixel.
-    if ((picture & ~mask) == 0)
-        return Effect::replaces;
-    return Effect::combines;
+    const bool replaces = (picture & ~mask) == 0;
+    // Without branches: a pixel that keeps never replaces (the mask has no bits).
+    return static_cast<Effect>(2 - 2 * keeps - replaces);
 }
 
 }  // namespace
 
 MaskedTile makeMaskedTile(const Surface& mask, const Surface& picture, int width, int height)
 {
+    // Every pixel's effect first, so that the runs and the pixels are allocated once.
+    std::vector<Effect> effects(static_cast<std::size_t>(width) * height);
+    std::size_t runCount = 0;
+    std::size_t stored = 0;
+    for (int y = 0; y < height; ++y) {
+        const std::uint32_t* m = &mask.pixels[static_cast<std::size_t>(y) * mask.width];
+        const std::uint32_t* p = &picture.pixels[static_cast<std::size_t>(y) * picture.width];
+        Effect* effect = &effects[static_cast<std::size_t>(y) * width];
+        for (int x = 0; x < width; ++x)
+            effect[x] = effectOf(m[x], p[x]);
+        for (int x = 0; x < width; ++x) {
+            stored += static_cast<std::size_t>(effect[x]);
+            runCount += effect[x] != Effect::keeps && (x == 0 || effect[x] != effect[x - 1]);
+        }
+    }
     MaskedTile tile;
     tile.width = width;
     tile.height = height;
     tile.rowStart.reserve(static_cast<std::size_t>(height) + 1);
+    tile.runs.reserve(runCount);
+    tile.pixels.reserve(stored);
     for (int y = 0; y < height; ++y) {
         tile.rowStart.push_back(static_cast<std::uint32_t>(tile.runs.size()));
+        const Effect* effect = &effects[static_cast<std::size_t>(y) * width];
         const std::uint32_t* m = &mask.pixels[static_cast<std::size_t>(y) * mask.width];
         const std::uint32_t* p = &picture.pixels[static_cast<std::size_t>(y) * picture.width];
         for (int x = 0; x < width;) {
-            const Effect effect = effectOf(m[x], p[x]);
             int end = x + 1;
-            while (end < width && effectOf(m[end], p[end]) == effect)
+            while (end < width && effect[end] == effect[x])
                 ++end;
-            if (effect != Effect::keeps) {
+            if (effect[x] != Effect::keeps) {
                 tile.runs.push_back({static_cast<std::uint32_t>(tile.pixels.size()),
                                      static_cast<std::uint16_t>(x),
                                      static_cast<std::uint16_t>(end - x),
-                                     effect == Effect::combines});
+                                     effect[x] == Effect::combines});
                 // The picture's pixel is both what a replacing run writes and what a combining
                 // run ANDs; the OR of a combining run is the part of the mask the picture keeps.
                 tile.pixels.insert(tile.pixels.end(), p + x, p + end);
-                if (effect == Effect::combines)
+                if (effect[x] == Effect::combines)
                     for (int i = x; i < end; ++i)
                         tile.pixels.push_back(m[i] & p[i]);
             }
@@ -55,8 +72,6 @@ MaskedTile makeMaskedTile(const Surface& mask, const Surface& picture, int width
         }
     }
     tile.rowStart.push_back(static_cast<std::uint32_t>(tile.runs.size()));
-    tile.runs.shrink_to_fit();
-    tile.pixels.shrink_to_fit();
     return tile;
 }
 

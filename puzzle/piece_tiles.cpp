@@ -27,14 +27,11 @@ bool drawnWhole(Surface& surface, int size)
     return drawn.left == 0 && drawn.top == 0 && drawn.right == size && drawn.bottom == size;
 }
 
-// Cuts piece k's tile for the rotation from the blocks into `tile`, when they hold it whole.
-TileState makeTile(int k, int rotation, MaskedTile& tile)
+// Cuts piece k's tile for the rotation from the blocks into `tile`, when they hold it whole,
+// decoding its mask and picture into the two scratch surfaces.
+TileState makeTile(int k, int rotation, MaskedTile& tile, Surface& mask, Surface& picture)
 {
     const int size = getPieceSize();
-    Surface mask;
-    Surface picture;
-    resizeSurface(mask, size, size, 0);
-    resizeSurface(picture, size, size, 0);
     takeDirtyRect(mask);
     takeDirtyRect(picture);
     drawPieceMask(mask, k, rotation);
@@ -62,7 +59,8 @@ void drawPiecePicture(Surface& target, int k, int rotation)
             tileLeftOf(k), tileBottomOffsetOf(k), size, size, RasterOp::copy);
 }
 
-const MaskedTile* maskedPieceTile(int k, int rotation)
+const MaskedTile* maskedPieceTile(int k, int rotation, Surface& maskScratch,
+                                  Surface& pictureScratch)
 {
     if (rotation < 1 || rotation > 4 || k < 0 || k >= getPieceCount())
         return nullptr;
@@ -78,7 +76,7 @@ const MaskedTile* maskedPieceTile(int k, int rotation)
     const std::size_t at = static_cast<std::size_t>(rotation - 1) * getPieceCount() + k;
     TileState& state = pieceTiles.states[at];
     if (state == TileState::notMade)
-        state = makeTile(k, rotation, pieceTiles.tiles[at]);
+        state = makeTile(k, rotation, pieceTiles.tiles[at], maskScratch, pictureScratch);
     return state == TileState::made ? &pieceTiles.tiles[at] : nullptr;
 }
 

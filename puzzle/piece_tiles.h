@@ -11,8 +11,10 @@ void drawPieceMask(Surface& target, int k, int rotation);
 void drawPiecePicture(Surface& target, int k, int rotation);
 
 // Piece k's mask and picture for the rotation as one masked tile, made on the first call after
-// the image blocks were (re)made; null when the blocks do not hold the whole tile.
-const MaskedTile* maskedPieceTile(int k, int rotation);
+// the image blocks were (re)made by decoding them into the two scratch surfaces (each at least
+// a piece's box in size); null when the blocks do not hold the whole tile.
+const MaskedTile* maskedPieceTile(int k, int rotation, Surface& maskScratch,
+                                  Surface& pictureScratch);
 
 // Frees every masked tile (the image blocks they came from are going).
 void releasePieceTiles();
