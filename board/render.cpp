@@ -1,11 +1,17 @@
 // Board rendering: tiles, compositing, group drawing and the board copy.
 #include "board/render.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "settings/settings.h"
 #include "board/carrying.h"
 #include "board/group_layout.h"
 #include "board/surfaces.h"
+#include "platform/masked_tile.h"
 #include "platform/window.h"
+#include "puzzle/piece_tiles.h"
 #include "puzzle/state.h"
 
 namespace {
@@ -13,32 +19,77 @@ namespace {
 // The window class background, shown by the client area outside the board.
 constexpr Colour windowClassBackground = 0;
 
-// Copies one square of the board copy onto `target`; on a window wider or taller than the
-// board (larger than the screens allow), the part beyond it gets the window's own background.
-void restoreSquare(Surface& target, int x, int y, int side)
+// Copies an area of the board copy onto `target`; on a window wider or taller than the board
+// (larger than the screens allow), the part beyond it gets the window's own background.
+void restoreArea(Surface& target, int left, int top, int right, int bottom)
 {
     const Surface& board = boardSurface();
-    copyRect(target, x, y, side, side, board, x, y, RasterOp::copy);
+    copyRect(target, left, top, right - left, bottom - top, board, left, top, RasterOp::copy);
     if (&target == &board)
         return;
-    if (x + side > board.width)
-        fillRect(target, x < board.width ? board.width : x, y, x + side, y + side,
-                 windowClassBackground);
-    if (y + side > board.height)
-        fillRect(target, x, y < board.height ? board.height : y, x + side, y + side,
-                 windowClassBackground);
+    if (right > board.width)
+        fillRect(target, std::max(left, board.width), top, right, bottom, windowClassBackground);
+    if (bottom > board.height)
+        fillRect(target, left, std::max(top, board.height), right, bottom, windowClassBackground);
 }
 
-// Restores every member's box grown by `margin` on each side, columns outer, rows inner.
+// Restores the union of the boxes, each pixel once: the rows between consecutive box edges
+// form bands, and in each band the boxes that cover it merge into spans.
+void restoreUnion(Surface& target, const std::vector<Rect>& boxes)
+{
+    std::vector<int> edges;
+    for (const Rect& box : boxes) {
+        edges.push_back(box.top);
+        edges.push_back(box.bottom);
+    }
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+    std::vector<std::pair<int, int>> spans;
+    for (std::size_t band = 0; band + 1 < edges.size(); ++band) {
+        const int top = edges[band];
+        const int bottom = edges[band + 1];
+        spans.clear();
+        for (const Rect& box : boxes)
+            if (box.top <= top && box.bottom >= bottom)
+                spans.emplace_back(box.left, box.right);
+        std::sort(spans.begin(), spans.end());
+        for (std::size_t i = 0; i < spans.size();) {
+            const int left = spans[i].first;
+            int right = spans[i].second;
+            for (++i; i < spans.size() && spans[i].first <= right; ++i)
+                right = std::max(right, spans[i].second);
+            restoreArea(target, left, top, right, bottom);
+        }
+    }
+}
+
+// Restores every member's box grown by `margin` on each side.
 void restoreGroupBoxes(int x, int y, Surface& target, int pivot, int margin)
 {
     const int side = getPieceSize() + 2 * margin;
+    std::vector<Rect> boxes;
     for (int column = 0; column < getColumns(); ++column)
         for (int row = 0; row < getRows(); ++row)
             if (inGroup(pivot, column, row)) {
                 const Point at = groupLayout(x, y, pivot, column, row);
-                restoreSquare(target, at.x - margin, at.y - margin, side);
+                boxes.push_back({at.x - margin, at.y - margin, at.x - margin + side,
+                                 at.y - margin + side});
             }
+    restoreUnion(target, boxes);
+}
+
+// Draws piece k in its current rotation with its box's top-left at (x, y): what loadPieceTiles
+// and compositePiece do, through the piece's masked tile.
+void drawPiece(Surface& target, int k, int x, int y)
+{
+    if (const MaskedTile* tile = maskedPieceTile(k, getPieceRotation(k), maskTileSurface(),
+                                                 pieceTileSurface())) {
+        setCurrentPiece(k);
+        drawMaskedTile(target, x, y, *tile);
+        return;
+    }
+    loadPieceTiles(k);
+    compositePiece(target, x, y);
 }
 
 // Whether a carried group must stay out of the board copy.
@@ -56,22 +107,14 @@ Surface& windowSurface()
 
 void loadPieceMask(Surface& target, int k)
 {
-    const int size = getPieceSize();
-    const int rotation = getPieceRotation(k);
     setCurrentPiece(k);
-    drawDib(target, 0, 0, size, size, getPieceMask(), getPieceMaskBits(),
-            (rotation - 1) * getColumns() * size + tileLeft(), tileBottomOffset(), size, size,
-            RasterOp::copy);
+    drawPieceMask(target, k, getPieceRotation(k));
 }
 
 void loadPieceTiles(int k)
 {
-    const int size = getPieceSize();
-    const int rotation = getPieceRotation(k);
     loadPieceMask(maskTileSurface(), k);
-    setCurrentPiece(k);
-    drawDib(pieceTileSurface(), 0, 0, size, size, pieceSheet(rotation), pieceSheetBits(rotation),
-            tileLeft(), tileBottomOffset(), size, size, RasterOp::copy);
+    drawPiecePicture(pieceTileSurface(), k, getPieceRotation(k));
 }
 
 void compositePiece(Surface& target, int x, int y)
@@ -87,8 +130,7 @@ void drawGroup(int x, int y, int pivot, Surface& target)
         for (int row = 0; row < getRows(); ++row)
             if (inGroup(pivot, column, row)) {
                 const Point at = groupLayout(x, y, pivot, column, row);
-                loadPieceTiles(pieceIndex(column, row));
-                compositePiece(target, at.x, at.y);
+                drawPiece(target, pieceIndex(column, row), at.x, at.y);
             }
 }
 
@@ -125,8 +167,8 @@ void liftGroup(int k)
             const int centreY = box.top + half;
             if (centreX >= member.left - half && centreX < member.left + size + half &&
                 centreY >= member.top - half && centreY < member.top + size + half) {
-                loadPieceTiles(pieceIndex(otherColumn, otherRow));
-                compositePiece(scratch, box.left - member.left, box.top - member.top);
+                drawPiece(scratch, pieceIndex(otherColumn, otherRow), box.left - member.left,
+                          box.top - member.top);
             }
         }
         copyRect(boardSurface(), member.left, member.top, size, size, scratch, 0, 0,
@@ -148,8 +190,7 @@ void paintBoard()
             if (carrying && inGroup(heldPiece(), column, row))
                 continue;
             const PieceRect& box = pieceRect(column, row);
-            loadPieceTiles(pieceIndex(column, row));
-            compositePiece(board, box.left, box.top);
+            drawPiece(board, pieceIndex(column, row), box.left, box.top);
         }
     Surface& window = windowSurface();
     copyRect(window, 0, 0, board.width, board.height, board, 0, 0, RasterOp::copy);

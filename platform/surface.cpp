@@ -45,11 +45,14 @@ void fillRect(Surface& surface, int left, int top, int right, int bottom, Colour
     bottom = std::min(bottom, surface.height);
     if (right <= left || bottom <= top)
         return;
-    const std::uint32_t pixel = raster::swapRedBlue(colour);
-    for (int y = top; y < bottom; ++y) {
-        std::uint32_t* row = &surface.pixels[static_cast<std::size_t>(y) * surface.width];
-        std::fill(row + left, row + right, pixel);
-    }
+    // The first row filled, the others copied from it: a copy runs at memory speed whatever
+    // the compiler makes of a fill loop.
+    const std::size_t count = static_cast<std::size_t>(right - left);
+    std::uint32_t* first = &surface.pixels[static_cast<std::size_t>(top) * surface.width + left];
+    std::fill_n(first, count, raster::swapRedBlue(colour));
+    for (int y = top + 1; y < bottom; ++y)
+        std::memcpy(first + static_cast<std::size_t>(y - top) * surface.width, first,
+                    count * sizeof *first);
     markDirty(surface, left, top, right, bottom);
 }
 

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "puzzle/piece_tiles.h"
+
 namespace state_detail {
 Scalars scalars;
 }
@@ -136,6 +138,7 @@ void releaseImageBlocks()
     setPieceSheetBits4(nullptr);
     releaseBlock(getPieceMask, setPieceMask);
     setPieceMaskBits(nullptr);
+    releasePieceTiles();
 }
 
 void releasePixelTables()

@@ -164,7 +164,7 @@ std::uint8_t* pieceSheetBits(int rotation);
 // Image memory: blocks are allocated whole and released before they are replaced.
 std::uint8_t* allocateImageBlock(std::size_t size, bool zeroFill);
 // Releases the picture, the four sheets and the mask that exist; their pointers (and the
-// bits pointers into them) become null at once.
+// bits pointers into them) become null at once, and the masked tiles made from them go too.
 void releaseImageBlocks();
 // Releases picturePixels and labelPixels when present.
 void releasePixelTables();
@@ -179,11 +179,15 @@ inline int getPieceCount() { return getColumns() * getRows(); }
 
 // Computed getters.
 inline int calcPieceSize() { return getPieceCore() + 2 * getPieceMargin(); }
-inline int tileLeft() { return (getCurrentPiece() % getColumns()) * getPieceSize(); }
-inline int tileBottomOffset()
+// Where piece k's tile lies in a sheet: its left edge, and its bottom edge's height above the
+// sheet's bottom (a bottom-up DIB's source y).
+inline int tileLeftOf(int k) { return (k % getColumns()) * getPieceSize(); }
+inline int tileBottomOffsetOf(int k)
 {
-    return (getRows() - 1 - getCurrentPiece() / getColumns()) * getPieceSize();
+    return (getRows() - 1 - k / getColumns()) * getPieceSize();
 }
+inline int tileLeft() { return tileLeftOf(getCurrentPiece()); }
+inline int tileBottomOffset() { return tileBottomOffsetOf(getCurrentPiece()); }
 inline std::ptrdiff_t rgbOffset(int x, int y)
 {
     return 3 * static_cast<std::ptrdiff_t>(x) +

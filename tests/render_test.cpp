@@ -5,7 +5,10 @@
 #include <vector>
 
 #include "settings/settings.h"
+#include "board/carrying.h"
 #include "board/group_layout.h"
+#include "board/group_placement.h"
+#include "board/play.h"
 #include "board/render.h"
 #include "board/surfaces.h"
 #include "platform/headless/headless.h"
@@ -231,4 +234,72 @@ TEST_F(RenderTest, GroupsOffTheEdgeAreClipped)
     liftGroup(0);
     EXPECT_EQ(pixelAt(boardSurface(), 5, 5), getBackgroundColor());
     EXPECT_EQ(pixelAt(boardSurface(), 60, 10), getBackgroundColor());
+}
+
+namespace {
+
+// The window as the tile surfaces paint it: the board without the carried group (black beyond
+// the board), then the group over it, every piece through loadPieceTiles and compositePiece.
+Surface windowPaintedTileByTile()
+{
+    Surface board;
+    resizeSurface(board, boardSurface().width, boardSurface().height, getBackgroundColor());
+    Surface window;
+    resizeSurface(window, windowSurface().width, windowSurface().height, makeColour(0, 0, 0));
+    const auto composite = [](Surface& target, int column, int row) {
+        loadPieceTiles(pieceIndex(column, row));
+        compositePiece(target, pieceRect(column, row).left, pieceRect(column, row).top);
+    };
+    for (int level = 0; level < getPieceCount(); ++level)
+        if (!inGroup(heldPiece(), zOrderColumn(level), zOrderRow(level)))
+            composite(board, zOrderColumn(level), zOrderRow(level));
+    copyRect(window, 0, 0, board.width, board.height, board, 0, 0, RasterOp::copy);
+    for (int column = 0; column < getColumns(); ++column)
+        for (int row = 0; row < getRows(); ++row)
+            if (inGroup(heldPiece(), column, row))
+                composite(window, column, row);
+    return window;
+}
+
+}  // namespace
+
+TEST_F(RenderTest, DragStepsOverAHeapAndPastTheEdgesLeaveWhatATileByTilePaintShows)
+{
+    // A window larger than the board, black beyond it; a turned group among pieces turned
+    // every way, some below it and some above it.
+    setWindowPos(getMainWindow(), 0, 0, 2100, 1300);
+    fillRect(windowSurface(), 0, 0, 2100, 1300, makeColour(0, 0, 0));
+    for (int k = 0; k < getPieceCount(); ++k)
+        setPieceRotation(1 + k % 4, k);
+    joinByHand({4, 5, 8});
+    for (const int k : {4, 5, 8})
+        setPieceRotation(3, k);
+    // Turned twice, pieces fill their whole boxes, so that each box's last row and column
+    // show whether they were restored.
+    const int stride = (4 * getSheetWidth() + 31) / 32 * 4;
+    for (int y = 0; y < getSheetHeight(); ++y)
+        for (int x = 2 * getSheetWidth(); x < 3 * getSheetWidth(); ++x)
+            getPieceMaskBits()[y * stride + x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+    const Point heap[12] = {{330, 250}, {390, 280}, {300, 330}, {410, 350}, {},        {},
+                            {250, 200}, {330, 150}, {},         {260, 300}, {200, 260}, {300, 180}};
+    for (const int k : {0, 1, 2, 3, 6, 7, 9, 10, 11})
+        placePiece(k, heap[k].x, heap[k].y);
+    placeGroup(400, 300, 4);  // piece 5 lies one cell left of piece 4, piece 8 above piece 5
+    invalidateWindow(getMainWindow(), false);
+    headless::pumpMessages();
+
+    leftPress(450, 350);
+    ASSERT_EQ(getPieceHeld(), 1);
+    ASSERT_TRUE(inGroup(4, getHeldColumn(), getHeldRow()));
+    const Point path[] = {{457, 353}, {464, 349}, {420, 330}, {60, 70},     {20, 15},
+                          {27, 22},   {1990, 1195}, {1983, 1190}, {2090, 1290}, {2096, 1297},
+                          {1000, 600}, {470, 340}, {463, 347}, {440, 360}};
+    for (const Point& at : path) {
+        mouseMove(at.x, at.y);
+        const Surface expected = windowPaintedTileByTile();
+        ASSERT_TRUE(windowSurface().pixels == expected.pixels) << at.x << "," << at.y;
+    }
+    const Surface shown = windowSurface();
+    paintBoard();
+    EXPECT_TRUE(windowSurface().pixels == shown.pixels) << "a fresh paint differs";
 }
