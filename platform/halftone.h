@@ -23,11 +23,11 @@ inline std::array<int, 3> channelOffsets(int bytesPerPixel)
     return {2, 1, 0};
 }
 
-// sums[k] += weight * bytes[k] for the `count` bytes of one source row. While the products
-// fit in 16 bits (weights up to 257) eight of them are formed at once, which the compiler
-// turns into vector instructions at any optimisation level.
+// sums[k] = weight * bytes[k] for the `count` bytes of one source row, or += for the rows
+// after the first. While the products fit in 16 bits (weights up to 257) eight of them are
+// formed at once, which the compiler turns into vector instructions at any optimisation level.
 inline void sumRow(std::uint32_t* sums, const std::uint8_t* bytes, std::size_t count,
-                   std::uint32_t weight)
+                   std::uint32_t weight, bool first)
 {
     typedef std::uint8_t Bytes __attribute__((vector_size(8)));
     typedef std::uint16_t Products __attribute__((vector_size(16)));
@@ -37,29 +37,54 @@ inline void sumRow(std::uint32_t* sums, const std::uint8_t* bytes, std::size_t c
         const auto narrowWeight = static_cast<std::uint16_t>(weight);
         for (; k + sizeof(Bytes) <= count; k += sizeof(Bytes)) {
             Bytes eight;
-            Sums partial;
+            Sums partial = {};
             std::memcpy(&eight, bytes + k, sizeof eight);
-            std::memcpy(&partial, sums + k, sizeof partial);
-            partial += __builtin_convertvector(__builtin_convertvector(eight, Products) * narrowWeight, Sums);
+            if (!first)
+                std::memcpy(&partial, sums + k, sizeof partial);
+            partial += __builtin_convertvector(
+                __builtin_convertvector(eight, Products) * narrowWeight, Sums);
             std::memcpy(sums + k, &partial, sizeof partial);
         }
     }
     for (; k < count; ++k)
-        sums[k] += weight * bytes[k];
+        sums[k] = (first ? 0 : sums[k]) + weight * bytes[k];
 }
 
-inline void sumRow(double* sums, const std::uint8_t* bytes, std::size_t count, double weight)
+inline void sumRow(double* sums, const std::uint8_t* bytes, std::size_t count, double weight,
+                   bool first)
 {
     for (std::size_t k = 0; k < count; ++k)
-        sums[k] += weight * bytes[k];
+        sums[k] = (first ? 0 : sums[k]) + weight * bytes[k];
+}
+
+// A source pixel's channel sums in the order of its bytes (a fourth lane comes along unused),
+// and the whole quotients they round to.
+typedef double Lanes __attribute__((vector_size(32)));
+typedef std::int32_t Quotients __attribute__((vector_size(16)));
+
+// total += weight * the lanes at `sums` (by reference: vectors this wide are not passed by
+// value without AVX).
+inline void addLanes(Lanes& total, double weight, const std::uint32_t* sums)
+{
+    typedef std::int32_t Words __attribute__((vector_size(16)));
+    Words words;
+    std::memcpy(&words, sums, sizeof words);
+    total += weight * __builtin_convertvector(words, Lanes);
+}
+
+inline void addLanes(Lanes& total, double weight, const double* sums)
+{
+    Lanes lanes;
+    std::memcpy(&lanes, sums, sizeof lanes);
+    total += weight * lanes;
 }
 
 // Added before truncating a scaled sum: a half, to round halves up, and a margin above the
 // error of scaling by a rounded reciprocal instead of dividing (see averageRow).
 constexpr double roundingBias = 0.5 + 0x1p-41;
 
-// One destination row from the column sums of its source rows (`rowTotal` their weights).
-// `sums` starts at source column `firstColumn`. A channel is the quotient of its sum S by the
+// One destination row from the column sums of its source rows (`rowScale` 1 / their
+// weights). `sums` starts at source column `firstColumn`. A channel is the quotient of its sum S by the
 // pixel's area T (both whole numbers), rounded half up. It is taken as S times the rounded
 // reciprocals of the area's two factors: below T = 2^39 that product lies within 2^-42 of S/T
 // for every S up to 255 T, while S/T + 1/2 lies either on a whole number (a half, which the
@@ -74,20 +99,16 @@ void averageRow(std::uint32_t* out, const Sum* sums, int firstColumn, int bytesP
     for (std::size_t i = 0; i < xs.nearest.size(); ++i) {
         if (xs.nearest[i] < 0)
             continue;
-        Sum red = 0, green = 0, blue = 0;
-        for (int u = xs.tapStart[i]; u < xs.tapStart[i + 1]; ++u) {
-            const Sum* column =
-                sums + static_cast<std::size_t>(xs.tapIndex[u] - firstColumn) * bytesPerPixel;
-            const Sum weight = xs.tapWeight[u];
-            red += weight * column[offsets[0]];
-            green += weight * column[offsets[1]];
-            blue += weight * column[offsets[2]];
-        }
-        const double scale = rowScale * columnScales[i];
-        const auto channel = [scale](Sum sum) {
-            return static_cast<std::uint32_t>(static_cast<double>(sum) * scale + roundingBias);
-        };
-        combine<op>(out[i], channel(red) << 16 | channel(green) << 8 | channel(blue));
+        // Whole numbers below 2^53 throughout, so the doubles hold them exactly.
+        Lanes total = {};
+        for (int u = xs.tapStart[i]; u < xs.tapStart[i + 1]; ++u)
+            addLanes(total, xs.tapWeight[u],
+                     sums + static_cast<std::size_t>(xs.tapIndex[u] - firstColumn) * bytesPerPixel);
+        const Quotients channels =
+            __builtin_convertvector(total * (rowScale * columnScales[i]) + roundingBias, Quotients);
+        combine<op>(out[i], static_cast<std::uint32_t>(channels[offsets[0]] << 16 |
+                                                       channels[offsets[1]] << 8 |
+                                                       channels[offsets[2]]));
     }
 }
 
@@ -109,17 +130,17 @@ void resampleHalftoneWith(Surface& dst, const AxisMap& xs, const AxisMap& ys, in
     const auto [lowest, highest] = std::minmax_element(xs.tapIndex.begin(), xs.tapIndex.end());
     const int firstColumn = *lowest;
     const std::size_t count = static_cast<std::size_t>(*highest - firstColumn + 1) * bytesPerPixel;
-    std::vector<Sum> sums(count);
+    // One more than the row needs: a three-byte pixel's lanes reach into the next one.
+    std::vector<Sum> sums(count + 1);
     const std::vector<double> columnScales = reciprocals(xs.tapTotal);
     const std::vector<double> rowScales = reciprocals(ys.tapTotal);
     for (std::size_t j = 0; j < ys.nearest.size(); ++j) {
         if (ys.nearest[j] < 0)
             continue;
-        std::fill(sums.begin(), sums.end(), Sum{0});
         for (int t = ys.tapStart[j]; t < ys.tapStart[j + 1]; ++t)
             sumRow(sums.data(),
                    fetchRow(ys.tapIndex[t]) + static_cast<std::size_t>(firstColumn) * bytesPerPixel,
-                   count, ys.tapWeight[t]);
+                   count, ys.tapWeight[t], t == ys.tapStart[j]);
         const std::size_t y = static_cast<std::size_t>(ys.first) + j;
         averageRow<op, Sum>(&dst.pixels[y * dst.width + xs.first], sums.data(), firstColumn,
                             bytesPerPixel, xs, columnScales, rowScales[j]);
@@ -129,8 +150,8 @@ void resampleHalftoneWith(Surface& dst, const AxisMap& xs, const AxisMap& ys, in
 
 // Draws through two halftone axis maps. `fetchRow(index)` answers the bytes of the whole
 // source row `index`, `bytesPerPixel` (3 or 4) a pixel, as channelOffsets lays them out.
-// Sums stay in 32 bits while the largest can; beyond that they are kept as doubles, exact up
-// to 2^53.
+// Column sums stay in 32 bits (signed, for the conversion to doubles) while the largest can;
+// beyond that they are kept as doubles, exact up to 2^53.
 template <RasterOp op, class FetchRow>
 void resampleHalftone(Surface& dst, const AxisMap& xs, const AxisMap& ys, int bytesPerPixel,
                       FetchRow&& fetchRow)
@@ -138,7 +159,7 @@ void resampleHalftone(Surface& dst, const AxisMap& xs, const AxisMap& ys, int by
     const auto largest = [](const std::vector<std::uint32_t>& totals) {
         return totals.empty() ? 0.0 : static_cast<double>(*std::ranges::max_element(totals));
     };
-    if (255.0 * largest(xs.tapTotal) * largest(ys.tapTotal) < 4294967296.0)
+    if (255.0 * largest(xs.tapTotal) * largest(ys.tapTotal) < 2147483648.0)
         resampleHalftoneWith<op, std::uint32_t>(dst, xs, ys, bytesPerPixel, fetchRow);
     else
         resampleHalftoneWith<op, double>(dst, xs, ys, bytesPerPixel, fetchRow);
