@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/dib_format.h"
+#include "platform/halftone.h"
 #include "platform/raster_detail.h"
 #include "platform/surface.h"
 
@@ -191,19 +192,29 @@ int drawDib(Surface& dst, int dx, int dy, int dw, int dh, const std::uint8_t* in
         raster::mapAxis(dy, dh, sy, sh, format.height, dst.height, halftone, format.bottomUp);
     std::vector<std::uint32_t> decoded(static_cast<std::size_t>(format.width));
     int decodedRow = -1;
-    const auto fetchRow = [&](int storedRow) {
-        if (storedRow != decodedRow) {
-            const std::uint8_t* row = bits + static_cast<std::size_t>(storedRow) * format.stride;
+    const auto storedRow = [&](int index) {
+        return bits + static_cast<std::size_t>(index) * format.stride;
+    };
+    const auto fetchRow = [&](int index) {
+        if (index != decodedRow) {
             withBitCount(format.bitCount, [&]<int bitCount>() {
-                drawRow<bitCount, RasterOp::copy>(decoded.data(), row, 0, format.width,
-                                                  format.palette);
+                drawRow<bitCount, RasterOp::copy>(decoded.data(), storedRow(index), 0,
+                                                  format.width, format.palette);
             });
-            decodedRow = storedRow;
+            decodedRow = index;
         }
         return decoded.data();
     };
+    // Halftone sums a 24-bit row's bytes as they are stored; other depths through their colours.
+    const auto fetchBytes = [&](int index) {
+        return format.bitCount == 24 ? storedRow(index)
+                                     : reinterpret_cast<const std::uint8_t*>(fetchRow(index));
+    };
     raster::withOp(op, [&]<RasterOp rop>() {
-        raster::resample<rop>(dst, xs, ys, halftone, fetchRow);
+        if (halftone)
+            raster::resampleHalftone<rop>(dst, xs, ys, format.bitCount == 24 ? 3 : 4, fetchBytes);
+        else
+            raster::resample<rop>(dst, xs, ys, fetchRow);
     });
     return lines;
 }

@@ -2,6 +2,7 @@
 #include "platform/raster_detail.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace raster {
 
@@ -18,6 +19,20 @@ void markDirty(Surface& surface, int left, int top, int right, int bottom)
     dirty.top = std::min(dirty.top, top);
     dirty.right = std::max(dirty.right, right);
     dirty.bottom = std::max(dirty.bottom, bottom);
+}
+
+void markDrawn(Surface& dst, const AxisMap& xs, const AxisMap& ys)
+{
+    const auto drawn = [](const std::vector<int>& nearest) {
+        const auto isDrawn = [](int index) { return index >= 0; };
+        const auto first = std::find_if(nearest.begin(), nearest.end(), isDrawn);
+        const auto last = std::find_if(nearest.rbegin(), nearest.rend(), isDrawn).base();
+        return std::pair{static_cast<int>(first - nearest.begin()),
+                         static_cast<int>(last - nearest.begin())};
+    };
+    const auto [left, right] = drawn(xs.nearest);
+    const auto [top, bottom] = drawn(ys.nearest);
+    markDirty(dst, xs.first + left, ys.first + top, xs.first + right, ys.first + bottom);
 }
 
 namespace {
@@ -54,6 +69,8 @@ AxisMap mapAxis(std::int64_t destOrigin, std::int64_t destExtent, std::int64_t s
         return map;
     map.first = static_cast<int>(first);
     map.nearest.reserve(static_cast<std::size_t>(end - first));
+    // Every share is a multiple of both counts' greatest common divisor.
+    const std::int64_t unit = std::gcd(source.count, dest.count);
     if (halftone)
         map.tapStart.push_back(0);
     for (std::int64_t d = first; d < end; ++d) {
@@ -79,12 +96,17 @@ AxisMap mapAxis(std::int64_t destOrigin, std::int64_t destExtent, std::int64_t s
             const std::int64_t lowest = std::max<std::int64_t>(from / dest.count, -source.low);
             const std::int64_t highest =
                 std::min<std::int64_t>((to - 1) / dest.count, sourceSize - 1 - source.low);
+            std::uint32_t total = 0;
             for (std::int64_t k = lowest; k <= highest; ++k) {
                 const std::int64_t shared = std::min(to, (k + 1) * dest.count) -
                                             std::max(from, k * dest.count);
                 map.tapIndex.push_back(static_cast<int>(source.low + k));
-                map.tapWeight.push_back(static_cast<double>(shared));
+                map.tapWeight.push_back(static_cast<std::uint32_t>(shared / unit));
+                total += map.tapWeight.back();
             }
+            map.tapTotal.push_back(total);
+        } else {
+            map.tapTotal.push_back(0);
         }
         map.tapStart.push_back(static_cast<int>(map.tapIndex.size()));
     }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/halftone.h"
 #include "platform/raster_detail.h"
 
 using raster::markDirty;
@@ -106,8 +107,14 @@ void stretchRect(Surface& dst, int dx, int dy, int dw, int dh, const Surface& sr
     const auto fetchRow = [&](int row) {
         return &source.pixels[static_cast<std::size_t>(row) * source.width];
     };
+    const auto fetchBytes = [&](int row) {
+        return reinterpret_cast<const std::uint8_t*>(fetchRow(row));
+    };
     raster::withOp(op, [&]<RasterOp rop>() {
-        raster::resample<rop>(dst, xs, ys, halftone, fetchRow);
+        if (halftone)
+            raster::resampleHalftone<rop>(dst, xs, ys, 4, fetchBytes);
+        else
+            raster::resample<rop>(dst, xs, ys, fetchRow);
     });
 }
 

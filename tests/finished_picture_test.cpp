@@ -13,6 +13,7 @@
 #include "platform/resources.h"
 #include "platform/surface.h"
 #include "puzzle/state.h"
+#include "support/digest.h"
 #include "support/puzzle_fixture.h"
 
 namespace {
@@ -168,6 +169,23 @@ TEST_F(FinishedPicture, AMissingOrShortPanelBitmapLeavesThePictureUnframed)
     headless::overrideResource("BITMAP", panelMaskBitmap,
                                std::vector<std::uint8_t>(gold.begin(), gold.end() - 1));
     EXPECT_EQ(compose(1, 3).pixels, bare.pixels);
+}
+
+TEST_F(FinishedPicture, PixelsStayAsPinnedForEveryChoiceAndInThePreview)
+{
+    // Glued or laid, with each panel: the exact pixels this game has always written.
+    std::uint64_t hash = fnv1a(std::span<const std::uint8_t>{});
+    for (int glue = 0; glue <= 1; ++glue)
+        for (int panel = 0; panel <= 3; ++panel)
+            hash = fnv1a(compose(glue, panel).pixels, hash);
+    EXPECT_EQ(hash, 0xfaaf4bc621fac77bull) << std::hex << hash;
+    // The preview's third-sized picture.
+    Surface preview;
+    resizeSurface(preview, 146, 186, black);
+    drawDib(preview, 0, 0, 146, 186, getPictureDib(), getPictureBits(), 0, 0, 440, 560,
+            RasterOp::copy, StretchMode::halftone);
+    EXPECT_EQ(fnv1a(std::span<const std::uint32_t>(preview.pixels)), 0x3d4536308655bf9cull)
+        << std::hex << fnv1a(std::span<const std::uint32_t>(preview.pixels));
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "completion/picture_files.h"
 #include "platform/jpeg.h"
 #include "puzzle/state.h"
+#include "support/digest.h"
 #include "support/puzzle_fixture.h"
 
 namespace {
@@ -186,6 +187,12 @@ TEST_F(PictureFiles, JpegOfTheFinishedPictureDecodesCloseToTheBmp)
                 totalError += std::abs(jpeg - bmp);
             }
     EXPECT_LT(totalError / (360.0 * 480 * 3), 2.5);
+    // The very bytes this game has always written, as a JPEG and as a BMP.
+    EXPECT_EQ(fnv1a(bytes), 0xf6d4060e3dc1cf71ull) << std::hex << fnv1a(bytes);
+    ASSERT_EQ(writeBmpFile((folder / "finished.bmp").string(), pixels, 360, 480),
+              FileWriteOutcome::written);
+    const std::vector<std::uint8_t> bmp = readFile(folder / "finished.bmp");
+    EXPECT_EQ(fnv1a(bmp), 0x32fe600812538427ull) << std::hex << fnv1a(bmp);
 }
 
 TEST_F(PictureFiles, ALibraryErrorPartWayRecoversAndTheNextJpegIsWhole)
