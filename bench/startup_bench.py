@@ -42,22 +42,19 @@ def time_to_paint(command, env, probe, folder, quits, memory):
     process = subprocess.Popen(command, env=env, cwd=folder,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        while time.perf_counter() - start < 30:
-            if probe.pixel(*PROBE) == TEAL:
-                painted = time.perf_counter() - start
-                time.sleep(MEMORY_WAIT)
-                memory.append(resident_kilobytes(process.pid))
-                return painted
-            time.sleep(0.001)
-        raise RuntimeError("%s painted nothing" % command[0])
+        if not probe.wait_for(PROBE, TEAL, 30):
+            raise RuntimeError("%s painted nothing" % command[0])
+        painted = time.perf_counter() - start
+        time.sleep(MEMORY_WAIT)
+        memory.append(resident_kilobytes(process.pid))
+        return painted
     finally:
         asked = time.perf_counter()
         process.terminate()
         process.wait()
         quits.append(time.perf_counter() - asked)
         # Let the screen go back to black before the next run.
-        while probe.pixel(*PROBE) == TEAL:
-            time.sleep(0.005)
+        probe.wait_while(PROBE, TEAL)
 
 
 def main():

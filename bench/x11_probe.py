@@ -2,6 +2,7 @@
 for a program's first painted frame."""
 
 import ctypes
+import time
 
 
 class Probe:
@@ -27,3 +28,18 @@ class Probe:
         image = self.x11.XGetImage(self.display, self.root, x, y, 1, 1, 0xFFFFFFFF, 2)
         value = self.x11.XGetPixel(image, 0, 0)
         return (value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF
+
+    def wait_for(self, point, colour, seconds):
+        """Whether the screen at `point` shows `colour` within `seconds`, looked at every
+        millisecond."""
+        end = time.perf_counter() + seconds
+        while time.perf_counter() < end:
+            if self.pixel(*point) == colour:
+                return True
+            time.sleep(0.001)
+        return False
+
+    def wait_while(self, point, colour):
+        """Waits as long as the screen at `point` shows `colour` (a window going away)."""
+        while self.pixel(*point) == colour:
+            time.sleep(0.005)

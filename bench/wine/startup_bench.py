@@ -33,17 +33,14 @@ def time_to_paint(command, env, probe, folder):
     process = subprocess.Popen([WINE, command], env=env, cwd=folder,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        while time.perf_counter() - start < 60:
-            if probe.pixel(*PROBE) == TEAL:
-                return time.perf_counter() - start
-            time.sleep(0.001)
-        raise RuntimeError("%s painted nothing" % command)
+        if not probe.wait_for(PROBE, TEAL, 60):
+            raise RuntimeError("%s painted nothing" % command)
+        return time.perf_counter() - start
     finally:
         process.kill()
         process.wait()
         # Let the screen go back to black before the next run.
-        while probe.pixel(*PROBE) == TEAL:
-            time.sleep(0.005)
+        probe.wait_while(PROBE, TEAL)
 
 
 def main():
