@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/pixbuf/jpeg_check.h"
+#include "platform/jpeg_check.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <climits>
 
 #include "platform/files.h"
-#include "platform/pixbuf/jpeg_check.h"
+#include "platform/jpeg_check.h"
 
 namespace {
 

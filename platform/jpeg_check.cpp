@@ -1,6 +1,6 @@
 // Whether a JPEG file holds its whole picture: the picture loader fills a file cut short with
 // grey and reports nothing.
-#include "platform/pixbuf/jpeg_check.h"
+#include "platform/jpeg_check.h"
 
 #include <csetjmp>
 #include <cstdio>
