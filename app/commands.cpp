@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "app/picture_puzzle.h"
+#include "app/view_control.h"
 
 #include "settings/settings.h"
 #include "board/play.h"
@@ -100,6 +101,8 @@ void runCommand(int commandId)
 {
     if (endsCarryFirst(commandId))
         abandonCarry();
+    if (runViewCommand(commandId))
+        return;
     switch (commandId) {
     case restartCommandId:
         // A made puzzle has no resource to build again: its pieces are scattered anew.

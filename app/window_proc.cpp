@@ -1,21 +1,56 @@
-// The main window's message procedure: paint, commands, mouse and destruction.
+// The main window's message procedure: paint, commands, mouse, wheel, scroll bars and
+// destruction. Mouse points reach the board through the view.
 #include "app/window_proc.h"
 
 #include "app/commands.h"
+#include "app/view_control.h"
 #include "board/play.h"
 #include "board/render.h"
 #include "completion/flow.h"
+#include "platform/input.h"
 #include "platform/messages.h"
+#include "puzzle/state.h"
+#include "view/view.h"
 
 namespace {
 
-int pointX(std::intptr_t lParam) { return static_cast<int>(lParam & 0xFFFF); }
-int pointY(std::intptr_t lParam) { return static_cast<int>((lParam >> 16) & 0xFFFF); }
+Point windowPoint(std::intptr_t lParam)
+{
+    return {static_cast<int>(lParam & 0xFFFF), static_cast<int>((lParam >> 16) & 0xFFFF)};
+}
+
+Point boardPoint(std::intptr_t lParam)
+{
+    followNewLayout();
+    return windowToBoard(windowPoint(lParam));
+}
 
 void afterDrop(DropOutcome outcome)
 {
     if (outcome == DropOutcome::puzzleFinished)
         celebrateFinishedPuzzle();
+}
+
+void leftButtonDown(std::intptr_t lParam)
+{
+    if (getPieceHeld() != 1 && isKeyDown(VK_SPACE)) {
+        startPanning(windowPoint(lParam));
+        return;
+    }
+    const Point board = boardPoint(lParam);
+    afterDrop(leftPress(board.x, board.y));
+}
+
+void mouseMoved(std::intptr_t lParam)
+{
+    if (panning()) {
+        panTo(windowPoint(lParam));
+        return;
+    }
+    const Point board = boardPoint(lParam);
+    mouseMove(board.x, board.y);
+    if (getPieceHeld() == 1)
+        carryNearEdge(windowPoint(lParam));
 }
 
 }  // namespace
@@ -29,25 +64,47 @@ std::intptr_t mainWindowProc(Window* window, unsigned message, std::uintptr_t wP
         postQuitMessage(0);
         return 0;
     case WM_PAINT:
+        prepareViewForPaint();
         paintBoard();
         return 0;
     case WM_COMMAND:
         runCommand(static_cast<int>(wParam & 0xFFFF));
         return 0;
     case WM_MOUSEMOVE:
-        mouseMove(pointX(lParam), pointY(lParam));
+        mouseMoved(lParam);
         return 0;
     case WM_LBUTTONDOWN:
-        afterDrop(leftPress(pointX(lParam), pointY(lParam)));
+        leftButtonDown(lParam);
         return 0;
     case WM_LBUTTONUP:
-        afterDrop(leftRelease(pointX(lParam), pointY(lParam)));
+        if (panning()) {
+            stopPanning();
+            return 0;
+        }
+        afterDrop(leftRelease(boardPoint(lParam).x, boardPoint(lParam).y));
         return 0;
     case WM_RBUTTONDOWN:
-        rightPress(pointX(lParam), pointY(lParam));
+        rightPress(boardPoint(lParam).x, boardPoint(lParam).y);
         return 0;
     case WM_RBUTTONUP:
-        rightRelease(pointX(lParam), pointY(lParam));
+        rightRelease(boardPoint(lParam).x, boardPoint(lParam).y);
+        return 0;
+    case WM_MBUTTONDOWN:
+        startPanning(windowPoint(lParam));
+        return 0;
+    case WM_MBUTTONUP:
+        stopPanning();
+        return 0;
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
+        viewWheel(message == WM_MOUSEHWHEEL, wParam, windowPoint(lParam));
+        return 0;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        viewScrollBar(message == WM_HSCROLL, wParam);
+        return 0;
+    case WM_TIMER:
+        edgeScrollTick();
         return 0;
     default:
         return defWindowProc(window, message, wParam, lParam);

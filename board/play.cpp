@@ -1,6 +1,8 @@
 // Mouse play: pick-up, carrying, turning and dropping, drawn through the board rendering.
 #include "board/play.h"
 
+#include <algorithm>
+
 #include "board/carrying.h"
 #include "board/drawing_order.h"
 #include "board/group_layout.h"
@@ -11,6 +13,7 @@
 #include "platform/input.h"
 #include "platform/window.h"
 #include "puzzle/state.h"
+#include "view/view.h"
 
 namespace {
 
@@ -23,12 +26,9 @@ constexpr int bottomStrip = 25;
 void confineToClientArea()
 {
     Window* window = getMainWindow();
-    const Rect client = getClientRect(window);
-    const int size = getPieceSize();
-    const Point topLeft = clientToScreen(window, {getGrabOffsetX(), getGrabOffsetY()});
-    const Point bottomRight =
-        clientToScreen(window, {client.right - size + getGrabOffsetX(),
-                                client.bottom - bottomStrip - size + getGrabOffsetY()});
+    const Rect limits = carriedPointerLimits();
+    const Point topLeft = clientToScreen(window, {limits.left, limits.top});
+    const Point bottomRight = clientToScreen(window, {limits.right, limits.bottom});
     const Rect screenRect{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
     confineCursor(&screenRect);
 }
@@ -121,6 +121,29 @@ void turnWhileCarrying(int x, int y)
 }
 
 }  // namespace
+
+Rect carriedPointerLimits()
+{
+    const Rect client = getClientRect(getMainWindow());
+    const Point scroll = viewScroll();
+    const Point board = scaledBoardSize();
+    const int side = windowLength(getPieceSize());
+    const PieceRect& box = pieceRect(getHeldColumn(), getHeldRow());
+    const Point boxAt = boardToWindow({box.left, box.top});
+    const Point grabAt =
+        boardToWindow({box.left + getGrabOffsetX(), box.top + getGrabOffsetY()});
+    const int grabX = grabAt.x - boxAt.x;
+    const int grabY = grabAt.y - boxAt.y;
+    const int right = std::min(client.right, board.x - scroll.x);
+    const int bottom = std::min(client.bottom - bottomStrip, board.y - scroll.y);
+    return {grabX, grabY, right - side + grabX, bottom - side + grabY};
+}
+
+void confineCarriedPiece()
+{
+    if (getPieceHeld() == 1)
+        confineToClientArea();
+}
 
 DropOutcome leftPress(int x, int y)
 {

@@ -1,8 +1,9 @@
 // The player's mouse on the board: picking up, carrying, turning and dropping pieces.
-// Points are client coordinates of the main window.
+// Points are board coordinates; the window's points reach them through the view.
 #pragma once
 
 #include "board/joining.h"
+#include "platform/types.h"
 
 // WM_LBUTTONDOWN: drops the carried group, or picks up the topmost piece under the point.
 // A drop that finishes the puzzle puts the group down, brings the arrow back and says so:
@@ -22,3 +23,9 @@ void rightRelease(int x, int y);
 // released, the group is put down where it is drawn without joining, and the arrow comes back.
 // Does nothing when nothing is carried.
 void abandonCarry();
+
+// Where the pointer may go while a piece is carried, in client coordinates: the carried piece's
+// box stays inside the client area and the board, with a strip at the bottom left free.
+Rect carriedPointerLimits();
+// Confines the pointer to those limits again after the view changed while carrying.
+void confineCarriedPiece();

@@ -11,8 +11,11 @@
 #include "board/surfaces.h"
 #include "platform/masked_tile.h"
 #include "platform/window.h"
+#include "puzzle/board_extent.h"
 #include "puzzle/piece_tiles.h"
 #include "puzzle/state.h"
+#include "view/scaled_tiles.h"
+#include "view/view.h"
 
 namespace {
 
@@ -63,25 +66,32 @@ void restoreUnion(Surface& target, const std::vector<Rect>& boxes)
     }
 }
 
-// Restores every member's box grown by `margin` on each side.
+// Restores every member's window box grown by `margin` board pixels on each side.
 void restoreGroupBoxes(int x, int y, Surface& target, int pivot, int margin)
 {
-    const int side = getPieceSize() + 2 * margin;
+    const int windowMargin = windowLength(margin);
+    const int side = windowLength(getPieceSize()) + 2 * windowMargin;
     std::vector<Rect> boxes;
     for (int column = 0; column < getColumns(); ++column)
         for (int row = 0; row < getRows(); ++row)
             if (inGroup(pivot, column, row)) {
-                const Point at = groupLayout(x, y, pivot, column, row);
-                boxes.push_back({at.x - margin, at.y - margin, at.x - margin + side,
-                                 at.y - margin + side});
+                const Point at = boardToWindow(groupLayout(x, y, pivot, column, row));
+                boxes.push_back({at.x - windowMargin, at.y - windowMargin,
+                                 at.x - windowMargin + side, at.y - windowMargin + side});
             }
     restoreUnion(target, boxes);
 }
 
-// Draws piece k in its current rotation with its box's top-left at (x, y): what loadPieceTiles
-// and compositePiece do, through the piece's masked tile.
+// Draws piece k in its current rotation with its box's top-left at the window point (x, y):
+// at 100 % what loadPieceTiles and compositePiece do, through the piece's masked tile; at other
+// levels through the level's scaled tile.
 void drawPiece(Surface& target, int k, int x, int y)
 {
+    if (!viewAtFullSize()) {
+        setCurrentPiece(k);
+        drawMaskedTile(target, x, y, scaledPieceTile(k, getPieceRotation(k)));
+        return;
+    }
     if (const MaskedTile* tile = maskedPieceTile(k, getPieceRotation(k), maskTileSurface(),
                                                  pieceTileSurface())) {
         setCurrentPiece(k);
@@ -90,6 +100,22 @@ void drawPiece(Surface& target, int k, int x, int y)
     }
     loadPieceTiles(k);
     compositePiece(target, x, y);
+}
+
+// Gives the part of `area` (window pixels) that lies beyond the board's right or bottom edge
+// the window's own background, as the client area outside the board shows it.
+void blankBeyondBoard(Surface& target, const Rect& area)
+{
+    const Point scroll = viewScroll();
+    const Point board = scaledBoardSize();
+    const int right = board.x - scroll.x;
+    const int bottom = board.y - scroll.y;
+    if (area.right > right)
+        fillRect(target, std::max(area.left, right), area.top, area.right, area.bottom,
+                 windowClassBackground);
+    if (area.bottom > bottom)
+        fillRect(target, area.left, std::max(area.top, bottom), area.right, area.bottom,
+                 windowClassBackground);
 }
 
 // Whether a carried group must stay out of the board copy.
@@ -129,7 +155,7 @@ void drawGroup(int x, int y, int pivot, Surface& target)
     for (int column = 0; column < getColumns(); ++column)
         for (int row = 0; row < getRows(); ++row)
             if (inGroup(pivot, column, row)) {
-                const Point at = groupLayout(x, y, pivot, column, row);
+                const Point at = boardToWindow(groupLayout(x, y, pivot, column, row));
                 drawPiece(target, pieceIndex(column, row), at.x, at.y);
             }
 }
@@ -148,6 +174,7 @@ void liftGroup(int k)
 {
     const int size = getPieceSize();
     const int half = size / 2;
+    const int windowSide = windowLength(size);
     const int count = getPieceCount();
     Surface& scratch = scratchSurface();
     for (int level = 0; level < count; ++level) {
@@ -156,7 +183,8 @@ void liftGroup(int k)
         if (!inGroup(k, column, row))
             continue;
         const PieceRect& member = pieceRect(column, row);
-        fillRect(scratch, 0, 0, size, size, getBackgroundColor());
+        const Point memberAt = boardToWindow({member.left, member.top});
+        fillRect(scratch, 0, 0, windowSide, windowSide, getBackgroundColor());
         for (int other = 0; other < count; ++other) {
             const int otherColumn = zOrderColumn(other);
             const int otherRow = zOrderRow(other);
@@ -167,22 +195,29 @@ void liftGroup(int k)
             const int centreY = box.top + half;
             if (centreX >= member.left - half && centreX < member.left + size + half &&
                 centreY >= member.top - half && centreY < member.top + size + half) {
-                drawPiece(scratch, pieceIndex(otherColumn, otherRow), box.left - member.left,
-                          box.top - member.top);
+                const Point otherAt = boardToWindow({box.left, box.top});
+                drawPiece(scratch, pieceIndex(otherColumn, otherRow), otherAt.x - memberAt.x,
+                          otherAt.y - memberAt.y);
             }
         }
-        copyRect(boardSurface(), member.left, member.top, size, size, scratch, 0, 0,
+        copyRect(boardSurface(), memberAt.x, memberAt.y, windowSide, windowSide, scratch, 0, 0,
                  RasterOp::copy);
+        blankBeyondBoard(boardSurface(), {memberAt.x, memberAt.y, memberAt.x + windowSide,
+                                          memberAt.y + windowSide});
     }
 }
 
 void paintBoard()
 {
     growBoardToWindow();
+    followNewLayout();
+    fitViewToWindow();
     Surface& board = boardSurface();
     fillRect(board, 0, 0, board.width, board.height, getBackgroundColor());
+    blankBeyondBoard(board, {0, 0, board.width, board.height});
     const bool drawPieces = getBuildInProgress() == 0;
     const bool carrying = drawPieces && carryingGroup();
+    const int side = windowLength(getPieceSize());
     if (drawPieces)
         for (int level = 0; level < getPieceCount(); ++level) {
             const int column = zOrderColumn(level);
@@ -190,7 +225,9 @@ void paintBoard()
             if (carrying && inGroup(heldPiece(), column, row))
                 continue;
             const PieceRect& box = pieceRect(column, row);
-            drawPiece(board, pieceIndex(column, row), box.left, box.top);
+            const Point at = boardToWindow({box.left, box.top});
+            if (at.x < board.width && at.y < board.height && at.x + side > 0 && at.y + side > 0)
+                drawPiece(board, pieceIndex(column, row), at.x, at.y);
         }
     Surface& window = windowSurface();
     copyRect(window, 0, 0, board.width, board.height, board, 0, 0, RasterOp::copy);

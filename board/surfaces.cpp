@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/window.h"
+#include "puzzle/board_extent.h"
 #include "puzzle/state.h"
 #include "settings/settings.h"
 #include "settings/window_fit.h"
@@ -52,6 +53,7 @@ void growBoardToWindow()
     const int width = std::max(board.width, std::min(client.right, screens.right - screens.left));
     const int height =
         std::max(board.height, std::min(client.bottom, screens.bottom - screens.top));
+    coverClientArea(width, height);
     if (width == board.width && height == board.height)
         return;
     Surface grown;

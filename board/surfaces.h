@@ -8,7 +8,8 @@
 constexpr int boardWidth = 2000;
 constexpr int boardHeight = 1200;
 constexpr int tileSurfaceSide = 400;
-constexpr int scratchSurfaceSide = maxPieceSize;  // holds the largest piece's box
+// Holds the largest piece's box at the largest zoom level (200 %).
+constexpr int scratchSurfaceSide = 2 * maxPieceSize;
 
 // The board as last painted, minus the group being carried.
 Surface& boardSurface();

@@ -6,9 +6,14 @@
 #include "platform/types.h"
 
 constexpr int VK_ESCAPE = 0x1B;
+constexpr int VK_SPACE = 0x20;
 
 // GetKeyboardState: 256 bytes, bit 7 set for each key that is down.
 void getKeyboardState(std::uint8_t state[256]);
+
+// GetKeyState's high bit: whether the key is down now. Unlike getKeyboardState it leaves a
+// short tap that the keyboard poll has not yet seen for the poll.
+bool isKeyDown(int virtualKey);
 
 // SetCursor(LoadCursor(instance, id)) for the program's cursor resources (104, 125).
 void setCursorResource(int cursorId);

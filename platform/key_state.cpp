@@ -44,6 +44,11 @@ void forgetAll()
     std::memset(releasedUnseen, 0, sizeof releasedUnseen);
 }
 
+bool isDown(int key)
+{
+    return key >= 0 && key < 256 && (keyState[key] & 0x80) != 0;
+}
+
 void read(std::uint8_t state[256])
 {
     std::memcpy(state, keyState, sizeof keyState);

@@ -13,6 +13,9 @@ void record(int key, bool down, bool latch);
 // Keys released while another program has the focus never come back: forgets them all.
 void forgetAll();
 
+// Whether the key is down (or was tapped and not yet read), without reading it.
+bool isDown(int key);
+
 // Copies the state (0x80 for a key that is down) into `state`; the latched keys, now seen, go up.
 void read(std::uint8_t state[256]);
 

@@ -28,3 +28,17 @@ void coverClientArea(int width, int height)
     clientCovered.width = std::max(clientCovered.width, width);
     clientCovered.height = std::max(clientCovered.height, height);
 }
+
+namespace {
+int layouts = 0;
+}
+
+void noteNewLayout()
+{
+    ++layouts;
+}
+
+int layoutCount()
+{
+    return layouts;
+}

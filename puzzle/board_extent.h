@@ -19,3 +19,7 @@ BoardExtent boardExtent();
 // The window's client area reached `width` x `height` board pixels at 100 %: the board grows to
 // cover it (it never shrinks while the program runs).
 void coverClientArea(int width, int height);
+
+// Counts the layouts of the board: a puzzle laid out afresh or a game read from a file.
+void noteNewLayout();
+int layoutCount();

@@ -13,6 +13,7 @@
 #include "platform/surface.h"
 #include "platform/system.h"
 #include "platform/window.h"
+#include "puzzle/board_extent.h"
 #include "puzzle/cutting.h"
 #include "puzzle/image_headers.h"
 #include "puzzle/preview_placement.h"
@@ -247,6 +248,7 @@ void scatterPuzzleAfresh()
     setElapsedSeconds(0);
     setGlueChoice(0);
     setPanelChoice(0);
+    noteNewLayout();
     invalidateWindow(getMainWindow(), false);
 }
 
@@ -257,12 +259,20 @@ ScatterArea scatterArea()
     if (count <= 12)
         return area;
     const int size = getPieceSize();
-    const Rect client = getClientRect(getMainWindow());
-    const int roomWidth = client.right - client.left - size - 20;
-    const int roomHeight = client.bottom - client.top - size - 20;
     const double cells = 3.0 * count * getCellStep() * getCellStep();
-    area.width = std::max(500, std::min(roomWidth, static_cast<int>(std::sqrt(cells * 5 / 3))));
-    area.height = std::max(300, std::min(roomHeight, static_cast<int>(std::sqrt(cells * 3 / 5))));
+    const int wantedWidth = static_cast<int>(std::sqrt(cells * 5 / 3));
+    const int wantedHeight = static_cast<int>(std::sqrt(cells * 3 / 5));
+    // The heap lies in the window while it fits there, and otherwise spreads over the board.
+    const Rect client = getClientRect(getMainWindow());
+    int roomWidth = client.right - client.left - size - 20;
+    int roomHeight = client.bottom - client.top - size - 20;
+    if (wantedWidth > roomWidth || wantedHeight > roomHeight) {
+        const BoardExtent board = boardExtent();
+        roomWidth = board.width - size - 20;
+        roomHeight = board.height - size - 20;
+    }
+    area.width = std::max(500, std::min(roomWidth, wantedWidth));
+    area.height = std::max(300, std::min(roomHeight, wantedHeight));
     area.right = size + 10 + std::max(0, (roomWidth - area.width) / 2);
     area.bottom = size + 10 + std::max(0, (roomHeight - area.height) / 2);
     return area;

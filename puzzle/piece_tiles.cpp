@@ -19,6 +19,7 @@ struct PieceTiles {
 };
 
 PieceTiles pieceTiles;
+int generation = 0;
 
 // Whether the surface's dirty area, cleared, is the whole size x size square at (0, 0).
 bool drawnWhole(Surface& surface, int size)
@@ -83,4 +84,10 @@ const MaskedTile* maskedPieceTile(int k, int rotation, Surface& maskScratch,
 void releasePieceTiles()
 {
     pieceTiles = PieceTiles{};
+    ++generation;
+}
+
+int pieceTilesGeneration()
+{
+    return generation;
 }

@@ -18,3 +18,5 @@ const MaskedTile* maskedPieceTile(int k, int rotation, Surface& maskScratch,
 
 // Frees every masked tile (the image blocks they came from are going).
 void releasePieceTiles();
+// Counts the releases: tiles made from the blocks at another count are stale.
+int pieceTilesGeneration();

@@ -15,6 +15,19 @@ const std::array fileMenu{
 const std::array editMenu{
     MenuTemplate{"ピースの上下入れ替え(&U)", 40013},
 };
+const std::array viewMenu{
+    MenuTemplate{"拡大(&I)\tCtrl++", 40030},
+    MenuTemplate{"縮小(&O)\tCtrl+-", 40031},
+    MenuTemplate{},
+    MenuTemplate{"全体を表示(&W)", 40033},
+    MenuTemplate{"25%(&2)", 40036},
+    MenuTemplate{"33%(&3)", 40037},
+    MenuTemplate{"50%(&5)", 40038},
+    MenuTemplate{"75%(&7)", 40039},
+    MenuTemplate{"100%(&1)\tCtrl+0", 40032},
+    MenuTemplate{"150%(&H)", 40040},
+    MenuTemplate{"200%(&D)", 40041},
+};
 const std::array backgroundMenu{
     MenuTemplate{"色指定(&P)", 40002},
     MenuTemplate{"透明[WinXP/2000/Vista](&S)", 40015},
@@ -33,6 +46,7 @@ const std::array helpMenu{
 const std::array mainMenu{
     MenuTemplate{"ファイル(&F)", 0, false, fileMenu},
     MenuTemplate{"編集(&E)", 0, false, editMenu},
+    MenuTemplate{"表示(&V)", 0, false, viewMenu},
     MenuTemplate{"設定(&S)", 0, false, settingsMenu},
     MenuTemplate{"ヘルプ(&H)", 0, false, helpMenu},
 };

@@ -17,6 +17,7 @@
 #include "savegame/layout.h"
 #include "savegame/reader.h"
 #include "savegame/writer.h"
+#include "view/view.h"
 
 namespace {
 
@@ -25,11 +26,17 @@ std::string seriesPath()
     return userDataFolder() + "/autosave.series";
 }
 
+std::string viewPath()
+{
+    return userDataFolder() + "/autosave.view";
+}
+
 void forgetKeptGame()
 {
     std::error_code ignored;
     std::filesystem::remove(pathFromUtf8(autosavePath()), ignored);
     std::filesystem::remove(pathFromUtf8(seriesPath()), ignored);
+    std::filesystem::remove(pathFromUtf8(viewPath()), ignored);
 }
 
 // "puzzle N made M": the series number to go on with and 1 for a made puzzle.
@@ -60,6 +67,33 @@ void readSeries(int& puzzleNumber, int& made)
     }
 }
 
+// "view P X Y": the zoom level in percent (0 for the whole board) and the board point at the
+// window's top-left corner.
+std::vector<std::uint8_t> viewText()
+{
+    const KeptView view = keptView();
+    const std::string text = "view " + std::to_string(view.percent) + " " +
+                             std::to_string(view.boardTopLeft.x) + " " +
+                             std::to_string(view.boardTopLeft.y) + "\n";
+    return {text.begin(), text.end()};
+}
+
+// The view kept beside the play file; the view a fresh layout gets when that file is missing
+// or wrong.
+void readView()
+{
+    std::vector<std::uint8_t> bytes;
+    if (readWholeFile(viewPath(), bytes, 64) != FileReadOutcome::read)
+        return;
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
+    std::string word;
+    long long percent = -1, x = -1, y = -1;
+    constexpr long long farthest = 1000000;
+    if (in >> word >> percent >> x >> y && word == "view" && x >= 0 && x <= farthest &&
+        y >= 0 && y <= farthest && percent >= 0 && percent <= 1000)
+        restoreView({static_cast<int>(percent), {static_cast<int>(x), static_cast<int>(y)}});
+}
+
 bool writeWholeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
     return replaceFileContents(
@@ -85,8 +119,10 @@ void keepGameInProgress()
     }
     std::error_code ignored;
     std::filesystem::create_directories(pathFromUtf8(userDataFolder()), ignored);
-    if (replaceFileContents(autosavePath(), writePlayFile, true) == FileWriteOutcome::written)
+    if (replaceFileContents(autosavePath(), writePlayFile, true) == FileWriteOutcome::written) {
         writeWholeBytes(seriesPath(), seriesText());
+        writeWholeBytes(viewPath(), viewText());
+    }
 }
 
 bool restoreGameInProgress(bool& previewWasShown)
@@ -108,5 +144,6 @@ bool restoreGameInProgress(bool& previewWasShown)
         offset += playfile::imageBlockSize(geometry, index);
     }
     previewWasShown = bytes[playfile::previewShownAt] == 1;
+    readView();
     return true;
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/system.h"
+#include "puzzle/board_extent.h"
 #include "puzzle/state.h"
 #include "savegame/check.h"
 #include "savegame/encodings.h"
@@ -31,6 +32,7 @@ void installHeader(const std::uint8_t* header)
     }
     setElapsedSeconds(static_cast<int>(getBigEndian32(header + elapsedSecondsAt)));
     setStartTick(tickCount());
+    noteNewLayout();
     installMessageLines(header + messageLinesAt);
     setPuzzleTag(header[puzzleTagAt]);
     setSpareFileByte(header[spareFileByteAt]);

@@ -22,8 +22,15 @@ void showShortcut(GtkWidget* item, const std::string& shortcut)
 {
     const std::string control = "Ctrl+";
     std::string accelerator = shortcut;
-    if (accelerator.compare(0, control.size(), control) == 0)
-        accelerator = "<Control>" + accelerator.substr(control.size());
+    if (accelerator.compare(0, control.size(), control) == 0) {
+        // GTK names the keys that Windows menus write as signs.
+        std::string key = accelerator.substr(control.size());
+        if (key == "+")
+            key = "plus";
+        else if (key == "-")
+            key = "minus";
+        accelerator = "<Control>" + key;
+    }
     guint key = 0;
     GdkModifierType modifiers{};
     gtk_accelerator_parse(accelerator.c_str(), &key, &modifiers);

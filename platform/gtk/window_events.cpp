@@ -190,3 +190,8 @@ void getKeyboardState(std::uint8_t state[256])
 {
     keystate::read(state);
 }
+
+bool isKeyDown(int virtualKey)
+{
+    return keystate::isDown(virtualKey);
+}

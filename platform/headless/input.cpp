@@ -15,6 +15,11 @@ void getKeyboardState(std::uint8_t state[256])
     std::copy(backEnd().keys.begin(), backEnd().keys.end(), state);
 }
 
+bool isKeyDown(int virtualKey)
+{
+    return virtualKey >= 0 && virtualKey < 256 && (backEnd().keys[virtualKey] & 0x80) != 0;
+}
+
 void setCursorResource(int cursorId)
 {
     backEnd().cursor = cursorId;

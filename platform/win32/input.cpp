@@ -56,6 +56,11 @@ void getKeyboardState(std::uint8_t state[256])
     keystate::read(state);
 }
 
+bool isKeyDown(int virtualKey)
+{
+    return keystate::isDown(virtualKey);
+}
+
 void setCursorResource(int cursorId)
 {
     HCURSOR cursor =

@@ -5,7 +5,8 @@ import os
 import re
 import sys
 
-GAME_FOLDERS = ["app", "board", "completion", "savegame", "ui", "maker", "puzzle", "settings"]
+GAME_FOLDERS = ["app", "board", "completion", "savegame", "ui", "maker", "puzzle", "settings",
+                "view"]
 INCLUDE = re.compile(r'^#include "([a-z_]+)/', re.MULTILINE)
 
 

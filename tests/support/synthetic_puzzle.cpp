@@ -10,6 +10,7 @@
 #include "platform/dib_format.h"
 #include "platform/headless/headless.h"
 #include "platform/window.h"
+#include "puzzle/board_extent.h"
 #include "puzzle/image_headers.h"
 #include "puzzle/state.h"
 
@@ -138,6 +139,7 @@ void buildSyntheticPuzzle(const SyntheticGeometry& geometry)
         placePiece(k, at.x, at.y);
     }
     fillNeighbourSteps();
+    noteNewLayout();
 }
 
 void setUpBoard(const SyntheticGeometry& geometry)

@@ -1,0 +1,201 @@
+// The view: board <-> window conversions at every level, picking and snapping through the
+// window at every level, scaled pieces by exact area averages, seamless groups, pixel pins.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "app/view_control.h"
+#include "board/carrying.h"
+#include "board/render.h"
+#include "board/surfaces.h"
+#include "platform/messages.h"
+#include "platform/window.h"
+#include "puzzle/state.h"
+#include "tests/support/synthetic_puzzle.h"
+#include "view/scaled_tiles.h"
+#include "view/view.h"
+
+using namespace testing_support;
+
+namespace {
+
+constexpr int levelsToTry[] = {0, 25, 33, 50, 75, 100, 150, 200};
+
+class ViewTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        setUpBoard();
+        followNewLayout();
+    }
+
+    void send(unsigned message, Point window)
+    {
+        sendMessage(getMainWindow(), message, 0, makePointParam(window.x, window.y));
+    }
+};
+
+TEST_F(ViewTest, BoardAndWindowPointsMatchAtEveryLevelAndScroll)
+{
+    for (const int level : levelsToTry)
+        for (const Point scroll : {Point{0, 0}, Point{37, 91}, Point{5000, 5000}}) {
+            zoomViewTo(level, {0, 0});
+            scrollViewTo(scroll.x, scroll.y);
+            const ViewScale scale = viewScale();
+            SCOPED_TRACE(testing::Message() << "level " << level << " scroll " << scroll.x);
+            for (int b = -25; b < 400; b += 7) {
+                const Point w = boardToWindow({b, b});
+                // The window pixel holding a board pixel starts at or before it, and the next
+                // window pixel starts after it.
+                EXPECT_LE(windowToBoard(w).x, b);
+                EXPECT_GT(windowToBoard({w.x + 1, w.y + 1}).y, b);
+                if (scale.windowStep >= scale.boardStep)
+                    EXPECT_EQ(windowToBoard(w).x, b);
+                else
+                    EXPECT_EQ(boardToWindow(windowToBoard(w)).x, w.x);
+            }
+        }
+}
+
+TEST_F(ViewTest, ClicksPickTheirPieceAtEveryLevelAndSnapWithinTenBoardPixels)
+{
+    for (const int level : levelsToTry) {
+        SetUp();
+        zoomViewTo(level, {0, 0});
+        scrollViewTo(7, 3);
+        SCOPED_TRACE(testing::Message() << "level " << level);
+        // A click on a piece's middle picks that piece; one between boxes picks nothing.
+        const PieceRect box = pieceRect(1, 0);
+        const int half = getPieceSize() / 2;
+        send(WM_LBUTTONDOWN, boardToWindow({box.left + half, box.top + half}));
+        ASSERT_EQ(getPieceHeld(), 1);
+        EXPECT_EQ(heldPiece(), 1);
+        send(WM_LBUTTONDOWN, boardToWindow({box.left + half, box.top + half}));
+        ASSERT_EQ(getPieceHeld(), 0);
+        send(WM_LBUTTONDOWN, boardToWindow({box.left - 4, box.top + half}));
+        EXPECT_EQ(getPieceHeld(), 0);
+
+        // Piece 1 carried to where it belongs right of piece 0, `offset` board pixels too far
+        // right (as near as the window's pixels allow): the join is decided in board pixels.
+        for (const int offset : {9, 13}) {
+            SetUp();
+            zoomViewTo(level, {0, 0});
+            scrollViewTo(7, 3);
+            const PieceRect anchor = pieceRect(0, 0);
+            send(WM_LBUTTONDOWN, boardToWindow({pieceRect(1, 0).left + half,
+                                                pieceRect(1, 0).top + half}));
+            ASSERT_EQ(getPieceHeld(), 1);
+            const Point drop = boardToWindow({anchor.left + getCellStep() + offset +
+                                                  getGrabOffsetX(),
+                                              anchor.top + getGrabOffsetY()});
+            send(WM_MOUSEMOVE, drop);
+            const int dx = pieceRect(1, 0).left - (anchor.left + getCellStep());
+            const int dy = pieceRect(1, 0).top - anchor.top;
+            send(WM_LBUTTONDOWN, drop);
+            ASSERT_GT(dx, offset - 4);
+            ASSERT_LE(dx, offset);
+            const bool joined = groupCells(0)[1][0] == 1;
+            EXPECT_EQ(joined, dx >= -10 && dx < 10 && dy >= -10 && dy < 10)
+                << "offset " << dx << "," << dy;
+        }
+    }
+}
+
+// Exact area averages of a piece, worked out pixel by pixel with fractions.
+TEST(ScaledPieceTest, EveryPixelIsTheAreaAverageOfThePiecesOwnPixels)
+{
+    std::mt19937 random(7);
+    const int size = 30;
+    Surface mask, picture, scaledMask, scaledPicture;
+    resizeSurface(mask, size, size, 0);
+    resizeSurface(picture, size, size, 0);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const bool inside = (x - 15) * (x - 15) + (y - 14) * (y - 14) < 120 || random() % 5 == 0;
+            mask.pixels[y * size + x] = inside ? 0xFFFFFFu : 0;
+            picture.pixels[y * size + x] = inside ? random() & 0xFFFFFFu : 0xFFFFFFu;
+        }
+    for (const ViewScale scale : {ViewScale{1, 4}, ViewScale{1, 3}, ViewScale{2, 3},
+                                  ViewScale{3, 2}, ViewScale{2, 1}, ViewScale{7, 10}}) {
+        scalePiece(mask, picture, size, scale, scaledMask, scaledPicture);
+        const double ratio = static_cast<double>(scale.windowStep) / scale.boardStep;
+        const int side = static_cast<int>(std::ceil(size * ratio - 1e-9));
+        ASSERT_EQ(scaledMask.width, side);
+        for (int j = 0; j < side; ++j)
+            for (int i = 0; i < side; ++i) {
+                double area = 0, channel[3] = {0, 0, 0};
+                for (int y = 0; y < size; ++y)
+                    for (int x = 0; x < size; ++x) {
+                        const double across = std::max(0.0, std::min((x + 1) * ratio, i + 1.0) -
+                                                                std::max(x * ratio, 1.0 * i));
+                        const double down = std::max(0.0, std::min((y + 1) * ratio, j + 1.0) -
+                                                              std::max(y * ratio, 1.0 * j));
+                        if (mask.pixels[y * size + x] == 0 || across * down == 0)
+                            continue;
+                        area += across * down;
+                        for (int c = 0; c < 3; ++c)
+                            channel[c] += across * down *
+                                          ((picture.pixels[y * size + x] >> (8 * c)) & 0xFF);
+                    }
+                const std::uint32_t gotMask = scaledMask.pixels[j * side + i];
+                const std::uint32_t got = scaledPicture.pixels[j * side + i];
+                ASSERT_EQ(gotMask != 0, area > 0) << i << "," << j;
+                if (area == 0) {
+                    EXPECT_EQ(got, 0xFFFFFFu);
+                    continue;
+                }
+                for (int c = 0; c < 3; ++c)
+                    EXPECT_NEAR((got >> (8 * c)) & 0xFF, channel[c] / area, 0.5 + 1e-6)
+                        << "scale " << scale.windowStep << "/" << scale.boardStep;
+            }
+    }
+}
+
+// A group joined whole shows no background between its pieces at any level.
+TEST_F(ViewTest, JoinedPiecesMeetWithoutGapsAtEveryLevel)
+{
+    GroupMatrix all{};
+    for (int k = 0; k < getPieceCount(); ++k)
+        all[k % getColumns()][k / getColumns()] = 1;
+    for (int k = 0; k < getPieceCount(); ++k) {
+        std::memcpy(groupCells(k), all, sizeof all);
+        const Point home{200 + (k % getColumns()) * getCellStep(),
+                         150 + (k / getColumns()) * getCellStep()};
+        placePiece(k, home.x, home.y);
+    }
+    for (const int level : levelsToTry) {
+        zoomViewTo(level, {0, 0});
+        scrollViewTo(3, 0);
+        paintBoard();
+        const Surface& window = clientSurface(getMainWindow());
+        const int inset = getPieceMargin() / 2 + getPieceMargin() / 2;
+        const Point from = boardToWindow({200 + inset, 150 + inset});
+        const Point to = boardToWindow({200 + getPictureWidth() - inset - 1,
+                                        150 + getPictureHeight() - inset - 1});
+        for (int y = from.y; y <= to.y; ++y)
+            for (int x = from.x; x <= to.x; ++x)
+                ASSERT_NE(pixelAt(window, x, y), getBackgroundColor())
+                    << "level " << level << " at " << x << "," << y;
+    }
+}
+
+// 100 % unscrolled draws what the board always drew, and zooming out and back changes nothing.
+TEST_F(ViewTest, FullSizeAfterZoomingOutAndBackPaintsTheSamePixels)
+{
+    placePiece(4, 330, 120);
+    paintBoard();
+    const std::vector<std::uint32_t> before = clientSurface(getMainWindow()).pixels;
+    EXPECT_TRUE(viewIsIdentity());
+    runViewCommand(zoomOutCommandId);
+    runViewCommand(zoomOutCommandId);
+    EXPECT_FALSE(viewAtFullSize());
+    runViewCommand(actualSizeCommandId);
+    scrollViewTo(0, 0);
+    paintBoard();
+    EXPECT_TRUE(clientSurface(getMainWindow()).pixels == before);
+}
+
+}  // namespace

@@ -1,0 +1,252 @@
+// The view of the board: zoom level, scroll offset and the conversions they make.
+#include "view/view.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/window.h"
+#include "puzzle/board_extent.h"
+#include "puzzle/state.h"
+
+namespace {
+
+// The level chosen (a percentage of zoomPercents, or 0 for the whole board) and the scaled
+// board's pixel at the window's top-left corner.
+int chosenPercent = 100;
+Point scroll;
+// The board layout the view was made for.
+int viewedLayout = -1;
+
+long long floorDiv(long long a, long long b)
+{
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
+}
+
+long long ceilDiv(long long a, long long b)
+{
+    return -floorDiv(-a, b);
+}
+
+int boardStep()
+{
+    return std::max(1, getCellStep());
+}
+
+Rect clientArea()
+{
+    return getMainWindow() ? getClientRect(getMainWindow()) : Rect{};
+}
+
+int stepForPercent(int percent)
+{
+    return std::max(1, static_cast<int>(std::lround(boardStep() * percent / 100.0)));
+}
+
+// The largest step at which the whole board fits the client area, at most 100 %.
+int wholeBoardStep()
+{
+    const Rect client = clientArea();
+    const BoardExtent extent = boardExtent();
+    const long long across = static_cast<long long>(client.right - client.left) * boardStep() /
+                             std::max(1, extent.width);
+    const long long down = static_cast<long long>(client.bottom - client.top) * boardStep() /
+                           std::max(1, extent.height);
+    return static_cast<int>(std::clamp<long long>(std::min(across, down), 1, boardStep()));
+}
+
+int windowStepFor(int percent)
+{
+    return percent == 0 ? wholeBoardStep() : std::max(wholeBoardStep(), stepForPercent(percent));
+}
+
+void clampScroll()
+{
+    const Rect client = clientArea();
+    const Point board = scaledBoardSize();
+    scroll.x = std::clamp(scroll.x, 0, std::max(0, board.x - (client.right - client.left)));
+    scroll.y = std::clamp(scroll.y, 0, std::max(0, board.y - (client.bottom - client.top)));
+}
+
+// Changes the level keeping the board point under `anchor` where it is.
+void changeLevel(int percent, Point anchor)
+{
+    const double oldStep = viewScale().windowStep;
+    chosenPercent = percent;
+    const double scale = viewScale().windowStep / oldStep;
+    scroll.x = static_cast<int>(std::lround((anchor.x + scroll.x) * scale - anchor.x));
+    scroll.y = static_cast<int>(std::lround((anchor.y + scroll.y) * scale - anchor.y));
+    clampScroll();
+}
+
+// Whether every piece's box has its centre inside the client area at 100 %, unscrolled.
+bool piecesWithinWindow()
+{
+    const Rect client = clientArea();
+    const int half = getPieceSize() / 2;
+    for (int row = 0; row < getRows(); ++row)
+        for (int column = 0; column < getColumns(); ++column) {
+            const PieceRect& box = pieceRect(column, row);
+            if (box.left + half >= client.right || box.top + half >= client.bottom)
+                return false;
+        }
+    return true;
+}
+
+}  // namespace
+
+ViewScale viewScale()
+{
+    return {windowStepFor(chosenPercent), boardStep()};
+}
+
+bool viewIsIdentity()
+{
+    return viewAtFullSize() && scroll.x == 0 && scroll.y == 0;
+}
+
+bool viewAtFullSize()
+{
+    const ViewScale scale = viewScale();
+    return scale.windowStep == scale.boardStep;
+}
+
+int viewPercent()
+{
+    const ViewScale scale = viewScale();
+    return static_cast<int>(std::lround(100.0 * scale.windowStep / scale.boardStep));
+}
+
+bool viewShowsWholeBoard()
+{
+    return chosenPercent == 0;
+}
+
+int chosenViewLevel()
+{
+    return chosenPercent;
+}
+
+Point viewScroll()
+{
+    return scroll;
+}
+
+Point boardToWindow(Point board)
+{
+    const ViewScale scale = viewScale();
+    return {static_cast<int>(floorDiv(static_cast<long long>(board.x) * scale.windowStep,
+                                      scale.boardStep) - scroll.x),
+            static_cast<int>(floorDiv(static_cast<long long>(board.y) * scale.windowStep,
+                                      scale.boardStep) - scroll.y)};
+}
+
+Point windowToBoard(Point window)
+{
+    const ViewScale scale = viewScale();
+    return {static_cast<int>(floorDiv(static_cast<long long>(window.x + scroll.x) *
+                                          scale.boardStep, scale.windowStep)),
+            static_cast<int>(floorDiv(static_cast<long long>(window.y + scroll.y) *
+                                          scale.boardStep, scale.windowStep))};
+}
+
+int windowLength(int boardLength)
+{
+    const ViewScale scale = viewScale();
+    return static_cast<int>(
+        ceilDiv(static_cast<long long>(boardLength) * scale.windowStep, scale.boardStep));
+}
+
+Point scaledBoardSize()
+{
+    const BoardExtent extent = boardExtent();
+    return {windowLength(extent.width), windowLength(extent.height)};
+}
+
+std::vector<int> viewLevelSteps()
+{
+    std::vector<int> steps{wholeBoardStep()};
+    for (const int percent : zoomPercents)
+        if (stepForPercent(percent) > steps.back())
+            steps.push_back(stepForPercent(percent));
+    return steps;
+}
+
+void resetView()
+{
+    chosenPercent = 100;
+    scroll = {};
+    if (!piecesWithinWindow())
+        chosenPercent = 0;
+}
+
+void followNewLayout()
+{
+    if (viewedLayout == layoutCount())
+        return;
+    viewedLayout = layoutCount();
+    resetView();
+}
+
+void zoomViewBy(int steps, Point anchor)
+{
+    const std::vector<int> levels = viewLevelSteps();
+    const int current = viewScale().windowStep;
+    int target = current;
+    if (steps > 0) {
+        const auto above = std::upper_bound(levels.begin(), levels.end(), current);
+        target = above == levels.end() ? levels.back() : *above;
+    } else if (steps < 0) {
+        const auto below = std::lower_bound(levels.begin(), levels.end(), current);
+        target = below == levels.begin() ? levels.front() : *(below - 1);
+    }
+    int percent = 0;
+    if (target != levels.front())
+        for (const int candidate : zoomPercents)
+            if (stepForPercent(candidate) == target)
+                percent = candidate;
+    changeLevel(percent, anchor);
+}
+
+void zoomViewTo(int percent, Point anchor)
+{
+    const bool offered =
+        percent == 0 || std::find(std::begin(zoomPercents), std::end(zoomPercents), percent) !=
+                            std::end(zoomPercents);
+    changeLevel(offered ? percent : 100, anchor);
+}
+
+void scrollViewBy(int dx, int dy)
+{
+    scrollViewTo(scroll.x + dx, scroll.y + dy);
+}
+
+void scrollViewTo(int x, int y)
+{
+    scroll = {x, y};
+    clampScroll();
+}
+
+void fitViewToWindow()
+{
+    clampScroll();
+}
+
+KeptView keptView()
+{
+    return {chosenPercent, windowToBoard({0, 0})};
+}
+
+void restoreView(const KeptView& kept)
+{
+    viewedLayout = layoutCount();
+    zoomViewTo(kept.percent, {0, 0});
+    const ViewScale scale = viewScale();
+    const BoardExtent extent = boardExtent();
+    const Point at{std::clamp(kept.boardTopLeft.x, 0, extent.width),
+                   std::clamp(kept.boardTopLeft.y, 0, extent.height)};
+    scroll = {static_cast<int>(ceilDiv(static_cast<long long>(at.x) * scale.windowStep,
+                                       scale.boardStep)),
+              static_cast<int>(ceilDiv(static_cast<long long>(at.y) * scale.windowStep,
+                                       scale.boardStep))};
+    clampScroll();
+}
