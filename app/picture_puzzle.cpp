@@ -15,8 +15,10 @@ void makePuzzleFromPictureCommand()
     if (!choice)
         return;
     const std::vector<std::uint8_t> resource =
-        makePuzzleResource(choice->picture, geometryForChoice(choice->size), choice->title,
-                           static_cast<std::uint32_t>(timeOfDaySeconds()));
+        makePuzzleResource(choice->picture,
+                           geometryForChoice(choice->size, choice->picture.width,
+                                             choice->picture.height),
+                           choice->title, static_cast<std::uint32_t>(timeOfDaySeconds()));
     if (buildPuzzleFrom(resource))
         setMadePuzzle(1);
 }

@@ -79,7 +79,8 @@ bool buildMadePuzzle(const RgbImage& picture, int pieces)
     for (const SizeChoice& choice : sizeChoices(picture.width, picture.height))
         if (choice.pieces() <= pieces)
             chosen = choice;
-    return buildPuzzleFrom(makePuzzleResource(picture, geometryForChoice(chosen), "bench", 1));
+    return buildPuzzleFrom(makePuzzleResource(
+        picture, geometryForChoice(chosen, picture.width, picture.height), "bench", 1));
 }
 
 void makeAndBuildThousandPieces(benchmark::State& state)

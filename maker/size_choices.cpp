@@ -12,6 +12,8 @@ namespace {
 
 constexpr int targetPieces[] = {12, 24, 35, 48, 70, 100, 150, 200, 300, 400, 500, 700, 1000};
 constexpr int maxCellStep = 120;
+// The least cell a hand handles well at 100 %, where the picture has the pixels for it.
+constexpr int playableCellStep = 48;
 constexpr int puzzleAreaWidth = 960;
 constexpr int puzzleAreaHeight = 600;
 
@@ -52,6 +54,16 @@ PuzzleGeometry geometryWithStep(const SizeChoice& choice, int step)
     return geometry;
 }
 
+// The picture's pixels across one piece after cropping to the choice's proportions: the crop
+// keeps the whole of one side, and the pieces along it share that side's pixels.
+long long pixelsAcross(int pictureWidth, int pictureHeight, const SizeChoice& choice)
+{
+    const long long width = pictureWidth;
+    const long long height = pictureHeight;
+    const bool wider = width * choice.rows > height * choice.columns;
+    return wider ? height / choice.rows : width / choice.columns;
+}
+
 }  // namespace
 
 std::vector<SizeChoice> sizeChoices(int pictureWidth, int pictureHeight)
@@ -70,10 +82,19 @@ std::vector<SizeChoice> sizeChoices(int pictureWidth, int pictureHeight)
     return choices;
 }
 
-PuzzleGeometry geometryForChoice(const SizeChoice& choice)
+PuzzleGeometry geometryForChoice(const SizeChoice& choice, int pictureWidth, int pictureHeight)
 {
-    int step = std::min({maxCellStep, puzzleAreaWidth * 3 / (3 * choice.columns + 2),
-                         puzzleAreaHeight * 3 / (3 * choice.rows + 2)});
+    const int fitting = std::min({maxCellStep, puzzleAreaWidth * 3 / (3 * choice.columns + 2),
+                                  puzzleAreaHeight * 3 / (3 * choice.rows + 2)});
+    const long long playable = std::min<long long>(
+        playableCellStep, pixelsAcross(pictureWidth, pictureHeight, choice));
+    // Cells that fit the window as before, unless that makes them smaller than a hand handles
+    // well: then the nearest larger ones whose sizes line up on the 4-byte rows of the bitmaps.
+    if (playable > fitting)
+        for (int step = static_cast<int>(playable); step <= maxCellStep; ++step)
+            if (geometryProblem(geometryWithStep(choice, step)).empty())
+                return geometryWithStep(choice, step);
+    int step = fitting;
     // Smaller cells until the sizes line up on the 4-byte rows of the bitmaps.
     for (; step > 12; --step)
         if (geometryProblem(geometryWithStep(choice, step)).empty())
@@ -83,10 +104,5 @@ PuzzleGeometry geometryForChoice(const SizeChoice& choice)
 
 bool pictureLargeEnough(int pictureWidth, int pictureHeight, const SizeChoice& choice)
 {
-    // The crop keeps the whole of one side: the pieces along it share that side's pixels.
-    const long long width = pictureWidth;
-    const long long height = pictureHeight;
-    const bool wider = width * choice.rows > height * choice.columns;
-    const long long across = wider ? height / choice.rows : width / choice.columns;
-    return across >= minPixelsPerPiece;
+    return pixelsAcross(pictureWidth, pictureHeight, choice) >= minPixelsPerPiece;
 }

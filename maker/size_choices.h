@@ -18,9 +18,11 @@ struct SizeChoice {
 std::vector<SizeChoice> sizeChoices(int pictureWidth, int pictureHeight);
 
 // The largest square cells, up to 120 pixels, that keep the whole puzzle within about
-// 960 x 600 pixels; the margin two thirds of the cell, as in the embedded puzzles, so that
-// every knob keeps their proportions. The answer passes geometryProblem.
-PuzzleGeometry geometryForChoice(const SizeChoice& choice);
+// 960 x 600 pixels, but at least 48 pixels where a picture of pictureWidth x pictureHeight has
+// that many pixels across a piece (the board then reaches beyond the window); the margin two
+// thirds of the cell, as in the embedded puzzles, so that every knob keeps their proportions.
+// The answer passes geometryProblem.
+PuzzleGeometry geometryForChoice(const SizeChoice& choice, int pictureWidth, int pictureHeight);
 
 // Whether a picture of width x height has at least minPixelsPerPiece pixels across every piece
 // of the choice, after cropping to the choice's proportions.
