@@ -6,6 +6,7 @@
 #include "platform/types.h"
 
 constexpr int VK_ESCAPE = 0x1B;
+constexpr int VK_SPACE = 0x20;
 
 // GetKeyboardState: 256 bytes, bit 7 set for each key that is down.
 void getKeyboardState(std::uint8_t state[256]);

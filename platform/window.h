@@ -58,6 +58,15 @@ Surface& clientSurface(Window* window);
 // InvalidateRect(window, NULL, erase): queues one WM_PAINT for the whole client area.
 void invalidateWindow(Window* window, bool erase);
 
+enum class ScrollBarAxis { horizontal, vertical };
+
+// SetScrollInfo(SIF_RANGE | SIF_PAGE | SIF_POS) with nMin 0, nMax range - 1, nPage page and
+// nPos position, then ShowScrollBar: the bar is shown when range > page and hidden otherwise.
+// As on Windows the client area leaves out a shown bar: getClientRect and the client surface
+// shrink when a bar appears and grow when it goes (the window gets a WM_PAINT); the outer
+// window keeps its place and size. Setting a bar sends no WM_HSCROLL or WM_VSCROLL.
+void setScrollBar(Window* window, ScrollBarAxis axis, int range, int page, int position);
+
 // CheckMenuItem on the window's menu by command id.
 void checkMenuItem(Window* window, int commandId, bool checked);
 
