@@ -1,8 +1,11 @@
 // The GTK back end's display-free parts: icon directories, shape runs, progress bars,
 // mnemonics, key codes, the custom colour slots and the file filters.
+#include <gdk/gdk.h>
 #include <gdk/gdkkeysyms.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <utility>
 #include <vector>
 
 #include "platform/dialogs.h"
@@ -14,6 +17,7 @@
 #include "platform/gtk/mnemonic_text.h"
 #include "platform/progress_bar.h"
 #include "platform/gtk/shape_runs.h"
+#include "platform/gtk/wheel_delta.h"
 
 namespace {
 
@@ -154,6 +158,57 @@ TEST(KeyCodes, VirtualKeysAndShortcuts)
     EXPECT_EQ(shortcutCommand(GDK_KEY_o, false, false, false), 0);
     EXPECT_EQ(shortcutCommand(GDK_KEY_f, false, false, true), 0);  // Alt+F stays the menu's
     EXPECT_EQ(shortcutCommand(GDK_KEY_F2, true, false, false), 0);
+}
+
+TEST(KeyCodes, ViewKeysAndTheirModifiers)
+{
+    struct Press {
+        unsigned keyval;
+        bool control, shift, alt;
+        int command;
+    };
+    const Press presses[] = {
+        {GDK_KEY_F3, false, false, false, 40034},
+        {GDK_KEY_F4, false, false, false, 40035},
+        {GDK_KEY_F4, false, false, true, 0},  // Alt+F4 is the window manager's
+        {GDK_KEY_F3, true, false, false, 0},
+        {GDK_KEY_plus, true, false, false, 40030},
+        {GDK_KEY_plus, true, true, false, 40030},  // Ctrl+Shift+= on a US keyboard
+        {GDK_KEY_equal, true, false, false, 40030},
+        {GDK_KEY_KP_Add, true, false, false, 40030},
+        {GDK_KEY_semicolon, true, true, false, 40030},
+        {GDK_KEY_semicolon, true, false, false, 0},
+        {GDK_KEY_plus, false, false, false, 0},
+        {GDK_KEY_minus, true, false, false, 40031},
+        {GDK_KEY_KP_Subtract, true, false, false, 40031},
+        {GDK_KEY_underscore, true, true, false, 0},
+        {GDK_KEY_0, true, false, false, 40032},
+        {GDK_KEY_KP_0, true, false, false, 40032},
+        {GDK_KEY_KP_Insert, true, false, false, 40032},  // Num Lock off
+        {GDK_KEY_Insert, true, false, false, 0},
+        {GDK_KEY_0, false, false, false, 0},
+        {GDK_KEY_0, true, false, true, 0},
+        {GDK_KEY_S, true, true, false, 0},
+    };
+    for (const Press& press : presses)
+        EXPECT_EQ(shortcutCommand(press.keyval, press.control, press.shift, press.alt),
+                  press.command)
+            << gdk_keyval_name(press.keyval) << " control " << press.control << " shift "
+            << press.shift << " alt " << press.alt;
+    EXPECT_EQ(virtualKeyOf(GDK_KEY_space), 0x20);
+}
+
+TEST(WheelDelta, NotchesBecomeWheelDeltasNeverZeroForAMovement)
+{
+    const std::pair<double, int> cases[] = {
+        {1.0, 120},   {-1.0, -120}, {0.5, 60},       {0.1, 12},          {0.004, 1},
+        {-0.001, -1}, {0.0, 0},     {3.0, 360},      {1e9, 32767},       {-1e9, -32768},
+    };
+    for (const auto& [notches, delta] : cases)
+        EXPECT_EQ(wheelDeltaOfNotches(notches), delta) << notches;
+    EXPECT_EQ(wheelDeltaOfNotches(std::nan("")), 0);
+    EXPECT_EQ(wheelDelta(makeWheelParam(-120, 0x0C)), -120);
+    EXPECT_EQ(makeWheelParam(-120, 0x0C) & 0xFFFF, 0x0Cu);
 }
 
 TEST(ColourSlots, FirstFreeSlotThenOldest)

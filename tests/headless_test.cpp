@@ -177,6 +177,95 @@ TEST_F(HeadlessTest, PlacementKeepsOddSizesAndReplacesTheSurfaceOnResize)
     EXPECT_EQ(screen.y, 206);
 }
 
+TEST_F(HeadlessTest, ShownScrollBarsTakeTheirThicknessOffTheClientAreaOnly)
+{
+    constexpr int bar = headless::scrollBarThickness;
+    struct Step {
+        ScrollBarAxis axis;
+        int range, page, position;
+        bool shown;
+        int clientWidth, clientHeight;
+    };
+    const Step steps[] = {
+        {ScrollBarAxis::vertical, 3000, 700, 120, true, 1000 - bar, 700},
+        {ScrollBarAxis::horizontal, 2000, 984, 0, true, 1000 - bar, 700 - bar},
+        {ScrollBarAxis::vertical, 684, 684, 0, false, 1000, 700 - bar},  // range == page
+        {ScrollBarAxis::horizontal, 0, 1000, 0, false, 1000, 700},
+    };
+    for (const Step& step : steps) {
+        received.clear();
+        setScrollBar(main, step.axis, step.range, step.page, step.position);
+        const headless::ScrollBarRecord shown = headless::scrollBar(main, step.axis);
+        EXPECT_EQ(shown.range, step.range);
+        EXPECT_EQ(shown.page, step.page);
+        EXPECT_EQ(shown.position, step.position);
+        EXPECT_EQ(shown.shown, step.shown);
+        const Rect client = getClientRect(main);
+        EXPECT_EQ(client.right, step.clientWidth) << step.range;
+        EXPECT_EQ(client.bottom, step.clientHeight) << step.range;
+        EXPECT_EQ(clientSurface(main).width, step.clientWidth);
+        EXPECT_EQ(clientSurface(main).height, step.clientHeight);
+        EXPECT_TRUE(headless::paintPending(main));
+        EXPECT_TRUE(received.empty()) << "setting a bar sends no scroll message";
+        const Rect outer = headless::windowRect(main);
+        EXPECT_EQ(outer.right - outer.left, 1000);
+        EXPECT_EQ(outer.bottom - outer.top, 700);
+        Message message;
+        while (peekMessage(message)) {
+        }
+    }
+    // A position that stays the same bar state repaints nothing.
+    setScrollBar(main, ScrollBarAxis::vertical, 3000, 700, 0);
+    Message message;
+    ASSERT_TRUE(peekMessage(message));
+    setScrollBar(main, ScrollBarAxis::vertical, 3000, 700, 40);
+    EXPECT_FALSE(headless::paintPending(main));
+
+    headless::useScrollBar(main, ScrollBarAxis::horizontal, SB_THUMBTRACK, 1234);
+    headless::useScrollBar(main, ScrollBarAxis::vertical, SB_PAGEDOWN, 0);
+    ASSERT_TRUE(headless::pumpMessages());
+    ASSERT_EQ(received.size(), 2u);
+    EXPECT_EQ(received[0].message, WM_HSCROLL);
+    EXPECT_EQ(received[0].wParam, (1234u << 16) | SB_THUMBTRACK);
+    EXPECT_EQ(received[1].message, WM_VSCROLL);
+    EXPECT_EQ(received[1].wParam, static_cast<std::uintptr_t>(SB_PAGEDOWN));
+}
+
+TEST_F(HeadlessTest, TimersComeDueOnTheClockAfterPaintsOnceHoweverLateAndStopWhenKilled)
+{
+    headless::setTickCount(0xFFFFFFF0u);  // the next times wrap past zero
+    setTimer(main, 7, 50);
+    setTimer(main, 8, 3);  // raised to the shortest interval, 10
+    EXPECT_EQ(headless::timerInterval(main, 8), 10);
+    auto taken = [] {
+        std::vector<std::pair<unsigned, std::uintptr_t>> messages;
+        Message message;
+        while (peekMessage(message))
+            messages.emplace_back(message.message, message.wParam);
+        return messages;
+    };
+    using Taken = std::vector<std::pair<unsigned, std::uintptr_t>>;
+    EXPECT_EQ(taken(), Taken{});
+    headless::setTickCount(0xFFFFFFF0u + 10);
+    EXPECT_EQ(taken(), (Taken{{WM_TIMER, 8}}));
+
+    // Many intervals missed: one message each, after the paint.
+    headless::setTickCount(500);
+    invalidateWindow(main, false);
+    EXPECT_EQ(taken(), (Taken{{WM_PAINT, 0}, {WM_TIMER, 7}, {WM_TIMER, 8}}));
+    // Setting an id again starts its interval afresh.
+    setTimer(main, 7, 100);
+    headless::setTickCount(510);
+    EXPECT_EQ(taken(), (Taken{{WM_TIMER, 8}}));
+
+    killTimer(main, 8);
+    EXPECT_EQ(headless::timerInterval(main, 8), std::nullopt);
+    headless::setTickCount(600);
+    EXPECT_EQ(taken(), (Taken{{WM_TIMER, 7}}));
+    destroyWindow(main);
+    EXPECT_EQ(headless::timerInterval(main, 7), std::nullopt);
+}
+
 TEST_F(HeadlessTest, MenuChecksStartFromTheTemplate)
 {
     EXPECT_TRUE(headless::menuItemChecked(40012));

@@ -162,7 +162,8 @@ Window* createMainWindow(const char* title, int x, int y, int width, int height,
         gtk_box_pack_start(GTK_BOX(column), menuBar, FALSE, FALSE, 0);
     GtkWidget* clientArea = gtk_drawing_area_new();
     gtk_widget_set_can_focus(clientArea, TRUE);
-    gtk_box_pack_start(GTK_BOX(column), clientArea, TRUE, TRUE, 0);
+    gtk_box_pack_start(GTK_BOX(column), gtkbackend::clientWithScrollBars(window, clientArea),
+                       TRUE, TRUE, 0);
 
     gtkbackend::attachClientSurface(window, clientArea);
     gtkbackend::connectMouseEvents(window);
@@ -193,6 +194,7 @@ void destroyWindow(Window* window)
     gtkbackend::callProcedure(window, WM_DESTROY, 0, 0);
     if (!isLive(window))
         return;
+    gtkbackend::killWindowTimers(window);
     window->alive = false;
     window->ended = true;
     gtkbackend::removeQueuedMessages(window);

@@ -10,6 +10,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "platform/messages.h"
 #include "platform/progress_bar.h"
 #include "platform/surface.h"
 #include "platform/templates.h"
@@ -30,6 +31,13 @@ struct MenuCommandItem {
     GtkCheckMenuItem* item = nullptr;
     gulong activateHandler = 0;
     bool checked = false;
+};
+
+// One of the main window's scroll bars and its "value-changed" handler, blocked while the
+// game sets the bar.
+struct ScrollBarWidget {
+    GtkWidget* bar = nullptr;
+    gulong changedHandler = 0;
 };
 
 // A top-level window or dialog. A destroyed window's record is retired, then freed by the
@@ -59,6 +67,11 @@ struct Window {
 
     // Main window menu: command items by id.
     std::map<int, MenuCommandItem> menuItems;
+
+    // Main window scroll bars beside and below the client area, hidden until the game shows
+    // them.
+    ScrollBarWidget horizontalBar;
+    ScrollBarWidget verticalBar;
 
     // See-through colour key (0x00RRGGBB) and the opaque part of the client area.
     bool shaped = false;
@@ -110,6 +123,15 @@ void requestClientRect(Window* window, int x, int y, int clientWidth, int client
 // Client area plumbing: the draw handler, size tracking and the cairo wrapper.
 void attachClientSurface(Window* window, GtkWidget* client);
 void releaseClientSurface(Window* window);
+
+// The client area with the (hidden) scroll bars beside and below it, in a grid.
+GtkWidget* clientWithScrollBars(Window* window, GtkWidget* client);
+
+// Timers: WM_TIMER of a timer that came due, taken by the outermost loop only, so that work
+// running without taking messages never hears one; and the timers of a window going away.
+bool takeDueTimer(Message& message);
+bool timerDue();
+void killWindowTimers(Window* window);
 
 // Input translation: mouse on the client area, keys and the close box on the toplevel.
 void connectMouseEvents(Window* window);

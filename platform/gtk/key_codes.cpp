@@ -35,23 +35,55 @@ int virtualKeyOf(unsigned keyval)
     }
 }
 
+namespace {
+
+enum Modifiers : unsigned { none = 0, control = 1, shift = 2 };
+
+struct Shortcut {
+    unsigned keyval;
+    unsigned modifiers;
+    int command;
+};
+
+// Key values as GDK gives them, Shift already applied: Ctrl+Shift+= arrives as plus on a US
+// keyboard, Ctrl+Shift+; as plus on a Japanese one (as semicolon where a layout does not
+// shift it).
+constexpr Shortcut shortcuts[] = {
+    {GDK_KEY_F2, none, 40001},
+    {GDK_KEY_F3, none, 40034},
+    {GDK_KEY_F4, none, 40035},
+    {GDK_KEY_n, control, 40020},
+    {GDK_KEY_N, control, 40020},
+    {GDK_KEY_o, control, 40006},
+    {GDK_KEY_O, control, 40006},
+    {GDK_KEY_s, control, 40007},
+    {GDK_KEY_S, control, 40007},
+    {GDK_KEY_p, control, 40005},
+    {GDK_KEY_P, control, 40005},
+    {GDK_KEY_m, control, 40009},
+    {GDK_KEY_M, control, 40009},
+    // Zoom in, zoom out, 100 %.
+    {GDK_KEY_plus, control, 40030},
+    {GDK_KEY_plus, control | shift, 40030},
+    {GDK_KEY_equal, control, 40030},
+    {GDK_KEY_KP_Add, control, 40030},
+    {GDK_KEY_semicolon, control | shift, 40030},
+    {GDK_KEY_minus, control, 40031},
+    {GDK_KEY_KP_Subtract, control, 40031},
+    {GDK_KEY_0, control, 40032},
+    {GDK_KEY_KP_0, control, 40032},
+    {GDK_KEY_KP_Insert, control, 40032},
+};
+
+}  // namespace
+
 int shortcutCommand(unsigned keyval, bool control, bool shift, bool alt)
 {
-    if (shift || alt)
+    if (alt)
         return 0;
-    if (!control)
-        return keyval == GDK_KEY_F2 ? 40001 : 0;
-    switch (keyval) {
-    case GDK_KEY_n:
-    case GDK_KEY_N: return 40020;
-    case GDK_KEY_o:
-    case GDK_KEY_O: return 40006;
-    case GDK_KEY_s:
-    case GDK_KEY_S: return 40007;
-    case GDK_KEY_p:
-    case GDK_KEY_P: return 40005;
-    case GDK_KEY_m:
-    case GDK_KEY_M: return 40009;
-    default: return 0;
-    }
+    const unsigned held = (control ? Modifiers::control : 0u) | (shift ? Modifiers::shift : 0u);
+    for (const Shortcut& shortcut : shortcuts)
+        if (shortcut.keyval == keyval && shortcut.modifiers == held)
+            return shortcut.command;
+    return 0;
 }

@@ -13,7 +13,7 @@ int quitCode = 0;
 
 bool isMouseMessage(unsigned message)
 {
-    return message >= WM_MOUSEMOVE && message <= WM_RBUTTONUP;
+    return message >= WM_MOUSEMOVE && message <= WM_MBUTTONUP;
 }
 
 Window* windowWithPendingPaint()
@@ -112,6 +112,8 @@ bool peekMessage(Message& message)
         message = takePaint(window);
         return true;
     }
+    if (gtkbackend::takeDueTimer(message))
+        return true;
     gtkbackend::applyWantedCursor();
     return false;
 }
@@ -133,7 +135,7 @@ void updateWindow(Window* window)
 void waitMessage()
 {
     gtkbackend::flushDrawing();
-    if (queue.empty() && !quitPosted && !windowWithPendingPaint())
+    if (queue.empty() && !quitPosted && !windowWithPendingPaint() && !gtkbackend::timerDue())
         gtk_main_iteration_do(TRUE);
 }
 

@@ -3,6 +3,7 @@
 
 #include "platform/gtk/gtk_window.h"
 #include "platform/gtk/key_codes.h"
+#include "platform/gtk/wheel_delta.h"
 #include "platform/gtk/x11_pointer.h"
 #include "platform/input.h"
 #include "platform/key_state.h"
@@ -10,12 +11,6 @@
 #include "platform/window.h"
 
 namespace {
-
-constexpr std::uintptr_t MK_LBUTTON = 0x01;
-constexpr std::uintptr_t MK_RBUTTON = 0x02;
-constexpr std::uintptr_t MK_SHIFT = 0x04;
-constexpr std::uintptr_t MK_CONTROL = 0x08;
-constexpr std::uintptr_t MK_MBUTTON = 0x10;
 
 std::uintptr_t mouseKeyFlags(guint state)
 {
@@ -59,12 +54,50 @@ gboolean buttonEvent(GtkWidget*, GdkEventButton* event, Window* window)
     } else if (event->button == 3) {
         message = press ? WM_RBUTTONDOWN : WM_RBUTTONUP;
         flags = press ? flags | MK_RBUTTON : flags & ~MK_RBUTTON;
+    } else if (event->button == 2) {
+        message = press ? WM_MBUTTONDOWN : WM_MBUTTONUP;
+        flags = press ? flags | MK_MBUTTON : flags & ~MK_MBUTTON;
     } else {
         return FALSE;
     }
     postMouse(window, message, flags, event->x, event->y);
     if (!press)
         completePendingConfinement();
+    return TRUE;
+}
+
+// A wheel message with the delta and the keys held; Shift does not turn the vertical wheel
+// sideways here (the game decides what Shift means).
+void postWheel(Window* window, unsigned message, int delta, const GdkEventScroll* event)
+{
+    postMouse(window, message, makeWheelParam(delta, mouseKeyFlags(event->state)), event->x,
+              event->y);
+}
+
+// A notch of a wheel is WHEEL_DELTA; smooth scrolling (touchpads, and wheels through XInput 2)
+// gives its share of one, a movement up or to the left being negative in GDK.
+gboolean scrollEvent(GtkWidget*, GdkEventScroll* event, Window* window)
+{
+    switch (event->direction) {
+    case GDK_SCROLL_UP:
+        postWheel(window, WM_MOUSEWHEEL, WHEEL_DELTA, event);
+        break;
+    case GDK_SCROLL_DOWN:
+        postWheel(window, WM_MOUSEWHEEL, -WHEEL_DELTA, event);
+        break;
+    case GDK_SCROLL_LEFT:
+        postWheel(window, WM_MOUSEHWHEEL, -WHEEL_DELTA, event);
+        break;
+    case GDK_SCROLL_RIGHT:
+        postWheel(window, WM_MOUSEHWHEEL, WHEEL_DELTA, event);
+        break;
+    case GDK_SCROLL_SMOOTH:
+        if (const int delta = wheelDeltaOfNotches(-event->delta_y); delta != 0)
+            postWheel(window, WM_MOUSEWHEEL, delta, event);
+        if (const int delta = wheelDeltaOfNotches(event->delta_x); delta != 0)
+            postWheel(window, WM_MOUSEHWHEEL, delta, event);
+        break;
+    }
     return TRUE;
 }
 
@@ -166,10 +199,12 @@ namespace gtkbackend {
 void connectMouseEvents(Window* window)
 {
     gtk_widget_add_events(window->client, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK |
-                                              GDK_POINTER_MOTION_MASK);
+                                              GDK_POINTER_MOTION_MASK | GDK_SCROLL_MASK |
+                                              GDK_SMOOTH_SCROLL_MASK);
     g_signal_connect(window->client, "button-press-event", G_CALLBACK(buttonEvent), window);
     g_signal_connect(window->client, "button-release-event", G_CALLBACK(buttonEvent), window);
     g_signal_connect(window->client, "motion-notify-event", G_CALLBACK(motionEvent), window);
+    g_signal_connect(window->client, "scroll-event", G_CALLBACK(scrollEvent), window);
 }
 
 void connectToplevelEvents(Window* window)

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/dialogs.h"
+#include "platform/headless/headless.h"
 #include "platform/progress_bar.h"
 #include "platform/messages.h"
 #include "platform/surface.h"
@@ -33,6 +34,8 @@ struct Window {
     bool paintPending = false;
     std::uint32_t exStyle = 0;
     std::map<int, bool> menuChecks;  // every command item of the menu, by command id
+    headless::ScrollBarRecord horizontalBar;
+    headless::ScrollBarRecord verticalBar;
     Surface surface;
     bool dialogEnded = false;
     std::intptr_t dialogResult = 0;
@@ -49,12 +52,21 @@ struct ComboBoxState {
     int selection = -1;
 };
 
+// A timer of setTimer: its WM_TIMER is due when the clock reaches `due`.
+struct Timer {
+    Window* window = nullptr;
+    int id = 0;
+    int interval = 0;
+    std::uint32_t due = 0;
+};
+
 struct BackEnd {
     std::vector<std::unique_ptr<Window>> windows;  // in creation order
     Window* mainWindow = nullptr;
     Window* focus = nullptr;
 
     std::deque<Message> queue;
+    std::vector<Timer> timers;
     bool quitPending = false;
     int exitCode = 0;
 

@@ -9,6 +9,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/types.h"
+#include "platform/window.h"
 
 namespace headless {
 
@@ -94,6 +95,27 @@ Rect windowRect(Window* window);
 // The player drags the window to a new outer position, as a window manager moves it: the
 // window hears WM_MOVE.
 void dragWindow(Window* window, int x, int y);
+
+// A scroll bar as the program last set it through setScrollBar.
+struct ScrollBarRecord {
+    int range = 0;
+    int page = 0;
+    int position = 0;
+    bool shown = false;
+};
+ScrollBarRecord scrollBar(Window* window, ScrollBarAxis axis);
+
+// What a shown scroll bar takes off the client area's width (vertical) or height (horizontal).
+constexpr int scrollBarThickness = 16;
+
+// The player uses a scroll bar of the window: WM_HSCROLL or WM_VSCROLL with `code` in the low
+// word of wParam and `position` in the high word is posted to it.
+void useScrollBar(Window* window, ScrollBarAxis axis, unsigned code, int position);
+
+// The interval of the window's timer `id`, or nullopt while it is not set. A timer comes due
+// on the clock (setTickCount): peekMessage answers its WM_TIMER once the clock has reached
+// the time set plus the interval, then counts the next interval from the clock's time.
+std::optional<int> timerInterval(Window* window, int id);
 
 // The player clicks the window's close box: WM_CLOSE is posted to it.
 void clickCloseBox(Window* window);

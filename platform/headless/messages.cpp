@@ -1,5 +1,8 @@
-// The message queue: posted messages first, then WM_QUIT, then WM_PAINT for invalid windows.
+// The message queue: posted messages first, then WM_QUIT, then WM_PAINT for invalid windows,
+// then WM_TIMER for timers the clock has reached.
 #include "platform/messages.h"
+
+#include <algorithm>
 
 #include "platform/headless/backend.h"
 #include "platform/headless/headless.h"
@@ -10,7 +13,19 @@ using headless::isLive;
 
 namespace {
 
-enum class Next { nothing, posted, quit, paint };
+enum class Next { nothing, posted, quit, paint, timer };
+
+// USER_TIMER_MINIMUM: shorter intervals are raised to it.
+constexpr int shortestInterval = 10;
+
+// The first timer the clock has reached (wrapping as the tick count does), or null.
+headless::Timer* dueTimer()
+{
+    for (headless::Timer& timer : backEnd().timers)
+        if (static_cast<std::int32_t>(backEnd().ticks - timer.due) >= 0)
+            return &timer;
+    return nullptr;
+}
 
 // What peekMessage would answer now. Messages posted to windows destroyed since are dropped.
 Next nextMessageKind()
@@ -25,6 +40,8 @@ Next nextMessageKind()
     for (const auto& window : backEnd().windows)
         if (window->alive && window->paintPending)
             return Next::paint;
+    if (dueTimer())
+        return Next::timer;
     return Next::nothing;
 }
 
@@ -52,8 +69,31 @@ bool peekMessage(Message& message)
             }
         }
         return true;
+    case Next::timer: {
+        headless::Timer* timer = dueTimer();
+        timer->due = backEnd().ticks + static_cast<std::uint32_t>(timer->interval);
+        message = {timer->window, WM_TIMER, static_cast<std::uintptr_t>(timer->id), 0};
+        return true;
+    }
     }
     return false;
+}
+
+void setTimer(Window* window, int id, int milliseconds)
+{
+    if (!isLive(window))
+        return;
+    killTimer(window, id);
+    const int interval = std::max(milliseconds, shortestInterval);
+    backEnd().timers.push_back(
+        {window, id, interval, backEnd().ticks + static_cast<std::uint32_t>(interval)});
+}
+
+void killTimer(Window* window, int id)
+{
+    std::erase_if(backEnd().timers, [window, id](const headless::Timer& timer) {
+        return timer.window == window && timer.id == id;
+    });
 }
 
 void waitMessage()
@@ -99,6 +139,14 @@ std::intptr_t defWindowProc(Window* window, unsigned message, std::uintptr_t /*w
 
 namespace headless {
 
+std::optional<int> timerInterval(Window* window, int id)
+{
+    for (const Timer& timer : backEnd().timers)
+        if (timer.window == window && timer.id == id)
+            return timer.interval;
+    return std::nullopt;
+}
+
 bool pumpMessages()
 {
     for (;;) {
@@ -109,6 +157,7 @@ bool pumpMessages()
             return false;
         case Next::posted:
         case Next::paint:
+        case Next::timer:
             break;
         }
         Message message;

@@ -34,19 +34,34 @@ void becomeVisible(Window* window)
     sendMessage(window, WM_SHOWWINDOW, 1, 0);
 }
 
-// Moves and sizes the outer rectangle. A new size replaces the client surface (its contents
-// are lost, as a window's exposed area is) and, when asked, schedules a repaint; a new
-// position is reported with WM_MOVE carrying the client area's screen position.
+// The client area: the outer rectangle (there is no frame) less the scroll bars shown.
+Rect clientArea(const Window* window)
+{
+    const int barWidth = window->verticalBar.shown ? headless::scrollBarThickness : 0;
+    const int barHeight = window->horizontalBar.shown ? headless::scrollBarThickness : 0;
+    return {0, 0, std::max(window->rect.right - window->rect.left - barWidth, 0),
+            std::max(window->rect.bottom - window->rect.top - barHeight, 0)};
+}
+
+// A new client size replaces the client surface (its contents are lost, as a window's exposed
+// area is) and, when asked, schedules a repaint.
+void fitSurface(Window* window, bool repaint)
+{
+    const Rect client = clientArea(window);
+    if (client.right == window->surface.width && client.bottom == window->surface.height)
+        return;
+    resizeSurface(window->surface, client.right, client.bottom, makeColour(0, 0, 0));
+    if (repaint)
+        window->paintPending = true;
+}
+
+// Moves and sizes the outer rectangle; a new position is reported with WM_MOVE carrying the
+// client area's screen position.
 void place(Window* window, int x, int y, int width, int height, bool repaint)
 {
     const Rect old = window->rect;
     window->rect = {x, y, x + width, y + height};
-    if (width != old.right - old.left || height != old.bottom - old.top) {
-        resizeSurface(window->surface, std::max(width, 0), std::max(height, 0),
-                      makeColour(0, 0, 0));
-        if (repaint)
-            window->paintPending = true;
-    }
+    fitSurface(window, repaint);
     if (x != old.left || y != old.top)
         sendMessage(window, WM_MOVE, 0, makePointParam(x, y));
 }
@@ -135,10 +150,7 @@ Rect getWindowRect(Window* window)
 
 Rect getClientRect(Window* window)
 {
-    if (!window)
-        return {};
-    return {0, 0, std::max(window->rect.right - window->rect.left, 0),
-            std::max(window->rect.bottom - window->rect.top, 0)};
+    return window ? clientArea(window) : Rect{};
 }
 
 Point clientToScreen(Window* window, Point point)
@@ -157,6 +169,16 @@ void invalidateWindow(Window* window, bool /*erase*/)
 {
     if (isLive(window))
         window->paintPending = true;
+}
+
+void setScrollBar(Window* window, ScrollBarAxis axis, int range, int page, int position)
+{
+    if (!isLive(window))
+        return;
+    headless::ScrollBarRecord& bar =
+        axis == ScrollBarAxis::horizontal ? window->horizontalBar : window->verticalBar;
+    bar = {range, page, position, range > page};
+    fitSurface(window, true);
 }
 
 void checkMenuItem(Window* window, int commandId, bool checked)
@@ -205,6 +227,9 @@ void tearDownWindow(Window* window)
             destroyWindow(other);
     }
     sendMessage(window, WM_DESTROY, 0, 0);
+    // Its timers go with it, as DestroyWindow kills them.
+    std::erase_if(backEnd().timers,
+                  [window](const headless::Timer& timer) { return timer.window == window; });
     window->alive = false;
     window->visible = false;
     window->paintPending = false;
@@ -242,6 +267,19 @@ void dragWindow(Window* window, int x, int y)
     if (isLive(window))
         place(window, x, y, window->rect.right - window->rect.left,
               window->rect.bottom - window->rect.top, false);
+}
+
+ScrollBarRecord scrollBar(Window* window, ScrollBarAxis axis)
+{
+    if (!window)
+        return {};
+    return axis == ScrollBarAxis::horizontal ? window->horizontalBar : window->verticalBar;
+}
+
+void useScrollBar(Window* window, ScrollBarAxis axis, unsigned code, int position)
+{
+    postMessage(window, axis == ScrollBarAxis::horizontal ? WM_HSCROLL : WM_VSCROLL,
+                makeScrollParam(code, position), 0);
 }
 
 void clickCloseBox(Window* window)
