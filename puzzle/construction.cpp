@@ -262,11 +262,13 @@ ScatterArea scatterArea()
     const double cells = 3.0 * count * getCellStep() * getCellStep();
     const int wantedWidth = static_cast<int>(std::sqrt(cells * 5 / 3));
     const int wantedHeight = static_cast<int>(std::sqrt(cells * 3 / 5));
-    // The heap lies in the window while it fits there, and otherwise spreads over the board.
+    // The heap lies in the window while the assembled picture would fit there, and otherwise
+    // spreads over the board.
     const Rect client = getClientRect(getMainWindow());
     int roomWidth = client.right - client.left - size - 20;
     int roomHeight = client.bottom - client.top - size - 20;
-    if (wantedWidth > roomWidth || wantedHeight > roomHeight) {
+    if (getPictureWidth() > client.right - client.left ||
+        getPictureHeight() > client.bottom - client.top) {
         const BoardExtent board = boardExtent();
         roomWidth = board.width - size - 20;
         roomHeight = board.height - size - 20;

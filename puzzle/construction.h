@@ -19,7 +19,8 @@ void scatterPuzzleAfresh();
 // Where the pieces' bottom-right corners fall when they are scattered: `width` x `height`
 // pixels from (right, bottom). A 500 x 300 area from (260, 190) for puzzles of up to 12 pieces;
 // for more pieces an area about three times as large as their cells, in the proportions 5 : 3,
-// centred in the main window's client area when it fits there, and otherwise in the board.
+// centred in the main window's client area (as far as it reaches) while the assembled picture
+// would fit there, and otherwise in the board.
 struct ScatterArea {
     int right = 260;
     int bottom = 190;

@@ -143,10 +143,10 @@ Point boardToWindow(Point board)
 Point windowToBoard(Point window)
 {
     const ViewScale scale = viewScale();
-    return {static_cast<int>(floorDiv(static_cast<long long>(window.x + scroll.x) *
-                                          scale.boardStep, scale.windowStep)),
-            static_cast<int>(floorDiv(static_cast<long long>(window.y + scroll.y) *
-                                          scale.boardStep, scale.windowStep))};
+    const auto toBoard = [&scale](long long at) {
+        return static_cast<int>(floorDiv((2 * at + 1) * scale.boardStep, 2LL * scale.windowStep));
+    };
+    return {toBoard(window.x + scroll.x), toBoard(window.y + scroll.y)};
 }
 
 int windowLength(int boardLength)

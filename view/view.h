@@ -33,7 +33,7 @@ Point viewScroll();
 
 // Board point -> window point: the window pixel that holds the board pixel.
 Point boardToWindow(Point board);
-// Window point -> board point: the board pixel under the window pixel's top-left corner.
+// Window point -> board point: the board pixel under the window pixel's centre.
 Point windowToBoard(Point window);
 // The number of window pixels that a run of `boardLength` board pixels starting on a window
 // pixel's edge covers, rounded up.
