@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -50,10 +51,20 @@ struct HeapCase {
     BoardState board;
 };
 
+std::string describe(const HeapCase& heapCase)
+{
+    return std::string(heapCase.size.name) +
+           (heapCase.board == BoardState::freshHeap ? "FreshHeap" : "GroupsJoined");
+}
+
 std::string caseName(const ::testing::TestParamInfo<HeapCase>& info)
 {
-    return std::string(info.param.size.name) +
-           (info.param.board == BoardState::freshHeap ? "FreshHeap" : "GroupsJoined");
+    return describe(info.param);
+}
+
+void PrintTo(const HeapCase& heapCase, std::ostream* out)
+{
+    *out << describe(heapCase);
 }
 
 // Joins the w x h block of home cells from (column, row) into one group turned like its first
@@ -360,9 +371,9 @@ TEST(FreeGrid, PlacesBoxesInsideTheBoardAvoidingObstaclesWhileThereIsRoom)
                         << grid.name << " box " << i << " covers an obstacle";
         }
     }
-    // Room running short: the loose pieces of the first tier are covered, the joined ones not.
+    // Room running short: the grid closes up and covers the first tier rather than the last.
     const std::vector<Point> covering =
-        layOutOnFreeGrid(gridRequest({"", 20, {{lowerHalf}, {upperHalf}}, false}));
+        layOutOnFreeGrid(gridRequest({"", 80, {{lowerHalf}, {upperHalf}}, false}));
     for (const Point& at : covering)
         EXPECT_GE(at.y + 20, 300 - 20) << "a box covers the last tier";
 }
