@@ -2,8 +2,8 @@
 #include "board/free_grid.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -43,14 +43,16 @@ struct Axis {
 struct Place {
     Point at;
     int worstTier = 0;  // 0: covers nothing; t: covers something of tier t - 1 and none later
+    int covered = 0;    // how many obstacles it covers
 };
 
-// Every place of the grid at the spacing, in reading order, with the worst tier it covers.
+// Every place of the grid at the spacing, the least covering first (by the worst tier it covers,
+// then by how many obstacles), each rank in reading order.
 std::vector<Place> rankedPlaces(const FreeGridRequest& request, int spacing)
 {
     const Axis across(request.boardWidth, request.boxSide, spacing);
     const Axis down(request.boardHeight, request.boxSide, spacing);
-    std::vector<std::uint8_t> worst(static_cast<std::size_t>(across.count) * down.count, 0);
+    std::vector<Place> places(static_cast<std::size_t>(across.count) * down.count);
     const int inset = request.inset;
     for (std::size_t tier = 0; tier < request.obstacleTiers.size(); ++tier)
         for (const Rect& box : request.obstacleTiers[tier]) {
@@ -65,19 +67,18 @@ std::vector<Place> rankedPlaces(const FreeGridRequest& request, int spacing)
             const auto [firstRow, lastRow] = down.placesMeeting(top, bottom, request.boxSide, inset);
             for (int row = firstRow; row <= lastRow; ++row)
                 for (int column = firstColumn; column <= lastColumn; ++column) {
-                    std::uint8_t& place = worst[static_cast<std::size_t>(row) * across.count + column];
-                    place = std::max(place, static_cast<std::uint8_t>(tier + 1));
+                    Place& place = places[static_cast<std::size_t>(row) * across.count + column];
+                    place.worstTier = static_cast<int>(tier) + 1;
+                    ++place.covered;
                 }
         }
-    std::vector<Place> places;
-    places.reserve(worst.size());
     for (int row = 0; row < down.count; ++row)
         for (int column = 0; column < across.count; ++column)
-            places.push_back({{across.at(column), down.at(row)},
-                              worst[static_cast<std::size_t>(row) * across.count + column]});
-    // The least covering places first, each rank in reading order.
-    std::stable_sort(places.begin(), places.end(),
-                     [](const Place& a, const Place& b) { return a.worstTier < b.worstTier; });
+            places[static_cast<std::size_t>(row) * across.count + column].at = {across.at(column),
+                                                                                down.at(row)};
+    std::stable_sort(places.begin(), places.end(), [](const Place& a, const Place& b) {
+        return std::tie(a.worstTier, a.covered) < std::tie(b.worstTier, b.covered);
+    });
     return places;
 }
 

@@ -25,6 +25,7 @@ struct FreeGridRequest {
 // The grid's spacing is the widest, from the outlines a roomy gap apart down to outlines just
 // clear of each other, at which every box has room that covers no obstacle; failing that, the
 // widest down to leastSpacing at which they fit without covering the last tier (boxes clear of
-// every tier first, then those covering only earlier tiers); failing that, leastSpacing with
-// every grid place in the same order of preference, places shared when there are too few.
+// every tier first, then those covering only earlier tiers, the fewest obstacles first);
+// failing that, leastSpacing with every grid place in the same order of preference, places
+// shared when there are too few.
 std::vector<Point> layOutOnFreeGrid(const FreeGridRequest& request);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <ostream>
 #include <set>
@@ -44,7 +45,9 @@ const PuzzleSize puzzleSizes[] = {
     {"Made1000", 40, 25, 20, 20},
 };
 
-enum class BoardState { freshHeap, groupsJoined };
+// Pairs all over: joined pairs set out over the whole board, the loose pieces finding room
+// between them.
+enum class BoardState { freshHeap, groupsJoined, pairsAllOver };
 
 struct HeapCase {
     PuzzleSize size;
@@ -53,8 +56,10 @@ struct HeapCase {
 
 std::string describe(const HeapCase& heapCase)
 {
-    return std::string(heapCase.size.name) +
-           (heapCase.board == BoardState::freshHeap ? "FreshHeap" : "GroupsJoined");
+    const char* board = heapCase.board == BoardState::freshHeap      ? "FreshHeap"
+                        : heapCase.board == BoardState::groupsJoined ? "GroupsJoined"
+                                                                     : "PairsAllOver";
+    return std::string(heapCase.size.name) + board;
 }
 
 std::string caseName(const ::testing::TestParamInfo<HeapCase>& info)
@@ -84,6 +89,25 @@ void joinBlock(int column, int row, int w, int h)
     placeGroup(pieceRect(column, row).left, pieceRect(column, row).top, pivot);
 }
 
+// Joins the pieces of two rows in three two by two and sets the pairs out on a lattice over
+// the whole board.
+void setPairsAllOver()
+{
+    std::vector<Point> pairs;
+    for (int r = 0; r < getRows(); ++r)
+        for (int c = 0; c + 1 < getColumns() && r % 3 != 2; c += 2)
+            pairs.push_back({c, r});
+    const BoardExtent board = boardExtent();
+    const int count = static_cast<int>(pairs.size());
+    const int across = static_cast<int>(std::ceil(std::sqrt(count * board.width / board.height)));
+    const int down = (count + across - 1) / across;
+    for (int i = 0; i < count; ++i) {
+        joinBlock(pairs[i].x, pairs[i].y, 2, 1);
+        placeGroup(i % across * board.width / across, i / across * board.height / down,
+                   pieceIndex(pairs[i].x, pairs[i].y));
+    }
+}
+
 void setUpGame(const HeapCase& heapCase)
 {
     startEmbeddedGame();
@@ -103,6 +127,8 @@ void setUpGame(const HeapCase& heapCase)
         if (getColumns() >= 8 && getRows() >= 6)
             joinBlock(getColumns() / 2, getRows() / 2, 4, 3);
     }
+    if (heapCase.board == BoardState::pairsAllOver)
+        setPairsAllOver();
     ASSERT_EQ(describeFaults(puzzleStateFaults()), "");
 }
 
@@ -163,16 +189,21 @@ bool corner(int k)
     return (c == 0 || c == getColumns() - 1) && (r == 0 || r == getRows() - 1);
 }
 
-// Board pixels where the silhouette of a piece of `checked` lies on that of another piece of
-// `checked` or of `others` (whose own overlaps are not counted).
-int sharedOutlinePixels(const std::vector<int>& checked, const std::vector<int>& others)
+// Board pixels where the silhouettes of the pieces of `checked` lie on those of `others`, and
+// on each other.
+struct SharedPixels {
+    int onOthers = 0;
+    int onEachOther = 0;
+};
+
+SharedPixels sharedOutlinePixels(const std::vector<int>& checked, const std::vector<int>& others)
 {
     const BoardExtent board = boardExtent();
     const int size = getPieceSize();
     std::vector<std::uint8_t> covered(static_cast<std::size_t>(board.width) * board.height, 0);
-    int shared = 0;
+    SharedPixels shared;
     Surface tile;
-    const auto paint = [&](int k, bool count) {
+    const auto paint = [&](int k, std::uint8_t mark) {
         resizeSurface(tile, size, size, 0);
         drawPieceMask(tile, k, getPieceRotation(k));
         const PieceRect& box = pieceRect(k % getColumns(), k / getColumns());
@@ -184,14 +215,17 @@ int sharedOutlinePixels(const std::vector<int>& checked, const std::vector<int>&
                     by >= board.height)
                     continue;
                 std::uint8_t& pixel = covered[static_cast<std::size_t>(by) * board.width + bx];
-                shared += count && pixel != 0 ? 1 : 0;
-                pixel = 1;
+                if (mark == 2 && (pixel & 1) != 0)
+                    ++shared.onOthers;
+                if (mark == 2 && (pixel & 2) != 0)
+                    ++shared.onEachOther;
+                pixel |= mark;
             }
     };
     for (int k : others)
-        paint(k, false);
+        paint(k, 1);
     for (int k : checked)
-        paint(k, true);
+        paint(k, 2);
     return shared;
 }
 
@@ -237,7 +271,9 @@ TEST_P(HeapTidyTest, SpreadPutsEveryLoosePieceApartInsideTheBoard)
             EXPECT_TRUE(after[k].samePlace(before[k])) << "group member " << k << " moved";
         }
     }
-    EXPECT_EQ(sharedOutlinePixels(loosePieces, groupMembers), 0);
+    const SharedPixels shared = sharedOutlinePixels(loosePieces, groupMembers);
+    EXPECT_EQ(shared.onOthers, 0) << "a loose piece covers a group";
+    EXPECT_EQ(shared.onEachOther, 0) << "loose pieces cover each other";
     expectRoundTrip();
 }
 
@@ -263,7 +299,9 @@ TEST_P(HeapTidyTest, GatherLaysTheLooseEdgePiecesInRowsInFreeSpace)
     }
     ASSERT_FALSE(gathered.empty());
     // Clear of each other and of every piece that stayed.
-    EXPECT_EQ(sharedOutlinePixels(gathered, others), 0);
+    const SharedPixels shared = sharedOutlinePixels(gathered, others);
+    EXPECT_EQ(shared.onOthers, 0) << "a piece that stayed is covered";
+    EXPECT_EQ(shared.onEachOther, 0) << "edge pieces overlap";
 
     // In rows: in reading order the loose corners come first, and the rows are few.
     std::vector<int> reading = gathered;
@@ -293,7 +331,8 @@ INSTANTIATE_TEST_SUITE_P(
                       HeapCase{puzzleSizes[1], BoardState::freshHeap},
                       HeapCase{puzzleSizes[1], BoardState::groupsJoined},
                       HeapCase{puzzleSizes[2], BoardState::freshHeap},
-                      HeapCase{puzzleSizes[2], BoardState::groupsJoined}),
+                      HeapCase{puzzleSizes[2], BoardState::groupsJoined},
+                      HeapCase{puzzleSizes[1], BoardState::pairsAllOver}),
     caseName);
 
 // Both commands put a carried group down where it lies before they move anything.
@@ -376,6 +415,13 @@ TEST(FreeGrid, PlacesBoxesInsideTheBoardAvoidingObstaclesWhileThereIsRoom)
         layOutOnFreeGrid(gridRequest({"", 80, {{lowerHalf}, {upperHalf}}, false}));
     for (const Point& at : covering)
         EXPECT_GE(at.y + 20, 300 - 20) << "a box covers the last tier";
+    // No room anywhere: the places covering the fewest obstacles (the right half) are taken.
+    const Rect wholeBoard{0, 0, 1000, 600};
+    const Rect leftHalf{0, 0, 500, 600};
+    const std::vector<Point> fewest =
+        layOutOnFreeGrid(gridRequest({"", 5, {{wholeBoard, wholeBoard, leftHalf}}, false}));
+    for (const Point& at : fewest)
+        EXPECT_GE(at.x + 20, 500 - 20) << "a box covers more than it must";
 }
 
 }  // namespace
