@@ -64,10 +64,12 @@ std::vector<Place> rankedPlaces(const FreeGridRequest& request, int spacing)
                 continue;
             const auto [firstColumn, lastColumn] =
                 across.placesMeeting(left, right, request.boxSide, inset);
-            const auto [firstRow, lastRow] = down.placesMeeting(top, bottom, request.boxSide, inset);
+            const auto [firstRow, lastRow] =
+                down.placesMeeting(top, bottom, request.boxSide, inset);
             for (int row = firstRow; row <= lastRow; ++row)
                 for (int column = firstColumn; column <= lastColumn; ++column) {
-                    Place& place = places[static_cast<std::size_t>(row) * across.count + column];
+                    Place& place =
+                        places[static_cast<std::size_t>(row) * across.count + column];
                     place.worstTier = static_cast<int>(tier) + 1;
                     ++place.covered;
                 }
