@@ -94,11 +94,6 @@ std::tuple<bool, int> gatheringOrder(int k)
     return {!corner, round};
 }
 
-void moveLoosePiece(int k, Point at)
-{
-    placeGroup(at.x, at.y, k);
-}
-
 }  // namespace
 
 void gatherEdgePieces()
@@ -119,7 +114,7 @@ void gatherEdgePieces()
                                                      {otherLooseBoxes, pieces.groupBoxes});
     for (std::size_t index = 0; index < places.size(); ++index) {
         const int k = edgePieces[index];
-        moveLoosePiece(k, places[index]);
+        placeGroup(places[index].x, places[index].y, k);
         moveGroupToTop(k % getColumns(), k / getColumns());
     }
     invalidateWindow(getMainWindow(), false);
@@ -136,6 +131,6 @@ void spreadLoosePieces()
     const std::vector<Point> places =
         freeGridPlaces(static_cast<int>(pieces.loose.size()), {pieces.groupBoxes});
     for (std::size_t index = 0; index < places.size(); ++index)
-        moveLoosePiece(pieces.loose[index], places[index]);
+        placeGroup(places[index].x, places[index].y, pieces.loose[index]);
     invalidateWindow(getMainWindow(), false);
 }
