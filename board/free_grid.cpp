@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <optional>
 #include <tuple>
+#include <utility>
 
 namespace {
 
