@@ -1,5 +1,5 @@
 // The main window's commands: restart, colour, exit, dialogs, saved games, puzzles from
-// pictures, sound, order and see-through.
+// pictures, sound, order, help with the heap and see-through.
 #include "app/commands.h"
 
 #include <algorithm>
@@ -9,6 +9,7 @@
 #include "app/view_control.h"
 
 #include "settings/settings.h"
+#include "board/heap_tidy.h"
 #include "board/play.h"
 #include "board/render.h"
 #include "board/surfaces.h"
@@ -26,10 +27,11 @@ namespace {
 
 // Commands before which a carried group is put down where it lies, the pointer set free and the
 // arrow shown: those that open a modal window (the player needs the whole screen there) and
-// those that replace the board.
-constexpr int carryEndingCommandIds[] = {restartCommandId, colourCommandId, openCommandId,
-                                         saveCommandId,    aboutCommandId,  messageCommandId,
-                                         picturePuzzleCommandId};
+// those that replace the board or move its pieces.
+constexpr int carryEndingCommandIds[] = {
+    restartCommandId, colourCommandId,  openCommandId,          saveCommandId,
+    aboutCommandId,   messageCommandId, picturePuzzleCommandId, gatherEdgesCommandId,
+    spreadPiecesCommandId};
 
 bool endsCarryFirst(int commandId)
 {
@@ -144,6 +146,12 @@ void runCommand(int commandId)
         break;
     case transparencyCommandId:
         switchTransparency();
+        break;
+    case gatherEdgesCommandId:
+        gatherEdgePieces();
+        break;
+    case spreadPiecesCommandId:
+        spreadLoosePieces();
         break;
     default:
         break;

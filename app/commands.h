@@ -13,6 +13,8 @@ constexpr int soundCommandId = 40012;
 constexpr int reverseCommandId = 40013;
 constexpr int transparencyCommandId = 40015;
 constexpr int picturePuzzleCommandId = 40020;
+constexpr int gatherEdgesCommandId = 40034;
+constexpr int spreadPiecesCommandId = 40035;
 
 // Carries out a command by id, ending a carry first where the command calls for it; ids
 // without an action do nothing.

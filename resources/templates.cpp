@@ -14,6 +14,8 @@ const std::array fileMenu{
 };
 const std::array editMenu{
     MenuTemplate{"ピースの上下入れ替え(&U)", 40013},
+    MenuTemplate{"端のピースを集める(&G)\tF3", 40034},
+    MenuTemplate{"ピースを広げる(&W)\tF4", 40035},
 };
 const std::array viewMenu{
     MenuTemplate{"拡大(&I)\tCtrl++", 40030},

@@ -14,8 +14,8 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 #   by the display language, checked by tests/e2e_windows/test_english.py;
 # - file_safety_test: the POSIX file-call seam (platform/file_calls.h) and /dev/full;
 # - hostile_files_test: named pipes (mkfifo) and links to /dev/zero as play files;
-# - soak_test: its made puzzles come from the content tool's maker on a mkdtemp folder
-#   (tests/support/made_puzzle.cpp);
+# - soak_test, heap_tidy_test: their made puzzles come from the content tool's maker on a
+#   mkdtemp folder (tests/support/made_puzzle.cpp);
 # - profile_test, savegame_test, savegame_commands_test: file modes and the unprivileged user
 #   (fork + setuid), a small mounted file system and the file size limit.
 set(WINDOWS_TESTS

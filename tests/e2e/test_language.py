@@ -20,7 +20,7 @@ JAPANESE = re.compile(r"[\u3000-\u30ff\u4e00-\u9fff\uff00-\uffef]")
 ENGLISH = {
     "menus": ["_File", "E_xit", "_Edit", "_Swap Top and Bottom", "_Settings", "_Background",
               "_Choose Colour...", "_Transparent", "Sound _Effects", "_On", "_Help",
-              "_About VELMORA"],
+              "_About VELMORA", "_Gather Edge Pieces", "Spread _Pieces"],
     "about": "About VELMORA", "about texts": ["Open the Help Page", "OK"],
     "complete": "Complete", "message": "Puzzle Message",
     "picture": "Finished Picture",
@@ -35,7 +35,7 @@ ENGLISH = {
 JAPANESE_TEXTS = {
     "menus": ["ファイル(_F)", "終了(_X)", "編集(_E)", "ピースの上下入れ替え(_U)", "設定(_S)",
               "背景色(_T)", "色指定(_P)", "透明[WinXP/2000/Vista](_S)", "効果音(_U)", "ON(_V)",
-              "ヘルプ(_H)", "バージョン情報(_V)"],
+              "ヘルプ(_H)", "バージョン情報(_V)", "端のピースを集める(_G)", "ピースを広げる(_W)"],
     "about": "「ヴェルモラ」のバージョン情報", "about texts": ["CLICK  TO JUMP", "OK"],
     "complete": "完成", "message": "添付メッセージ",
     "picture": "完成パズル画像",
