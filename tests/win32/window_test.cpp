@@ -162,7 +162,6 @@ TEST_F(Win32MainWindow, ScrollBarsShrinkTheClientAreaAndHideAgainWithTheFrameInP
     info.cbSize = sizeof info;
     info.fMask = SIF_ALL;
     ASSERT_TRUE(GetScrollInfo(window->hwnd, SB_VERT, &info));
-    EXPECT_EQ(info.nMin, 0);
     EXPECT_EQ(info.nMax, 999);
     EXPECT_EQ(info.nPage, static_cast<UINT>(client.bottom));
     EXPECT_EQ(info.nPos, 10);
@@ -176,12 +175,6 @@ TEST_F(Win32MainWindow, ScrollBarsShrinkTheClientAreaAndHideAgainWithTheFrameInP
     EXPECT_EQ(again.bottom, client.bottom);
     EXPECT_EQ(window->surface.width, client.right);
     EXPECT_FALSE(GetWindowLongPtrW(window->hwnd, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL));
-
-    // Line and page codes reach the game as they come; lParam stays 0.
-    sendMessage(window, WM_VSCROLL, SB_PAGEDOWN, 0);
-    ASSERT_EQ(received.size(), 1u);
-    EXPECT_EQ(received[0].message, static_cast<unsigned>(WM_VSCROLL));
-    EXPECT_EQ(received[0].wParam, static_cast<std::uintptr_t>(SB_PAGEDOWN));
 }
 
 TEST_F(Win32MainWindow, TheWheelsPointArrivesInClientPixelsAndOnlyOverTheClientArea)
@@ -193,16 +186,13 @@ TEST_F(Win32MainWindow, TheWheelsPointArrivesInClientPixelsAndOnlyOverTheClientA
     sendMessage(window, WM_MOUSEWHEEL, down, makePointParam(inside.x, inside.y));
     sendMessage(window, WM_MOUSEHWHEEL, makeWheelParam(WHEEL_DELTA, 0),
                 makePointParam(inside.x, inside.y));
-    sendMessage(window, WM_MBUTTONDOWN, MK_MBUTTON, makePointParam(7, 8));
-    ASSERT_EQ(received.size(), 3u);
+    ASSERT_EQ(received.size(), 2u);
     EXPECT_EQ(received[0].message, static_cast<unsigned>(WM_MOUSEWHEEL));
     EXPECT_EQ(received[0].lParam, makePointParam(25, 40));
     EXPECT_EQ(wheelDelta(received[0].wParam), -WHEEL_DELTA);
     EXPECT_EQ(received[0].wParam & 0xFFFF, MK_SHIFT);
     EXPECT_EQ(received[1].message, static_cast<unsigned>(WM_MOUSEHWHEEL));
     EXPECT_EQ(received[1].lParam, makePointParam(25, 40));
-    EXPECT_EQ(received[2].message, static_cast<unsigned>(WM_MBUTTONDOWN));
-    EXPECT_EQ(received[2].lParam, makePointParam(7, 8));
 }
 
 TEST_F(Win32MainWindow, ViewKeysMapToTheirCommandsWithExactlyTheirModifiers)
