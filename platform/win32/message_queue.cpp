@@ -98,8 +98,8 @@ void postMessage(Window* window, unsigned message, std::uintptr_t wParam, std::i
 void setTimer(Window* window, int id, int milliseconds)
 {
     if (win32backend::isLive(window))
-        SetTimer(window->hwnd, static_cast<UINT_PTR>(id), static_cast<UINT>(std::max(milliseconds, 0)),
-                 nullptr);
+        SetTimer(window->hwnd, static_cast<UINT_PTR>(id),
+                 static_cast<UINT>(std::max(milliseconds, 0)), nullptr);
 }
 
 void killTimer(Window* window, int id)
