@@ -20,10 +20,8 @@ void barMoved(GtkRange* range, Window* window)
 {
     const unsigned message =
         GTK_WIDGET(range) == window->horizontalBar.bar ? WM_HSCROLL : WM_VSCROLL;
-    const long position = std::lround(gtk_range_get_value(range));
-    postMessage(window, message,
-                makeScrollParam(SB_THUMBTRACK, static_cast<int>(std::clamp(position, 0L, 0xFFFFL))),
-                0);
+    const long position = std::clamp(std::lround(gtk_range_get_value(range)), 0L, 0xFFFFL);
+    postMessage(window, message, makeScrollParam(SB_THUMBTRACK, static_cast<int>(position)), 0);
 }
 
 ScrollBarWidget newBar(GtkOrientation orientation, Window* window)

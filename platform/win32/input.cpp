@@ -31,6 +31,14 @@ bool translateMousePoint(Window* window, LPARAM& lParam)
     return true;
 }
 
+bool translateScreenPoint(Window* window, LPARAM& lParam)
+{
+    POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    ScreenToClient(window->hwnd, &point);
+    lParam = makePointParam(point.x, point.y);
+    return translateMousePoint(window, lParam);
+}
+
 // Windows may have shown another cursor meanwhile (over the frame), so the next one is set
 // whatever it is.
 void wantArrowCursor()

@@ -14,7 +14,7 @@ void (*displayLostHandler)() = nullptr;
 // area (possible while the pointer is captured) is not delivered, as without capture.
 bool isMouseMessage(UINT message)
 {
-    return message >= WM_MOUSEMOVE && message <= WM_RBUTTONUP;
+    return message >= WM_MOUSEMOVE && message <= WM_MBUTTONUP;
 }
 
 LRESULT CALLBACK mainWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -64,6 +64,17 @@ LRESULT CALLBACK mainWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPA
     case WM_KILLFOCUS:
         // Keys released while another program has the focus never come back.
         keystate::forgetAll();
+        break;
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
+        // Windows gives the wheel's point on the screen; the game takes it in client pixels.
+        if (!win32backend::translateScreenPoint(window, lParam))
+            return 0;
+        break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        wParam = win32backend::withTrackPosition(window, message == WM_HSCROLL ? SB_HORZ : SB_VERT,
+                                                 wParam);
         break;
     case WM_ENDSESSION:
         if (wParam && displayLostHandler)

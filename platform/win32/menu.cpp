@@ -39,21 +39,45 @@ HMENU buildMenu(int menuId)
     return menu;
 }
 
-// F2 starts afresh; Ctrl+N makes a puzzle of a picture, Ctrl+O opens, Ctrl+S saves, Ctrl+P shows the preview, Ctrl+M the message.
+// F2 starts afresh, F3 and F4 are the view's; Ctrl+N makes a puzzle of a picture, Ctrl+O
+// opens, Ctrl+S saves, Ctrl+P shows the preview, Ctrl+M the message. Ctrl with plus (the
+// =/+ key, Shift or not; the ;/+ key of a Japanese keyboard is the same virtual key) or the
+// keypad's + zooms in, with minus out, with 0 back to 100 %.
 HACCEL shortcutTable()
 {
     static HACCEL table = [] {
         ACCEL keys[] = {
             {FVIRTKEY, VK_F2, 40001},
+            {FVIRTKEY, VK_F3, 40034},
+            {FVIRTKEY, VK_F4, 40035},
             {FVIRTKEY | FCONTROL, 'N', 40020},
             {FVIRTKEY | FCONTROL, 'O', 40006},
             {FVIRTKEY | FCONTROL, 'S', 40007},
             {FVIRTKEY | FCONTROL, 'P', 40005},
             {FVIRTKEY | FCONTROL, 'M', 40009},
+            {FVIRTKEY | FCONTROL, VK_OEM_PLUS, 40030},
+            {FVIRTKEY | FCONTROL | FSHIFT, VK_OEM_PLUS, 40030},
+            {FVIRTKEY | FCONTROL, VK_ADD, 40030},
+            {FVIRTKEY | FCONTROL, VK_OEM_MINUS, 40031},
+            {FVIRTKEY | FCONTROL, VK_SUBTRACT, 40031},
+            {FVIRTKEY | FCONTROL, '0', 40032},
+            {FVIRTKEY | FCONTROL, VK_NUMPAD0, 40032},
         };
         return CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
     }();
     return table;
+}
+
+// Ctrl with the keypad's 0 while Num Lock is off: VK_INSERT like the Insert key, but without
+// the extended-key bit (24) of lParam.
+int keypadShortcut(const MSG& key)
+{
+    const bool onlyControl =
+        GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_MENU) >= 0;
+    if (key.message == WM_KEYDOWN && key.wParam == VK_INSERT && !(key.lParam & (1 << 24)) &&
+        onlyControl)
+        return 40032;
+    return 0;
 }
 
 }  // namespace win32backend

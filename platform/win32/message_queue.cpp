@@ -1,5 +1,7 @@
 // The thread's message queue through PeekMessage and WaitMessage; the game dispatches what it
 // takes, and the native message behind it goes through TranslateMessage and DispatchMessage.
+#include <algorithm>
+
 #include "platform/messages.h"
 #include "platform/win32/win32_window.h"
 #include "platform/window.h"
@@ -21,9 +23,16 @@ bool sameMessage(const Message& message, const MSG& native)
 // its owner usable) and the keyboard handling of modeless dialogs.
 bool translatedBeforeDispatch(MSG& native)
 {
-    if (HWND main = win32backend::mainWindowHandle();
-        main && IsWindowEnabled(main) && TranslateAcceleratorW(main, win32backend::shortcutTable(), &native))
-        return true;
+    HWND main = win32backend::mainWindowHandle();
+    if (main && IsWindowEnabled(main)) {
+        // As an accelerator sends its command: 1 in the high word of wParam.
+        if (const int command = win32backend::keypadShortcut(native)) {
+            SendMessageW(main, WM_COMMAND, MAKEWPARAM(command, 1), 0);
+            return true;
+        }
+        if (TranslateAcceleratorW(main, win32backend::shortcutTable(), &native))
+            return true;
+    }
     for (const auto& window : win32backend::allWindows())
         if (window->isDialog && !window->modal && window->hwnd &&
             IsDialogMessageW(window->hwnd, &native))
@@ -84,6 +93,19 @@ void postMessage(Window* window, unsigned message, std::uintptr_t wParam, std::i
 {
     if (win32backend::isLive(window))
         PostMessageW(window->hwnd, message, wParam, lParam);
+}
+
+void setTimer(Window* window, int id, int milliseconds)
+{
+    if (win32backend::isLive(window))
+        SetTimer(window->hwnd, static_cast<UINT_PTR>(id),
+                 static_cast<UINT>(std::max(milliseconds, 0)), nullptr);
+}
+
+void killTimer(Window* window, int id)
+{
+    if (win32backend::isLive(window))
+        KillTimer(window->hwnd, static_cast<UINT_PTR>(id));
 }
 
 void postQuitMessage(int exitCode)

@@ -81,15 +81,23 @@ std::intptr_t callGameProcedure(Window* window, unsigned message, WPARAM wParam,
 // Input: mouse points turned into surface pixels (false for points off the client area), the
 // cursor wanted over the client area.
 bool translateMousePoint(Window* window, LPARAM& lParam);
+// The same for a point on the screen (the wheel's).
+bool translateScreenPoint(Window* window, LPARAM& lParam);
 void wantArrowCursor();
 void applyWantedCursor();
 
 // What ShellExecute opens for a URL: a file URL becomes the file's path.
 std::wstring shellTarget(const char* url);
 
-// The main window's menu and its keyboard shortcuts.
+// A scroll message's wParam with the thumb's position read in full (GetScrollInfo's
+// nTrackPos) for SB_THUMBTRACK and SB_THUMBPOSITION; `bar` is SB_HORZ or SB_VERT.
+WPARAM withTrackPosition(Window* window, int bar, WPARAM wParam);
+
+// The main window's menu and its keyboard shortcuts: the accelerator table, and the command
+// of a key the table cannot tell apart (0 for none).
 HMENU buildMenu(int menuId);
 HACCEL shortcutTable();
+int keypadShortcut(const MSG& key);
 HWND mainWindowHandle();
 
 }  // namespace win32backend

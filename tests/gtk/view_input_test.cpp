@@ -141,6 +141,7 @@ TEST_F(GtkViewInput, WheelAndMiddleButtonArriveWithClientPointsAndKeyFlags)
     EXPECT_EQ(horizontal[0].wParam, makeWheelParam(WHEEL_DELTA, 0));
     EXPECT_EQ(horizontal[1].wParam, makeWheelParam(-60, MK_SHIFT));
 
+    // The middle button: its own flag while it is down, not once it is up.
     for (const GdkEventType type : {GDK_BUTTON_PRESS, GDK_BUTTON_RELEASE}) {
         GdkEvent* event = gdk_event_new(type);
         event->button.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(window->client)));
@@ -153,11 +154,11 @@ TEST_F(GtkViewInput, WheelAndMiddleButtonArriveWithClientPointsAndKeyFlags)
     }
     drain();
     const std::vector<Message> down = receivedOf(WM_MBUTTONDOWN);
+    const std::vector<Message> up = receivedOf(WM_MBUTTONUP);
     ASSERT_EQ(down.size(), 1u);
+    ASSERT_EQ(up.size(), 1u);
     EXPECT_EQ(down[0].wParam, MK_MBUTTON | MK_SHIFT);
     EXPECT_EQ(down[0].lParam, makePointParam(15, 25));
-    const std::vector<Message> up = receivedOf(WM_MBUTTONUP);
-    ASSERT_EQ(up.size(), 1u);
     EXPECT_EQ(up[0].wParam, MK_SHIFT);
 }
 

@@ -1,5 +1,6 @@
-// The main window: menu texts and marks, shortcuts, the message queue, keys, mouse points,
-// the surface shown through StretchDIBits, and Japanese texts and paths crossing as UTF-16.
+// The main window: menu texts and marks, shortcuts, the message queue, keys, mouse and wheel
+// points, scroll bars, timers, the surface shown through StretchDIBits, and Japanese texts and
+// paths crossing as UTF-16.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -18,7 +19,8 @@ std::vector<Message> received;
 std::intptr_t recordingProcedure(Window* window, unsigned message, std::uintptr_t wParam,
                                  std::intptr_t lParam)
 {
-    if (message == WM_COMMAND || (message >= WM_MOUSEMOVE && message <= WM_RBUTTONUP))
+    if (message == WM_COMMAND || message == WM_TIMER || message == WM_HSCROLL ||
+        message == WM_VSCROLL || (message >= WM_MOUSEMOVE && message <= WM_MOUSEHWHEEL))
         received.push_back(Message{window, message, wParam, lParam});
     return defWindowProc(window, message, wParam, lParam);
 }
@@ -140,6 +142,129 @@ TEST_F(Win32MainWindow, ATappedKeyReadsAsDownOnceAndPointsOffTheClientAreaAreDro
     sendMessage(window, WM_MOUSEMOVE, 0, makePointParam(25, 40));
     ASSERT_EQ(received.size(), 1u);
     EXPECT_EQ(received[0].lParam, makePointParam(25, 40));
+}
+
+TEST_F(Win32MainWindow, ScrollBarsShrinkTheClientAreaAndHideAgainWithTheFrameInPlace)
+{
+    const Rect outer = getWindowRect(window);
+    const Rect client = getClientRect(window);
+    setScrollBar(window, ScrollBarAxis::vertical, 1000, client.bottom, 10);
+    setScrollBar(window, ScrollBarAxis::horizontal, 2000, 300, 40);
+    const Rect withBars = getClientRect(window);
+    EXPECT_EQ(withBars.right, client.right - GetSystemMetrics(SM_CXVSCROLL));
+    EXPECT_EQ(withBars.bottom, client.bottom - GetSystemMetrics(SM_CYHSCROLL));
+    EXPECT_EQ(window->surface.width, withBars.right);
+    EXPECT_EQ(window->surface.height, withBars.bottom);
+    const Rect outerWithBars = getWindowRect(window);
+    EXPECT_EQ(outerWithBars.right - outerWithBars.left, outer.right - outer.left);
+    EXPECT_EQ(outerWithBars.bottom - outerWithBars.top, outer.bottom - outer.top);
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(window->hwnd, SB_VERT, &info));
+    EXPECT_EQ(info.nMax, 999);
+    EXPECT_EQ(info.nPage, static_cast<UINT>(client.bottom));
+    EXPECT_EQ(info.nPos, 10);
+    RECT invalid{};
+    EXPECT_TRUE(GetUpdateRect(window->hwnd, &invalid, FALSE)) << "a new client size is painted";
+
+    setScrollBar(window, ScrollBarAxis::vertical, 700, 700, 0);  // range == page: hidden
+    setScrollBar(window, ScrollBarAxis::horizontal, 0, 300, 0);
+    const Rect again = getClientRect(window);
+    EXPECT_EQ(again.right, client.right);
+    EXPECT_EQ(again.bottom, client.bottom);
+    EXPECT_EQ(window->surface.width, client.right);
+    EXPECT_FALSE(GetWindowLongPtrW(window->hwnd, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL));
+}
+
+TEST_F(Win32MainWindow, TheWheelsPointArrivesInClientPixelsAndOnlyOverTheClientArea)
+{
+    const Point inside = clientToScreen(window, Point{25, 40});
+    const Point outside = clientToScreen(window, Point{-5, 40});
+    const std::uintptr_t down = makeWheelParam(-WHEEL_DELTA, MK_SHIFT);
+    sendMessage(window, WM_MOUSEWHEEL, down, makePointParam(outside.x, outside.y));
+    sendMessage(window, WM_MOUSEWHEEL, down, makePointParam(inside.x, inside.y));
+    sendMessage(window, WM_MOUSEHWHEEL, makeWheelParam(WHEEL_DELTA, 0),
+                makePointParam(inside.x, inside.y));
+    ASSERT_EQ(received.size(), 2u);
+    EXPECT_EQ(received[0].message, static_cast<unsigned>(WM_MOUSEWHEEL));
+    EXPECT_EQ(received[0].lParam, makePointParam(25, 40));
+    EXPECT_EQ(wheelDelta(received[0].wParam), -WHEEL_DELTA);
+    EXPECT_EQ(received[0].wParam & 0xFFFF, MK_SHIFT);
+    EXPECT_EQ(received[1].message, static_cast<unsigned>(WM_MOUSEHWHEEL));
+    EXPECT_EQ(received[1].lParam, makePointParam(25, 40));
+}
+
+TEST_F(Win32MainWindow, ViewKeysMapToTheirCommandsWithExactlyTheirModifiers)
+{
+    struct Press {
+        WPARAM key;
+        bool control, shift;
+        LPARAM flags;  // bit 24: an extended key
+        int command;
+    };
+    const Press presses[] = {
+        {VK_F3, false, false, 0, 40034},
+        {VK_F4, false, false, 0, 40035},
+        {VK_F3, true, false, 0, 0},
+        {VK_OEM_PLUS, true, false, 0, 40030},
+        {VK_OEM_PLUS, true, true, 0, 40030},
+        {VK_ADD, true, false, 0, 40030},
+        {VK_OEM_PLUS, false, false, 0, 0},
+        {VK_OEM_MINUS, true, false, 0, 40031},
+        {VK_SUBTRACT, true, false, 0, 40031},
+        {VK_OEM_MINUS, true, true, 0, 0},
+        {'0', true, false, 0, 40032},
+        {VK_NUMPAD0, true, false, 0, 40032},
+        {VK_INSERT, true, false, 0, 40032},          // the keypad's 0 with Num Lock off
+        {VK_INSERT, true, false, 1 << 24, 0},        // the Insert key
+        {VK_INSERT, false, false, 0, 0},
+        {'0', false, false, 0, 0},
+    };
+    for (const Press& press : presses) {
+        BYTE keys[256] = {};
+        keys[VK_CONTROL] = press.control ? 0x80 : 0;
+        keys[VK_SHIFT] = press.shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        received.clear();
+        postMessage(window, WM_KEYDOWN, press.key, 0x00000001 | press.flags);
+        drainQueue();
+        const std::vector<Message> commands = [] {
+            std::vector<Message> found;
+            for (const Message& message : received)
+                if (message.message == WM_COMMAND)
+                    found.push_back(message);
+            return found;
+        }();
+        if (press.command == 0) {
+            EXPECT_TRUE(commands.empty()) << "key " << press.key;
+        } else {
+            ASSERT_EQ(commands.size(), 1u) << "key " << press.key;
+            EXPECT_EQ(commands[0].wParam & 0xFFFF, static_cast<std::uintptr_t>(press.command))
+                << "key " << press.key;
+        }
+    }
+    BYTE none[256] = {};
+    SetKeyboardState(none);
+}
+
+TEST_F(Win32MainWindow, ATimerSendsItsIdUntilKilled)
+{
+    setTimer(window, 9, 10);
+    Message message;
+    for (int round = 0; round < 500 && received.empty(); ++round) {
+        waitMessage();
+        while (peekMessage(message))
+            dispatchMessage(message);
+    }
+    killTimer(window, 9);
+    ASSERT_FALSE(received.empty());
+    EXPECT_EQ(received[0].message, static_cast<unsigned>(WM_TIMER));
+    EXPECT_EQ(received[0].wParam, 9u);
+    Sleep(30);
+    received.clear();
+    drainQueue();
+    EXPECT_TRUE(received.empty());
 }
 
 namespace {
