@@ -82,9 +82,12 @@ void carryToPointer()
     mouseMove(board.x, board.y);
 }
 
-// Which way the view should scroll for a carried piece whose pointer is at `window`.
+// Which way the view should scroll for a carried piece whose pointer is at `window`. The
+// untouched view at 100 % stays put, as the board always did, until the player zooms or scrolls.
 Point edgeDirection(Point window)
 {
+    if (viewIsIdentity())
+        return {};
     const Rect limits = carriedPointerLimits();
     const Point scroll = viewScroll();
     const Rect client = getClientRect(getMainWindow());
