@@ -6,14 +6,20 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <string_view>
 #include <vector>
 
+#include "maker/title_text.h"
 #include "platform/dialogs.h"
 #include "platform/language.h"
 #include "platform/messages.h"
+#include "platform/paths.h"
 #include "platform/surface.h"
+#include "platform/templates.h"
 #include "platform/window.h"
 #include "puzzle/state.h"
+#include "ui/shortened_name.h"
 
 namespace {
 
@@ -29,7 +35,10 @@ constexpr int preferredPieces = 48;
 constexpr const char* unreadableText = "画像ファイルが読み込めません";
 constexpr const char* noPictureText = "画像ファイルを選んでください";
 constexpr const char* tooSmallText =
-    "画像が小さすぎます。ピース数を減らすか、大きな画像を選んでください";
+    "画像が小さすぎてパズルにできません。もっと大きな画像を選んでください";
+constexpr const char* titleLettersText =
+    "題名の次の文字はパズルに残せないため、置き換えました。OK でこの題名に決まります。\n%s";
+constexpr const char* droppedLetterText = "（なし）";
 
 // The dialog's state while it is shown.
 struct DialogState {
@@ -82,7 +91,16 @@ void paintThumbnail(Window* dialog)
         }
 }
 
-// "48 ピース（8 × 6）" for every size, the one nearest to the last choice chosen.
+// One entry of the list of piece counts: "48 ピース（8 × 6）".
+std::string sizeEntryText(const SizeChoice& size)
+{
+    char text[96];
+    std::snprintf(text, sizeof text, translate("%d ピース（%d × %d）"), size.pieces(),
+                  size.columns, size.rows);
+    return text;
+}
+
+// The piece counts the picture can make, the one nearest to the last choice chosen.
 void fillSizes(Window* dialog)
 {
     const int previous =
@@ -95,16 +113,28 @@ void fillSizes(Window* dialog)
     int nearest = 0;
     for (std::size_t i = 0; i < dialogState.sizes.size(); ++i) {
         const SizeChoice& size = dialogState.sizes[i];
-        char text[96];
-        std::snprintf(text, sizeof text, translate("%d ピース（%d × %d）"), size.pieces(),
-                      size.columns, size.rows);
+        const std::string text = sizeEntryText(size);
         sendDlgItemMessage(dialog, sizesId, CB_ADDSTRING, 0,
-                           reinterpret_cast<std::intptr_t>(text));
+                           reinterpret_cast<std::intptr_t>(text.c_str()));
         if (std::abs(size.pieces() - wanted) <
             std::abs(dialogState.sizes[nearest].pieces() - wanted))
             nearest = static_cast<int>(i);
     }
     sendDlgItemMessage(dialog, sizesId, CB_SETCURSEL, static_cast<std::uintptr_t>(nearest), 0);
+}
+
+// The picture's file name in its label, shortened in the middle when the label is too narrow:
+// a dialog unit is a quarter of the font's average letter, a Japanese letter two of those.
+void showFileName(Window* dialog, const std::string& name)
+{
+    int widthUnits = 0;
+    if (const DialogTemplate* layout = findDialogTemplate(picturePuzzleDialogId))
+        for (const ControlTemplate& control : layout->controls)
+            if (control.id == fileNameId)
+                widthUnits = control.width;
+    // One cell spare for letters wider than the average.
+    const int cells = widthUnits / 4 - 1;
+    setDlgItemText(dialog, fileNameId, shortenedInMiddle(name, cells).c_str());
 }
 
 void choosePicture(Window* dialog)
@@ -124,18 +154,40 @@ void choosePicture(Window* dialog)
         messageBox(dialog, unreadableText);
         return;
     }
-    const std::filesystem::path path(*chosen);
+    if (sizeChoices(picture.width, picture.height).empty()) {
+        messageBox(dialog, tooSmallText);
+        return;
+    }
+    const std::filesystem::path path = pathFromUtf8(*chosen);
     dialogState.path = *chosen;
     dialogState.picture = std::move(picture);
     dialogState.thumbnail =
         thumbnailOf(dialogState.picture, dialogItemRect(dialog, thumbnailId));
-    setDlgItemText(dialog, fileNameId, path.filename().string().c_str());
-    setDlgItemText(dialog, titleId, path.stem().string().c_str());
+    showFileName(dialog, utf8FromPath(path.filename()));
+    setDlgItemText(dialog, titleId, utf8FromPath(path.stem()).c_str());
     fillSizes(dialog);
     invalidateWindow(dialog, false);
 }
 
-// OK: the choice is taken when the picture is there and large enough for the pieces.
+// Letters of the title the puzzle cannot keep: replaced in the title box and told to the
+// player, who sees the title as it will be kept before OK takes it. False when there were none.
+bool replaceLettersNotKept(Window* dialog, const std::string& title)
+{
+    const KeptTitle kept = keptTitle(title);
+    if (kept.replaced.empty())
+        return false;
+    std::string list;
+    for (const auto& [letter, plain] : kept.replaced)
+        list += (list.empty() ? "" : "  ") + letter + " → " +
+                (plain.empty() ? std::string(translate(droppedLetterText)) : plain);
+    setDlgItemText(dialog, titleId, kept.text.c_str());
+    std::vector<char> text(std::string_view(translate(titleLettersText)).size() + list.size() + 1);
+    std::snprintf(text.data(), text.size(), translate(titleLettersText), list.c_str());
+    messageBox(dialog, text.data());
+    return true;
+}
+
+// OK: the choice is taken when a picture is there and the title is one the puzzle keeps.
 void accept(Window* dialog)
 {
     const int index = static_cast<int>(sendDlgItemMessage(dialog, sizesId, CB_GETCURSEL, 0, 0));
@@ -144,13 +196,11 @@ void accept(Window* dialog)
         messageBox(dialog, noPictureText);
         return;
     }
-    const SizeChoice size = dialogState.sizes[index];
-    if (!pictureLargeEnough(dialogState.picture.width, dialogState.picture.height, size)) {
-        messageBox(dialog, tooSmallText);
+    const std::string title = getDlgItemText(dialog, titleId);
+    if (replaceLettersNotKept(dialog, title))
         return;
-    }
-    dialogState.choice =
-        PicturePuzzleChoice{std::move(dialogState.picture), size, getDlgItemText(dialog, titleId)};
+    dialogState.choice = PicturePuzzleChoice{std::move(dialogState.picture),
+                                             dialogState.sizes[index], title};
     endDialog(dialog, 1);
 }
 
