@@ -6,9 +6,9 @@
 namespace {
 
 const std::array fileMenu{
-    MenuTemplate{"画像からパズルを作る…\tCtrl+N", 40020},
-    MenuTemplate{"開く…\tCtrl+O", 40006},
-    MenuTemplate{"保存…\tCtrl+S", 40007},
+    MenuTemplate{"画像からパズルを作る(&N)…\tCtrl+N", 40020},
+    MenuTemplate{"開く(&O)…\tCtrl+O", 40006},
+    MenuTemplate{"保存(&S)…\tCtrl+S", 40007},
     MenuTemplate{},
     MenuTemplate{"終了(&X)", 40004},
 };
@@ -25,7 +25,7 @@ const std::array soundMenu{
 const std::array settingsMenu{
     MenuTemplate{"背景色(&T)", 0, false, backgroundMenu},
     MenuTemplate{"効果音(&U)", 0, false, soundMenu},
-    MenuTemplate{"プレビュー\tCtrl+P", 40005},
+    MenuTemplate{"プレビュー(&P)\tCtrl+P", 40005},
 };
 const std::array helpMenu{
     MenuTemplate{"バージョン情報(&V)", 40008},
