@@ -103,23 +103,14 @@ void fitButtonToRectangle(GtkWidget* button)
     applyCss(button, "button { padding: 0 4px; min-height: 0; min-width: 0; }");
 }
 
-// Enter pressed in a read-only box stays there, as in a Windows edit that keeps the Enter
-// key: GTK would otherwise pass it on to the window, which presses the default button.
-gboolean keepEnterKey(GtkWidget*, GdkEventKey* event, gpointer)
-{
-    return event->keyval == GDK_KEY_Return || event->keyval == GDK_KEY_KP_Enter ||
-           event->keyval == GDK_KEY_ISO_Enter;
-}
-
 // Several lines, read-only, no word wrap; it scrolls sideways with the selection but shows no
-// scroll bars.
+// scroll bars. A text view keeps Enter, as a Windows edit box with ES_WANTRETURN does.
 GtkWidget* makeReadOnlyEdit()
 {
     GtkWidget* view = gtk_text_view_new();
     gtk_text_view_set_editable(GTK_TEXT_VIEW(view), FALSE);
     gtk_text_view_set_cursor_visible(GTK_TEXT_VIEW(view), FALSE);
     gtk_text_view_set_wrap_mode(GTK_TEXT_VIEW(view), GTK_WRAP_NONE);
-    g_signal_connect(view, "key-press-event", G_CALLBACK(keepEnterKey), nullptr);
     return view;
 }
 
