@@ -100,6 +100,7 @@ const std::array picturePuzzleControls{
     ControlTemplate{1204, ControlKind::comboBox, "", 135, 46, 118, 14},
     ControlTemplate{-1, ControlKind::staticText, "題名", 135, 68, 118, 10},
     ControlTemplate{1205, ControlKind::edit, "", 135, 80, 118, 14},
+    ControlTemplate{1206, ControlKind::staticText, "", 135, 98, 118, 10},
     ControlTemplate{1, ControlKind::defaultPushButton, "OK", 145, 132, 50, 14},
     ControlTemplate{2, ControlKind::pushButton, "キャンセル", 203, 132, 50, 14},
 };

@@ -28,6 +28,7 @@ constexpr int browseId = 1202;
 constexpr int thumbnailId = 1203;
 constexpr int sizesId = 1204;
 constexpr int titleId = 1205;
+constexpr int lettersNotKeptId = 1206;
 constexpr std::uintptr_t IDOK = 1;
 constexpr std::uintptr_t IDCANCEL = 2;
 constexpr int preferredPieces = 48;
@@ -36,8 +37,8 @@ constexpr const char* unreadableText = "画像ファイルが読み込めませ�
 constexpr const char* noPictureText = "画像ファイルを選んでください";
 constexpr const char* tooSmallText =
     "画像が小さすぎてパズルにできません。もっと大きな画像を選んでください";
-constexpr const char* titleLettersText =
-    "題名の次の文字はパズルに残せないため、置き換えました。OK でこの題名に決まります。\n%s";
+// Shown under the title while it has letters the puzzle cannot keep.
+constexpr const char* lettersNotKeptText = "残せない文字: %s";
 constexpr const char* droppedLetterText = "（なし）";
 
 // The dialog's state while it is shown.
@@ -123,18 +124,23 @@ void fillSizes(Window* dialog)
     sendDlgItemMessage(dialog, sizesId, CB_SETCURSEL, static_cast<std::uintptr_t>(nearest), 0);
 }
 
-// The picture's file name in its label, shortened in the middle when the label is too narrow:
-// a dialog unit is a quarter of the font's average letter, a Japanese letter two of those.
-void showFileName(Window* dialog, const std::string& name)
+// The character cells of a label of the dialog: a dialog unit is a quarter of the font's
+// average letter, a Japanese letter two of those; one cell spare for letters wider than the
+// average.
+int labelCells(int controlId)
 {
     int widthUnits = 0;
     if (const DialogTemplate* layout = findDialogTemplate(picturePuzzleDialogId))
         for (const ControlTemplate& control : layout->controls)
-            if (control.id == fileNameId)
+            if (control.id == controlId)
                 widthUnits = control.width;
-    // One cell spare for letters wider than the average.
-    const int cells = widthUnits / 4 - 1;
-    setDlgItemText(dialog, fileNameId, shortenedInMiddle(name, cells).c_str());
+    return widthUnits / 4 - 1;
+}
+
+// The picture's file name in its label, shortened in the middle when the label is too narrow.
+void showFileName(Window* dialog, const std::string& name)
+{
+    setDlgItemText(dialog, fileNameId, shortenedInMiddle(name, labelCells(fileNameId)).c_str());
 }
 
 void choosePicture(Window* dialog)
@@ -169,25 +175,26 @@ void choosePicture(Window* dialog)
     invalidateWindow(dialog, false);
 }
 
-// Letters of the title the puzzle cannot keep: replaced in the title box and told to the
-// player, who sees the title as it will be kept before OK takes it. False when there were none.
-bool replaceLettersNotKept(Window* dialog, const std::string& title)
+// Under the title, as the player types it: the letters the puzzle cannot keep and what each
+// becomes ("残せない文字: é→e 한→?"), shortened to the label; nothing when all are kept.
+void showLettersNotKept(Window* dialog)
 {
-    const KeptTitle kept = keptTitle(title);
-    if (kept.replaced.empty())
-        return false;
-    std::string list;
-    for (const auto& [letter, plain] : kept.replaced)
-        list += (list.empty() ? "" : "  ") + letter + " → " +
-                (plain.empty() ? std::string(translate(droppedLetterText)) : plain);
-    setDlgItemText(dialog, titleId, kept.text.c_str());
-    std::vector<char> text(std::string_view(translate(titleLettersText)).size() + list.size() + 1);
-    std::snprintf(text.data(), text.size(), translate(titleLettersText), list.c_str());
-    messageBox(dialog, text.data());
-    return true;
+    const KeptTitle kept = keptTitle(getDlgItemText(dialog, titleId));
+    std::string notice;
+    if (!kept.replaced.empty()) {
+        std::string list;
+        for (const auto& [letter, plain] : kept.replaced)
+            list += (list.empty() ? "" : " ") + letter + "→" +
+                    (plain.empty() ? std::string(translate(droppedLetterText)) : plain);
+        const std::string_view format = translate(lettersNotKeptText);
+        std::vector<char> text(format.size() + list.size() + 1);
+        std::snprintf(text.data(), text.size(), format.data(), list.c_str());
+        notice = shortenedInMiddle(text.data(), labelCells(lettersNotKeptId));
+    }
+    setDlgItemText(dialog, lettersNotKeptId, notice.c_str());
 }
 
-// OK: the choice is taken when a picture is there and the title is one the puzzle keeps.
+// OK: the choice is taken when a picture is there, the title as the puzzle keeps it.
 void accept(Window* dialog)
 {
     const int index = static_cast<int>(sendDlgItemMessage(dialog, sizesId, CB_GETCURSEL, 0, 0));
@@ -196,11 +203,9 @@ void accept(Window* dialog)
         messageBox(dialog, noPictureText);
         return;
     }
-    const std::string title = getDlgItemText(dialog, titleId);
-    if (replaceLettersNotKept(dialog, title))
-        return;
-    dialogState.choice = PicturePuzzleChoice{std::move(dialogState.picture),
-                                             dialogState.sizes[index], title};
+    dialogState.choice =
+        PicturePuzzleChoice{std::move(dialogState.picture), dialogState.sizes[index],
+                            keptTitle(getDlgItemText(dialog, titleId)).text};
     endDialog(dialog, 1);
 }
 
@@ -217,6 +222,10 @@ std::intptr_t picturePuzzleDialogProc(Window* dialog, unsigned message, std::uin
         switch (wParam & 0xFFFF) {
         case browseId:
             choosePicture(dialog);
+            return 1;
+        case titleId:
+            if (((wParam >> 16) & 0xFFFF) == EN_CHANGE)
+                showLettersNotKept(dialog);
             return 1;
         case IDOK:
             accept(dialog);

@@ -19,7 +19,7 @@ struct PicturePuzzleChoice {
 };
 
 // Runs the dialog over the main window. A picture that cannot be read, one too small for any
-// number of pieces, or none chosen is told in a message and the dialog stays; so does a title
-// with letters the puzzle cannot keep, shown replaced in the title box for a second OK.
+// number of pieces, or none chosen is told in a message and the dialog stays. Letters of the
+// title the puzzle cannot keep are shown under it, with what each becomes, as it is typed.
 // nullopt when the player cancels.
 std::optional<PicturePuzzleChoice> askForPicturePuzzle();
