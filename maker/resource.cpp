@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "maker/title_text.h"
 #include "platform/text.h"
 #include "maker/bmp.h"
 #include "maker/bytes.h"
@@ -28,7 +29,7 @@ bool isLeadByte(unsigned char byte)
 
 std::string titleLine(std::string_view titleUtf8)
 {
-    const std::string text = std::string(titleIndent, ' ') + utf8ToCp932(titleUtf8);
+    const std::string text = std::string(titleIndent, ' ') + utf8ToCp932(keptTitle(titleUtf8).text);
     std::size_t length = 0;
     while (length < text.size()) {
         const std::size_t width = isLeadByte(static_cast<unsigned char>(text[length])) ? 2 : 1;

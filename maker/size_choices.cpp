@@ -76,7 +76,8 @@ std::vector<SizeChoice> sizeChoices(int pictureWidth, int pictureHeight)
         const bool seen = std::any_of(choices.begin(), choices.end(), [&](const SizeChoice& c) {
             return c.pieces() >= choice.pieces();
         });
-        if (choice.pieces() >= 12 && !seen)
+        if (choice.pieces() >= 12 && !seen &&
+            pictureLargeEnough(pictureWidth, pictureHeight, choice))
             choices.push_back(choice);
     }
     return choices;

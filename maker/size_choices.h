@@ -14,7 +14,8 @@ struct SizeChoice {
 };
 
 // The choices from 12 to 1000 pieces for a picture of width x height, fewest first, each
-// within the limits (41 columns, 26 rows, 1000 pieces) and none twice.
+// within the limits (41 columns, 26 rows, 1000 pieces), none twice, and only those the picture
+// is large enough for (pictureLargeEnough): none at all for a picture too small for any.
 std::vector<SizeChoice> sizeChoices(int pictureWidth, int pictureHeight);
 
 // The largest square cells, up to 120 pixels, that keep the whole puzzle within about

@@ -27,6 +27,10 @@ constexpr unsigned CB_GETCURSEL = 0x147;
 constexpr unsigned CB_RESETCONTENT = 0x14B;
 constexpr unsigned CB_SETCURSEL = 0x14E;
 constexpr unsigned CBN_SELCHANGE = 1;
+// A one-line edit box tells its dialog of every change of its text, the player's or the
+// program's (setDlgItemText): WM_COMMAND with the control id in the low word and EN_CHANGE in
+// the high word.
+constexpr unsigned EN_CHANGE = 0x0300;
 
 // MAKELPARAM(low, high) for PBM_SETRANGE.
 constexpr std::intptr_t makeRangeParam(int low, int high)

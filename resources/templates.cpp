@@ -6,9 +6,9 @@
 namespace {
 
 const std::array fileMenu{
-    MenuTemplate{"画像からパズルを作る…\tCtrl+N", 40020},
-    MenuTemplate{"開く…\tCtrl+O", 40006},
-    MenuTemplate{"保存…\tCtrl+S", 40007},
+    MenuTemplate{"画像からパズルを作る(&N)…\tCtrl+N", 40020},
+    MenuTemplate{"開く(&O)…\tCtrl+O", 40006},
+    MenuTemplate{"保存(&S)…\tCtrl+S", 40007},
     MenuTemplate{},
     MenuTemplate{"終了(&X)", 40004},
 };
@@ -40,7 +40,7 @@ const std::array soundMenu{
 const std::array settingsMenu{
     MenuTemplate{"背景色(&T)", 0, false, backgroundMenu},
     MenuTemplate{"効果音(&U)", 0, false, soundMenu},
-    MenuTemplate{"プレビュー\tCtrl+P", 40005},
+    MenuTemplate{"プレビュー(&P)\tCtrl+P", 40005},
 };
 const std::array helpMenu{
     MenuTemplate{"バージョン情報(&V)", 40008},
@@ -116,6 +116,7 @@ const std::array picturePuzzleControls{
     ControlTemplate{1204, ControlKind::comboBox, "", 135, 46, 118, 14},
     ControlTemplate{-1, ControlKind::staticText, "題名", 135, 68, 118, 10},
     ControlTemplate{1205, ControlKind::edit, "", 135, 80, 118, 14},
+    ControlTemplate{1206, ControlKind::staticText, "", 135, 98, 118, 10},
     ControlTemplate{1, ControlKind::defaultPushButton, "OK", 145, 132, 50, 14},
     ControlTemplate{2, ControlKind::pushButton, "キャンセル", 203, 132, 50, 14},
 };

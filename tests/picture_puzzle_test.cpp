@@ -15,6 +15,9 @@
 #include "maker/limits.h"
 #include "puzzle/construction.h"
 #include "maker/size_choices.h"
+#include "maker/title_text.h"
+#include "platform/paths.h"
+#include "platform/text.h"
 #include "platform/headless/headless.h"
 #include "platform/window.h"
 #include "puzzle/state.h"
@@ -22,6 +25,7 @@
 #include "support/program_fixture.h"
 #include "support/state_snapshot.h"
 #include "ui/picture_puzzle_dialog.h"
+#include "ui/shortened_name.h"
 
 namespace {
 
@@ -29,7 +33,10 @@ namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
 const std::string brushes = std::string(VELMORA_PICTURE_DIR) + "/166-paint-brushes.jpg";
+constexpr int fileNameId = 1201;
 constexpr int browseId = 1202;
+constexpr int titleId = 1205;
+constexpr int lettersNotKeptId = 1206;
 constexpr int sizesId = 1204;
 constexpr int okId = 1;
 constexpr int cancelId = 2;
@@ -82,6 +89,68 @@ TEST(SizeChoices, FollowThePictureAndStayWithinTheLimits)
     EXPECT_FALSE(pictureLargeEnough(640, 40, {4, 3}));
 }
 
+TEST(SizeChoices, OnlyCountsThePictureCanMake)
+{
+    struct Case {
+        int width, height;
+        std::size_t offered;
+    };
+    for (const Case c : {Case{1, 1, 0}, Case{63, 48, 0}, Case{64, 48, 1}, Case{5000, 10, 0},
+                         Case{200, 150, 6}}) {
+        const std::vector<SizeChoice> choices = sizeChoices(c.width, c.height);
+        EXPECT_EQ(choices.size(), c.offered) << c.width << "x" << c.height;
+        for (const SizeChoice& choice : choices) {
+            EXPECT_TRUE(pictureLargeEnough(c.width, c.height, choice))
+                << c.width << "x" << c.height << ": " << choice.columns << "x" << choice.rows;
+        }
+    }
+}
+
+TEST(KeptTitle, LettersOutsideTheCodePageBecomeTheirPlainForms)
+{
+    struct Case {
+        const char* title;
+        const char* kept;
+        std::size_t replaced;
+    };
+    for (const Case c : {
+             Case{"夜の橋 × ÷ §", "夜の橋 × ÷ §", 0},
+             Case{"Café", "Cafe", 1},
+             Case{"Ünïcödé", "Unicode", 4},
+             Case{"Straße Œuvre Ærø ĳs", "Strasse OEuvre AEro ijs", 5},
+             Case{"Łódź–Kraków", "Lodz-Krakow", 4},
+             Case{"e\u0301té", "ete", 2},  // an accent typed after its letter
+             Case{"한국", "??", 2},
+             Case{"🧩 🧩", "? ?", 1},
+             Case{"\xff!", "?!", 1},
+         }) {
+        const KeptTitle kept = keptTitle(c.title);
+        EXPECT_EQ(kept.text, c.kept) << c.title;
+        EXPECT_EQ(kept.replaced.size(), c.replaced) << c.title;
+        EXPECT_EQ(cp932ToUtf8(utf8ToCp932(kept.text)), kept.text) << c.title;
+    }
+    EXPECT_EQ(keptTitle("Café").replaced.at(0), (std::pair<std::string, std::string>{"é", "e"}));
+}
+
+TEST(ShortenedName, CutInTheMiddleToTheCells)
+{
+    struct Case {
+        const char* name;
+        int cells;
+        const char* shortened;
+    };
+    for (const Case c : {
+             Case{"short.jpg", 9, "short.jpg"},
+             Case{"abcdefghij.jpg", 10, "abcd….jpg"},
+             Case{"夜の橋の長い名前.jpg", 12, "夜の橋….jpg"},
+             Case{"ｶﾀｶﾅｶﾀｶﾅ.jpg", 10, "ｶﾀｶﾅ….jpg"},
+         }) {
+        const std::string shortened = shortenedInMiddle(c.name, c.cells);
+        EXPECT_EQ(shortened, c.shortened) << c.name;
+        EXPECT_LE(textCells(shortened), c.cells) << c.name;
+    }
+}
+
 TEST(ScatterArea, TwelvePiecesKeepTheClassicHeap)
 {
     setColumns(4);
@@ -107,10 +176,10 @@ protected:
         headless::pumpMessages();
     }
     // The scripted choice of the list entry with `pieces` pieces, for a picture of the
-    // brushes' proportions.
+    // brushes' size.
     static int chooseEntryFor(int pieces)
     {
-        const std::vector<SizeChoice> choices = sizeChoices(3, 4);
+        const std::vector<SizeChoice> choices = sizeChoices(880, 1120);
         for (std::size_t i = 0; i < choices.size(); ++i)
             if (choices[i].pieces() == pieces)
                 return headless::chooseEntry(sizesId, static_cast<int>(i));
@@ -126,7 +195,7 @@ protected:
     }
     fs::path writeFile(const std::string& name, const Bytes& bytes)
     {
-        const fs::path path = folder / name;
+        const fs::path path = folder / pathFromUtf8(name);
         std::ofstream(path, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));
@@ -222,9 +291,67 @@ TEST_F(PicturePuzzle, BadPicturesLeaveTheGameAsItWas)
         EXPECT_EQ(snapshotGameState(), before) << picture;
         EXPECT_EQ(getMadePuzzle(), 0);
         if (picture.filename() != "missing.jpg") {
-            EXPECT_EQ(messages().size(), picture.filename() == "tiny.bmp" ? 1u : 2u) << picture;
+            EXPECT_EQ(messages().size(), 2u) << picture;
         }
     }
+}
+
+TEST_F(PicturePuzzle, JapaneseAndLongNamesReachTheDialogAndTheMessageWhole)
+{
+    startProgram();
+    const Bytes jpeg = fileBytes(brushes);
+    headless::scriptFileChoice(utf8FromPath(writeFile("夜の橋.jpg", jpeg)));
+    headless::scriptDialog(picturePuzzleDialogId, {browseId, chooseEntryFor(12), okId});
+    command(picturePuzzleCommandId);
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(headless::dialogItemText(picturePuzzleDialogId, fileNameId), "夜の橋.jpg");
+    EXPECT_EQ(headless::dialogItemText(picturePuzzleDialogId, titleId), "夜の橋");
+    EXPECT_NE(cp932ToUtf8(std::string(messageLine2(), messageLineBytes)).find("夜の橋"),
+              std::string::npos);
+
+    // A name wider than its label keeps its start and its end.
+    const std::string longName = "とても長い名前の写真ファイル_2026年12月8日_夜の橋と川の流れ.jpg";
+    makeFrom(utf8FromPath(writeFile(longName, jpeg)), 12);
+    const std::string shown = headless::dialogItemText(picturePuzzleDialogId, fileNameId);
+    EXPECT_LT(textCells(shown), 182 / 4);
+    EXPECT_EQ(shown.rfind("とても", 0), 0u) << shown;
+    EXPECT_NE(shown.find("…"), std::string::npos) << shown;
+    EXPECT_EQ(shown.substr(shown.size() - 10), "流れ.jpg") << shown;
+}
+
+TEST_F(PicturePuzzle, TitleLettersThePuzzleCannotKeepAreShownUnderItAndReplaced)
+{
+    startProgram();
+    headless::scriptFileChoice(utf8FromPath(writeFile("Café 한.jpg", fileBytes(brushes))));
+    headless::scriptFileChoice(utf8FromPath(writeFile("柑橘.jpg", fileBytes(brushes))));
+    headless::scriptDialog(picturePuzzleDialogId, {browseId});
+    headless::scriptDialog(picturePuzzleDialogId, {chooseEntryFor(12), okId});
+    command(picturePuzzleCommandId);
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(headless::dialogItemText(picturePuzzleDialogId, lettersNotKeptId),
+              "残せない文字: é→e 한→?");
+    EXPECT_NE(std::string(messageLine2(), messageLineBytes).find("Cafe ?"), std::string::npos);
+
+    // A title the puzzle keeps whole leaves the line empty.
+    headless::scriptDialog(picturePuzzleDialogId, {browseId, chooseEntryFor(12), okId});
+    command(picturePuzzleCommandId);
+    EXPECT_EQ(headless::dialogItemText(picturePuzzleDialogId, lettersNotKeptId), "");
+}
+
+TEST_F(PicturePuzzle, APictureTooSmallForAnyCountIsToldAtOnce)
+{
+    startProgram();
+    // A 1 x 1 24-bit bitmap file.
+    Bytes dot(54 + 4, 0);
+    const std::uint8_t header[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0,
+                                   1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24};
+    std::copy(std::begin(header), std::end(header), dot.begin());
+    headless::scriptFileChoice(writeFile("dot.bmp", dot).string());
+    headless::scriptDialog(picturePuzzleDialogId, {browseId, cancelId});
+    command(picturePuzzleCommandId);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_NE(messages()[0].find("小さすぎて"), std::string::npos) << messages()[0];
+    EXPECT_TRUE(headless::comboBoxEntries(picturePuzzleDialogId, sizesId).empty());
 }
 
 }  // namespace

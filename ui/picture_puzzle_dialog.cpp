@@ -6,14 +6,20 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <string_view>
 #include <vector>
 
+#include "maker/title_text.h"
 #include "platform/dialogs.h"
 #include "platform/language.h"
 #include "platform/messages.h"
+#include "platform/paths.h"
 #include "platform/surface.h"
+#include "platform/templates.h"
 #include "platform/window.h"
 #include "puzzle/state.h"
+#include "ui/shortened_name.h"
 
 namespace {
 
@@ -22,6 +28,7 @@ constexpr int browseId = 1202;
 constexpr int thumbnailId = 1203;
 constexpr int sizesId = 1204;
 constexpr int titleId = 1205;
+constexpr int lettersNotKeptId = 1206;
 constexpr std::uintptr_t IDOK = 1;
 constexpr std::uintptr_t IDCANCEL = 2;
 constexpr int preferredPieces = 48;
@@ -29,7 +36,10 @@ constexpr int preferredPieces = 48;
 constexpr const char* unreadableText = "画像ファイルが読み込めません";
 constexpr const char* noPictureText = "画像ファイルを選んでください";
 constexpr const char* tooSmallText =
-    "画像が小さすぎます。ピース数を減らすか、大きな画像を選んでください";
+    "画像が小さすぎてパズルにできません。もっと大きな画像を選んでください";
+// Shown under the title while it has letters the puzzle cannot keep.
+constexpr const char* lettersNotKeptText = "残せない文字: %s";
+constexpr const char* droppedLetterText = "（なし）";
 
 // The dialog's state while it is shown.
 struct DialogState {
@@ -82,7 +92,16 @@ void paintThumbnail(Window* dialog)
         }
 }
 
-// "48 ピース（8 × 6）" for every size, the one nearest to the last choice chosen.
+// One entry of the list of piece counts: "48 ピース（8 × 6）".
+std::string sizeEntryText(const SizeChoice& size)
+{
+    char text[96];
+    std::snprintf(text, sizeof text, translate("%d ピース（%d × %d）"), size.pieces(),
+                  size.columns, size.rows);
+    return text;
+}
+
+// The piece counts the picture can make, the one nearest to the last choice chosen.
 void fillSizes(Window* dialog)
 {
     const int previous =
@@ -95,16 +114,33 @@ void fillSizes(Window* dialog)
     int nearest = 0;
     for (std::size_t i = 0; i < dialogState.sizes.size(); ++i) {
         const SizeChoice& size = dialogState.sizes[i];
-        char text[96];
-        std::snprintf(text, sizeof text, translate("%d ピース（%d × %d）"), size.pieces(),
-                      size.columns, size.rows);
+        const std::string text = sizeEntryText(size);
         sendDlgItemMessage(dialog, sizesId, CB_ADDSTRING, 0,
-                           reinterpret_cast<std::intptr_t>(text));
+                           reinterpret_cast<std::intptr_t>(text.c_str()));
         if (std::abs(size.pieces() - wanted) <
             std::abs(dialogState.sizes[nearest].pieces() - wanted))
             nearest = static_cast<int>(i);
     }
     sendDlgItemMessage(dialog, sizesId, CB_SETCURSEL, static_cast<std::uintptr_t>(nearest), 0);
+}
+
+// The character cells of a label of the dialog: a dialog unit is a quarter of the font's
+// average letter, a Japanese letter two of those; one cell spare for letters wider than the
+// average.
+int labelCells(int controlId)
+{
+    int widthUnits = 0;
+    if (const DialogTemplate* layout = findDialogTemplate(picturePuzzleDialogId))
+        for (const ControlTemplate& control : layout->controls)
+            if (control.id == controlId)
+                widthUnits = control.width;
+    return widthUnits / 4 - 1;
+}
+
+// The picture's file name in its label, shortened in the middle when the label is too narrow.
+void showFileName(Window* dialog, const std::string& name)
+{
+    setDlgItemText(dialog, fileNameId, shortenedInMiddle(name, labelCells(fileNameId)).c_str());
 }
 
 void choosePicture(Window* dialog)
@@ -124,18 +160,41 @@ void choosePicture(Window* dialog)
         messageBox(dialog, unreadableText);
         return;
     }
-    const std::filesystem::path path(*chosen);
+    if (sizeChoices(picture.width, picture.height).empty()) {
+        messageBox(dialog, tooSmallText);
+        return;
+    }
+    const std::filesystem::path path = pathFromUtf8(*chosen);
     dialogState.path = *chosen;
     dialogState.picture = std::move(picture);
     dialogState.thumbnail =
         thumbnailOf(dialogState.picture, dialogItemRect(dialog, thumbnailId));
-    setDlgItemText(dialog, fileNameId, path.filename().string().c_str());
-    setDlgItemText(dialog, titleId, path.stem().string().c_str());
+    showFileName(dialog, utf8FromPath(path.filename()));
+    setDlgItemText(dialog, titleId, utf8FromPath(path.stem()).c_str());
     fillSizes(dialog);
     invalidateWindow(dialog, false);
 }
 
-// OK: the choice is taken when the picture is there and large enough for the pieces.
+// Under the title, as the player types it: the letters the puzzle cannot keep and what each
+// becomes ("残せない文字: é→e 한→?"), shortened to the label; nothing when all are kept.
+void showLettersNotKept(Window* dialog)
+{
+    const KeptTitle kept = keptTitle(getDlgItemText(dialog, titleId));
+    std::string notice;
+    if (!kept.replaced.empty()) {
+        std::string list;
+        for (const auto& [letter, plain] : kept.replaced)
+            list += (list.empty() ? "" : " ") + letter + "→" +
+                    (plain.empty() ? std::string(translate(droppedLetterText)) : plain);
+        const std::string_view format = translate(lettersNotKeptText);
+        std::vector<char> text(format.size() + list.size() + 1);
+        std::snprintf(text.data(), text.size(), format.data(), list.c_str());
+        notice = shortenedInMiddle(text.data(), labelCells(lettersNotKeptId));
+    }
+    setDlgItemText(dialog, lettersNotKeptId, notice.c_str());
+}
+
+// OK: the choice is taken when a picture is there, the title as the puzzle keeps it.
 void accept(Window* dialog)
 {
     const int index = static_cast<int>(sendDlgItemMessage(dialog, sizesId, CB_GETCURSEL, 0, 0));
@@ -144,13 +203,9 @@ void accept(Window* dialog)
         messageBox(dialog, noPictureText);
         return;
     }
-    const SizeChoice size = dialogState.sizes[index];
-    if (!pictureLargeEnough(dialogState.picture.width, dialogState.picture.height, size)) {
-        messageBox(dialog, tooSmallText);
-        return;
-    }
     dialogState.choice =
-        PicturePuzzleChoice{std::move(dialogState.picture), size, getDlgItemText(dialog, titleId)};
+        PicturePuzzleChoice{std::move(dialogState.picture), dialogState.sizes[index],
+                            keptTitle(getDlgItemText(dialog, titleId)).text};
     endDialog(dialog, 1);
 }
 
@@ -167,6 +222,10 @@ std::intptr_t picturePuzzleDialogProc(Window* dialog, unsigned message, std::uin
         switch (wParam & 0xFFFF) {
         case browseId:
             choosePicture(dialog);
+            return 1;
+        case titleId:
+            if (((wParam >> 16) & 0xFFFF) == EN_CHANGE)
+                showLettersNotKept(dialog);
             return 1;
         case IDOK:
             accept(dialog);

@@ -10,14 +10,16 @@
 
 constexpr int picturePuzzleDialogId = 141;
 
-// What the player chose: a decoded picture large enough for the grid, and the title (UTF-8).
+// What the player chose: a decoded picture large enough for the grid, and the title (UTF-8),
+// every letter one the puzzle keeps.
 struct PicturePuzzleChoice {
     RgbImage picture;
     SizeChoice size;
     std::string title;
 };
 
-// Runs the dialog over the main window. A picture that cannot be read, none chosen, or one too
-// small for the number of pieces is told in a message and the dialog stays; nullopt when the
-// player cancels.
+// Runs the dialog over the main window. A picture that cannot be read, one too small for any
+// number of pieces, or none chosen is told in a message and the dialog stays. Letters of the
+// title the puzzle cannot keep are shown under it, with what each becomes, as it is typed.
+// nullopt when the player cancels.
 std::optional<PicturePuzzleChoice> askForPicturePuzzle();

@@ -64,6 +64,15 @@ void comboChanged(GtkComboBox* combo, Window* dialog)
     postMessage(dialog, WM_COMMAND, wParam, 0);
 }
 
+// A change of an edit box's text tells the procedure, with EN_CHANGE in the high word.
+void entryChanged(GtkEditable* entry, Window* dialog)
+{
+    const int id = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(entry), controlIdKey));
+    const std::uintptr_t wParam =
+        (static_cast<std::uintptr_t>(id) & 0xFFFFu) | (std::uintptr_t{EN_CHANGE} << 16);
+    postMessage(dialog, WM_COMMAND, wParam, 0);
+}
+
 void applyCss(GtkWidget* widget, const std::string& css)
 {
     GtkCssProvider* provider = gtk_css_provider_new();
@@ -103,6 +112,8 @@ void fitButtonToRectangle(GtkWidget* button)
     applyCss(button, "button { padding: 0 4px; min-height: 0; min-width: 0; }");
 }
 
+// Several lines, read-only, no word wrap; it scrolls sideways with the selection but shows no
+// scroll bars. A text view keeps Enter, as a Windows edit box with ES_WANTRETURN does.
 GtkWidget* makeReadOnlyEdit()
 {
     GtkWidget* view = gtk_text_view_new();
@@ -169,6 +180,8 @@ public:
             return;
         case ControlKind::edit:
             widget = gtk_entry_new();
+            g_object_set_data(G_OBJECT(widget), controlIdKey, GINT_TO_POINTER(control.id));
+            g_signal_connect(widget, "changed", G_CALLBACK(entryChanged), dialog_);
             break;
         case ControlKind::comboBox:
             widget = gtk_combo_box_text_new();
@@ -180,6 +193,8 @@ public:
             widget = makeReadOnlyEdit();
             placed = gtk_scrolled_window_new(nullptr, nullptr);
             gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(placed), GTK_SHADOW_IN);
+            gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(placed), GTK_POLICY_EXTERNAL,
+                                           GTK_POLICY_EXTERNAL);
             gtk_container_add(GTK_CONTAINER(placed), widget);
             break;
         case ControlKind::progressBar:

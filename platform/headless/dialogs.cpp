@@ -162,8 +162,18 @@ Rect dialogItemRect(Window* dialog, int controlId)
 
 void setDlgItemText(Window* dialog, int controlId, const char* text)
 {
-    if (isLive(dialog))
-        backEnd().itemTexts[{dialog->templateId, controlId}] = text ? text : "";
+    if (!isLive(dialog))
+        return;
+    backEnd().itemTexts[{dialog->templateId, controlId}] = text ? text : "";
+    // An edit box tells of the change at once, as Windows does.
+    const DialogTemplate* dialogTemplate = findDialogTemplate(dialog->templateId);
+    for (const ControlTemplate& control : dialogTemplate ? dialogTemplate->controls
+                                                         : std::span<const ControlTemplate>{})
+        if (control.id == controlId && control.kind == ControlKind::edit)
+            sendMessage(dialog, WM_COMMAND,
+                        (static_cast<std::uintptr_t>(controlId) & 0xFFFFu) |
+                            (std::uintptr_t{EN_CHANGE} << 16),
+                        0);
 }
 
 void messageBox(Window* /*owner*/, const char* text)

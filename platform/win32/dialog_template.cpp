@@ -1,9 +1,10 @@
 // Builds DLGTEMPLATEEX blocks from dialog templates, so one set of layouts serves every
-// back end; Windows converts their dialog units through the template's font.
+// back end; Windows converts their dialog units through the face chosen for this system.
 #include "platform/win32/dialog_template.h"
 
 #include "platform/language.h"
 #include "platform/utf16.h"
+#include "platform/win32/dialog_font.h"
 #include "platform/win32/win32_window.h"
 
 #include <commctrl.h>
@@ -108,8 +109,8 @@ ControlStyle controlStyle(const ControlTemplate& control, bool first)
         break;  // has no window (see hasWindow)
     case ControlKind::readOnlyEdit:
         result.classOrdinal = editClass;
-        result.style |= ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL |
-                        WS_VSCROLL | WS_TABSTOP;
+        // Enter stays in the box (it does not press the default button); no scroll bars.
+        result.style |= ES_MULTILINE | ES_READONLY | ES_WANTRETURN | ES_AUTOHSCROLL | WS_TABSTOP;
         result.exStyle = WS_EX_CLIENTEDGE;
         break;
     case ControlKind::progressBar:
@@ -179,8 +180,10 @@ std::vector<std::uint16_t> buildDialogTemplate(const DialogTemplate& dialog)
     out.text(translate(dialog.caption));
     out.word(static_cast<std::uint16_t>(dialog.pointSize));
     out.word(FW_NORMAL);
-    out.word(static_cast<std::uint16_t>(SHIFTJIS_CHARSET << 8));  // italic 0, character set
-    out.text(dialog.fontName);
+    const std::uint8_t charset =
+        win32backend::dialogTextsJapanese() ? SHIFTJIS_CHARSET : DEFAULT_CHARSET;
+    out.word(static_cast<std::uint16_t>(charset << 8));  // italic 0, character set
+    out.wideText(win32backend::dialogFace(dialog.fontName).c_str());
 
     bool first = true;
     for (const ControlTemplate& control : dialog.controls) {

@@ -100,7 +100,9 @@ TEST(Win32Dialogs, EveryTemplateBuildsItsControlsInOrderWithTheirClassTextAndPla
                                                control.height),
                            what);
             const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
-            EXPECT_EQ((style & BS_PUSHLIKE) != 0, control.pushLike) << what;
+            if (className(child) == L"button") {
+                EXPECT_EQ((style & BS_PUSHLIKE) != 0, control.pushLike) << what;
+            }
             if (control.kind == ControlKind::icon) {
                 EXPECT_NE(SendMessageW(child, STM_GETICON, 0, 0), 0) << what;
             }
@@ -136,6 +138,19 @@ TEST(Win32Dialogs, RadioGroupsEndAtGroupBoxesAndProgressBarsCount)
     destroyWindow(progress);
 }
 
+namespace {
+
+std::vector<int> commandsHeard;
+
+std::intptr_t commandRecorder(Window*, unsigned message, std::uintptr_t wParam, std::intptr_t)
+{
+    if (message == WM_COMMAND)
+        commandsHeard.push_back(static_cast<int>(wParam & 0xFFFF));
+    return message == WM_INITDIALOG ? 1 : 0;
+}
+
+}  // namespace
+
 TEST(Win32Dialogs, JapaneseTextsAndLineBreaksReachTheControls)
 {
     Window* message = createModelessDialog(120, nullptr, quietProcedure, 0);
@@ -143,7 +158,29 @@ TEST(Win32Dialogs, JapaneseTextsAndLineBreaksReachTheControls)
     setDlgItemText(message, 1002, "柑橘の輪切り\n二行目");
     EXPECT_EQ(windowText(GetDlgItem(message->hwnd, 1002)), "柑橘の輪切り\r\n二行目");
     EXPECT_EQ(SendDlgItemMessageW(message->hwnd, 1002, EM_GETLINECOUNT, 0, 0), 2);
+    // Several lines, read-only, keeps Enter, scrolls sideways; no scroll bars.
+    const LONG_PTR style = GetWindowLongPtrW(GetDlgItem(message->hwnd, 1002), GWL_STYLE);
+    const LONG_PTR stated = ES_MULTILINE | ES_READONLY | ES_WANTRETURN | ES_AUTOHSCROLL;
+    EXPECT_EQ(style & stated, stated);
+    EXPECT_EQ(style & (WS_VSCROLL | WS_HSCROLL | ES_AUTOVSCROLL), 0);
     destroyWindow(message);
+
+    // Enter in the box, as the dialog manager passes it on, presses no button.
+    Window* keeping = createModelessDialog(120, nullptr, commandRecorder, 0);
+    ASSERT_NE(keeping, nullptr);
+    HWND box = GetDlgItem(keeping->hwnd, 1002);
+    SetFocus(box);
+    commandsHeard.clear();
+    for (const UINT keyMessage : {WM_KEYDOWN, WM_CHAR, WM_KEYUP}) {
+        MSG key{box, keyMessage, keyMessage == WM_CHAR ? WPARAM{'\r'} : WPARAM{VK_RETURN}, 1, 0,
+                {}};
+        if (!IsDialogMessageW(keeping->hwnd, &key)) {
+            TranslateMessage(&key);
+            DispatchMessageW(&key);
+        }
+    }
+    EXPECT_EQ(commandsHeard, std::vector<int>{});
+    destroyWindow(keeping);
 }
 
 namespace {
