@@ -109,16 +109,16 @@ const std::array panelControls{
 
 const std::array picturePuzzleControls{
     ControlTemplate{-1, ControlKind::staticText, "画像ファイル", 7, 7, 60, 10},
-    ControlTemplate{1201, ControlKind::staticText, "（選ばれていません）", 7, 19, 182, 10},
-    ControlTemplate{1202, ControlKind::pushButton, "参照…", 195, 17, 58, 14},
+    ControlTemplate{1201, ControlKind::staticText, "（選ばれていません）", 7, 19, 222, 10},
+    ControlTemplate{1202, ControlKind::pushButton, "参照…", 235, 17, 58, 14},
     ControlTemplate{1203, ControlKind::picture, "", 7, 34, 120, 90},
-    ControlTemplate{-1, ControlKind::staticText, "ピース数", 135, 34, 118, 10},
-    ControlTemplate{1204, ControlKind::comboBox, "", 135, 46, 118, 14},
-    ControlTemplate{-1, ControlKind::staticText, "題名", 135, 68, 118, 10},
-    ControlTemplate{1205, ControlKind::edit, "", 135, 80, 118, 14},
-    ControlTemplate{1206, ControlKind::staticText, "", 135, 98, 118, 10},
-    ControlTemplate{1, ControlKind::defaultPushButton, "OK", 145, 132, 50, 14},
-    ControlTemplate{2, ControlKind::pushButton, "キャンセル", 203, 132, 50, 14},
+    ControlTemplate{-1, ControlKind::staticText, "ピース数", 135, 34, 158, 10},
+    ControlTemplate{1204, ControlKind::comboBox, "", 135, 46, 158, 14},
+    ControlTemplate{-1, ControlKind::staticText, "題名", 135, 68, 158, 10},
+    ControlTemplate{1205, ControlKind::edit, "", 135, 80, 158, 14},
+    ControlTemplate{1206, ControlKind::staticText, "", 135, 98, 158, 10},
+    ControlTemplate{1, ControlKind::defaultPushButton, "OK", 185, 132, 50, 14},
+    ControlTemplate{2, ControlKind::pushButton, "キャンセル", 243, 132, 50, 14},
 };
 
 // The small dialogs have a modal frame and no system menu: no close box, and only the program
@@ -139,7 +139,7 @@ const std::array dialogs{
                    panelControls, !systemMenu, modalFrame},
     DialogTemplate{127, "", 171, 33, dialogFont, 9, true, true, true, false, progressControls,
                    !systemMenu, modalFrame},
-    DialogTemplate{141, "画像からパズルを作る", 260, 153, dialogFont, 9, false, false, true, true,
+    DialogTemplate{141, "画像からパズルを作る", 300, 153, dialogFont, 9, false, false, true, true,
                    picturePuzzleControls, systemMenu, modalFrame},
     DialogTemplate{117, "プレビュー", 79, 115, dialogFont, 9, false, false, false, true, {},
                    systemMenu, modalFrame},

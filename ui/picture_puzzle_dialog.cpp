@@ -92,12 +92,14 @@ void paintThumbnail(Window* dialog)
         }
 }
 
-// One entry of the list of piece counts: "48 ピース（8 × 6）".
-std::string sizeEntryText(const SizeChoice& size)
+// One entry of the list of piece counts with the assembled picture's size in pixels:
+// "500 ピース（26 × 19）1248 × 912".
+std::string sizeEntryText(const SizeChoice& size, const RgbImage& picture)
 {
-    char text[96];
-    std::snprintf(text, sizeof text, translate("%d ピース（%d × %d）"), size.pieces(),
-                  size.columns, size.rows);
+    const PuzzleGeometry geometry = geometryForChoice(size, picture.width, picture.height);
+    char text[128];
+    std::snprintf(text, sizeof text, translate("%d ピース（%d × %d）%d × %d"), size.pieces(),
+                  size.columns, size.rows, geometry.pictureWidth(), geometry.pictureHeight());
     return text;
 }
 
@@ -114,7 +116,7 @@ void fillSizes(Window* dialog)
     int nearest = 0;
     for (std::size_t i = 0; i < dialogState.sizes.size(); ++i) {
         const SizeChoice& size = dialogState.sizes[i];
-        const std::string text = sizeEntryText(size);
+        const std::string text = sizeEntryText(size, dialogState.picture);
         sendDlgItemMessage(dialog, sizesId, CB_ADDSTRING, 0,
                            reinterpret_cast<std::intptr_t>(text.c_str()));
         if (std::abs(size.pieces() - wanted) <
