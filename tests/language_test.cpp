@@ -2,6 +2,8 @@
 // a language, and the help page the About box opens.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +12,7 @@
 #include "app/commands.h"
 #include "platform/headless/headless.h"
 #include "platform/language.h"
+#include "support/ordinary_user.h"
 #include "support/program_fixture.h"
 
 namespace {
@@ -99,6 +102,20 @@ TEST_F(Language, TheVariablesChooseWhetherOrNotTheSystemHasTheLocale)
         EXPECT_STREQ(translate("ファイル(&F)"), *example.language ? "&File" : "ファイル(&F)")
             << shown;
     }
+}
+
+TEST_F(Language, AProgramFolderThatCannotBeExaminedGivesTheSourceTexts)
+{
+    const std::filesystem::path locked = folder / "locked";
+    std::filesystem::create_directories(locked / "bin");
+    chmod(locked.c_str(), 0);
+    const std::string program = (locked / "bin" / "velmora").string();
+    EXPECT_TRUE(testing_support::asOrdinaryUser(folder, [&program] {
+        setenv("LANGUAGE", "en", 1);
+        initialiseLanguage(program);
+        return languageCode().empty();
+    }));
+    chmod(locked.c_str(), 0755);
 }
 
 TEST_F(Language, SourceTextsWithoutALanguage)
