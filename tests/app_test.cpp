@@ -21,6 +21,7 @@
 #include "platform/surface.h"
 #include "platform/window.h"
 #include "puzzle/state.h"
+#include "savegame/autosave.h"
 #include "settings/settings.h"
 #include "support/program_fixture.h"
 
@@ -135,6 +136,20 @@ TEST_F(Program, ALostDisplayStillWritesTheSettings)
     headless::loseDisplay();
     const std::vector<std::string> lines = settingsLines();
     EXPECT_NE(std::find(lines.begin(), lines.end(), "Sound  =0"), lines.end());
+}
+
+TEST_F(Program, TheSessionsEndKeepsTheWindowsPlaceTheGameAndTheSettings)
+{
+    startProgram();
+    setSoundOn(0);
+    setWindowPos(getMainWindow(), 40, 50, 600, 400);
+    // As Windows sends it, to the main window whatever loop runs; the last words follow.
+    sendMessage(getMainWindow(), WM_ENDSESSION, 1, 0);
+    headless::loseDisplay();
+    const std::vector<std::string> lines = settingsLines();
+    for (const char* line : {"Sound  =0", "X1  =40", "Y1  =50", "X2  =640", "Y2  =450"})
+        EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+    EXPECT_TRUE(fs::exists(autosavePath()));
 }
 
 TEST_F(Program, StartUpMarksTheMenuAndMakesTheBoardSeeThrough)

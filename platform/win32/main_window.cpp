@@ -65,10 +65,13 @@ LRESULT CALLBACK mainWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPA
         // Keys released while another program has the focus never come back.
         keystate::forgetAll();
         break;
-    case WM_ENDSESSION:
+    case WM_ENDSESSION: {
+        const std::intptr_t answer =
+            win32backend::callGameProcedure(window, message, wParam, lParam);
         if (wParam && displayLostHandler)
             displayLostHandler();
-        break;
+        return answer;
+    }
     default:
         if (isMouseMessage(message) && !win32backend::translateMousePoint(window, lParam))
             return 0;
