@@ -67,6 +67,12 @@ std::intptr_t mainWindowProc(Window* window, unsigned message, std::uintptr_t wP
         prepareViewForPaint();
         paintBoard();
         return 0;
+    case WM_ENDSESSION:
+        // A logout keeps the window's place as the close box does; the game and the settings
+        // are written by the platform's last words right after.
+        if (wParam)
+            recordWindowRect();
+        return 0;
     case WM_COMMAND:
         runCommand(static_cast<int>(wParam & 0xFFFF));
         return 0;

@@ -71,9 +71,9 @@ void messageBox(Window* owner, const char* text);
 // true. `customColours` (16 entries) is shown and kept as the player edits it.
 bool chooseColour(Window* owner, Colour& colour, Colour customColours[16]);
 
-// ShellExecute(NULL, "open", url, ...): shows the page in the default browser; failures are
-// silent.
-void openUrl(const char* url);
+// ShellExecute(NULL, "open", url, ...): shows the page in the default browser. False when no
+// program that shows web pages could be started for it.
+bool openUrl(const char* url);
 
 // One filter of a file dialog: the text shown ("Play files(*.jps)") and its pattern ("*.jps").
 struct FileFilter {

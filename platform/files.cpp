@@ -108,7 +108,10 @@ FileReadOutcome readWholeFile(const std::string& path, std::vector<std::uint8_t>
         close(fd);
         return FileReadOutcome::failed;
     }
-    bytes.resize(static_cast<std::size_t>(info.st_size));
+    if (!resizeWithinMemory(bytes, static_cast<std::size_t>(info.st_size))) {
+        close(fd);
+        return FileReadOutcome::failed;
+    }
     std::size_t done = 0;
     bool ok = true;
     while (ok && done < bytes.size()) {

@@ -18,8 +18,11 @@ enum class FileReadOutcome {
     failed,      // not a regular file, not read whole, or longer than maxBytes
 };
 
-// Reads the whole file into `bytes`. A file longer than maxBytes, or anything but a regular
-// file (a pipe, a device, a folder), is not read: `failed`.
+// Reads the whole file into `bytes`. A file longer than maxBytes, anything but a regular file
+// (a pipe, a device, a folder), or one the memory cannot hold, is not read: `failed`.
+// Makes `bytes` `size` long; false (and `bytes` empty) when the memory cannot hold them.
+bool resizeWithinMemory(std::vector<std::uint8_t>& bytes, std::size_t size);
+
 FileReadOutcome readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes,
                               std::size_t maxBytes);
 

@@ -72,7 +72,8 @@ FileReadOutcome readWholeFile(const std::string& path, std::vector<std::uint8_t>
     if (GetFileType(file.get()) != FILE_TYPE_DISK || !GetFileSizeEx(file.get(), &size) ||
         static_cast<std::uint64_t>(size.QuadPart) > maxBytes)
         return FileReadOutcome::failed;
-    bytes.resize(static_cast<std::size_t>(size.QuadPart));
+    if (!resizeWithinMemory(bytes, static_cast<std::size_t>(size.QuadPart)))
+        return FileReadOutcome::failed;
     std::size_t done = 0;
     while (done < bytes.size()) {
         DWORD read = 0;

@@ -1,5 +1,6 @@
-// Where the settings file is kept on Linux: beside the program when its folder is writable,
-// else in the user's configuration folder.
+// Where the settings file is kept on Linux: beside a program run from its own folder when that
+// folder is writable, else (and always for an installed program) in the user's configuration
+// folder.
 #include "platform/folders.h"
 #include "platform/profile.h"
 
@@ -20,11 +21,23 @@ std::string folderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-bool writableFolder(const std::string& folder)
+bool isFolder(const std::string& path)
 {
     struct stat info;
-    return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
-           access(folder.c_str(), W_OK) == 0;
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool writableFolder(const std::string& folder)
+{
+    return isFolder(folder) && access(folder.c_str(), W_OK) == 0;
+}
+
+// A program installed under a prefix (/usr/games/velmora, /usr/local/bin/velmora) finds its
+// data in share/velmora beside its folder; a system folder is no place for a user's settings,
+// and removing the package would leave them behind.
+bool installedUnderPrefix(const std::string& programFolder)
+{
+    return isFolder(folderOf(programFolder) + "/share/velmora");
 }
 
 // mkdir -p: true when the folder exists afterwards.
@@ -34,8 +47,7 @@ bool makeFolders(const std::string& folder)
          slash = folder.find('/', slash + 1))
         mkdir(folder.substr(0, slash).c_str(), 0700);
     mkdir(folder.c_str(), 0700);
-    struct stat info;
-    return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    return isFolder(folder);
 }
 
 std::string configHome()
@@ -62,7 +74,7 @@ bool pathExists(const std::string& path)
 std::string settingsLocation(const std::string& besideProgram)
 {
     const std::string programFolder = folderOf(besideProgram);
-    if (writableFolder(programFolder))
+    if (!installedUnderPrefix(programFolder) && writableFolder(programFolder))
         return besideProgram;
     const std::string folder = configHome() + "/velmora";
     if (!makeFolders(folder) || !writableFolder(folder)) {

@@ -4,21 +4,23 @@
 // filters) are Japanese, and they are the keys of the catalogs: po/<language>.po, compiled to
 // <language>/LC_MESSAGES/velmora.mo in a "locale" folder beside the program, or in
 // ../share/locale from the program's folder once installed. A text without a translation,
-// and every text under a Japanese, C or POSIX locale, is shown as it stands.
+// and every text when the player asks for Japanese, C or POSIX, is shown as it stands.
 //
 // Back ends pass every text they put on screen from a template or the game's requests through
 // translate(); text the game sets itself (a puzzle's attached message) is content and is not.
 //
-// On Linux (GTK and headless back ends) this is gettext: the language follows LANGUAGE,
-// LC_ALL, LC_MESSAGES and LANG. A Windows back end implements the same three calls by reading
-// the same .mo files (a small sorted table of strings) from a "locale" folder beside the .exe,
-// choosing the catalog from GetUserDefaultUILanguage.
+// On Linux (GTK and headless back ends) the language variables choose the catalog, whether or
+// not the system has the locale they name: the entries of LANGUAGE (a colon-separated list),
+// then the locale of the first of LC_ALL, LC_MESSAGES and LANG that is set, each tried as
+// "ll_CC" then "ll"; the first with a catalog is used, and an entry for Japanese, C or POSIX
+// (or the end of the list) keeps the texts as they stand. A Windows back end reads the same
+// .mo files from a "locale" folder beside the .exe, choosing the catalog from
+// GetUserDefaultUILanguage.
 #pragma once
 
 #include <string>
 
 // Finds the catalogs for the program at `programPath` and selects the player's language.
-// The locale must already be set from the environment (setlocale(LC_ALL, "")).
 void initialiseLanguage(const std::string& programPath);
 
 // The text in the player's language; `text` itself when no catalog translates it.

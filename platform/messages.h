@@ -10,6 +10,9 @@ constexpr unsigned WM_MOVE = 0x0003;
 constexpr unsigned WM_PAINT = 0x000F;
 constexpr unsigned WM_CLOSE = 0x0010;
 constexpr unsigned WM_QUIT = 0x0012;
+// The session ends (a Windows logout or shutdown) when wParam is nonzero; the process may be
+// ended soon after the message has been handled.
+constexpr unsigned WM_ENDSESSION = 0x0016;
 constexpr unsigned WM_SHOWWINDOW = 0x0018;
 constexpr unsigned WM_SETCURSOR = 0x0020;
 constexpr unsigned WM_INITDIALOG = 0x0110;

@@ -64,11 +64,16 @@ bool MoCatalog::load(std::span<const std::uint8_t> bytes)
     const std::optional<std::uint32_t> translated = words.at(16);
     if (!count || !originals || !translated)
         return false;
+    // The texts of a catalog never overlap, so together they fit in the file; entries that
+    // point into each other's texts could otherwise make a small file fill the memory.
+    std::size_t keptBytes = 0;
     for (std::uint32_t i = 0; i < *count; ++i) {
         const std::optional<std::string> original = words.text(*originals + std::size_t{8} * i);
         const std::optional<std::string> translation =
             words.text(*translated + std::size_t{8} * i);
-        if (!original || !translation) {
+        if (original && translation)
+            keptBytes += original->size() + translation->size() + 2;
+        if (!original || !translation || keptBytes > bytes.size()) {
             translations_.clear();
             return false;
         }

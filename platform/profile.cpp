@@ -167,13 +167,12 @@ std::string readProfileString(const std::string& section, const std::string& key
     return cut(value, maxChars);
 }
 
-bool writeProfileString(const std::string& section, const std::string& key,
-                        const std::string& value, const std::string& path)
+namespace {
+
+// Sets `key` in `section` of the lines as writeProfileString describes.
+void setEntry(std::vector<std::string>& lines, const std::string& section, const std::string& key,
+              const std::string& value)
 {
-    std::vector<std::string> lines;
-    bool hadMark = false;
-    if (!readLines(path, lines, hadMark))
-        return false;
     const std::string entry = key + "=" + value;
     std::size_t begin = 0, end = 0;
     if (findSection(lines, section, begin, end)) {
@@ -194,6 +193,25 @@ bool writeProfileString(const std::string& section, const std::string& key,
         lines.push_back("[" + section + "]");
         lines.push_back(entry);
     }
+}
+
+}  // namespace
+
+bool writeProfileString(const std::string& section, const std::string& key,
+                        const std::string& value, const std::string& path)
+{
+    return writeProfileStrings(section, {{key, value}}, path);
+}
+
+bool writeProfileStrings(const std::string& section, const std::vector<ProfileEntry>& entries,
+                         const std::string& path)
+{
+    std::vector<std::string> lines;
+    bool hadMark = false;
+    if (!readLines(path, lines, hadMark))
+        return false;
+    for (const ProfileEntry& entry : entries)
+        setEntry(lines, section, entry.key, entry.value);
     std::ostringstream text;
     if (hadMark)
         text << byteOrderMark;

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 // The value of `key` in `section` of the file, at most maxChars - 1 characters, or the
 // default (without trailing blanks, also cut to maxChars - 1) when the file, section or key
@@ -20,7 +21,18 @@ std::string readProfileString(const std::string& section, const std::string& key
 bool writeProfileString(const std::string& section, const std::string& key,
                         const std::string& value, const std::string& path);
 
+// One key and the value to write for it.
+struct ProfileEntry {
+    std::string key;
+    std::string value;
+};
+// Sets every key in `section` as writeProfileString does, one after the other, and replaces
+// the file once: the same bytes as that many single writes.
+bool writeProfileStrings(const std::string& section, const std::vector<ProfileEntry>& entries,
+                         const std::string& path);
+
 // Where a settings file wanted at `besideProgram` is kept: that path when its folder is
-// writable, else $XDG_CONFIG_HOME/velmora/<file name> (~/.config when unset). When that folder
+// writable and the program is not installed under a prefix (its data in share/velmora beside
+// its folder), else $XDG_CONFIG_HOME/velmora/<file name> (~/.config when unset). When that folder
 // cannot be made or written either, one line on standard error names both folders (once).
 std::string settingsLocation(const std::string& besideProgram);

@@ -84,6 +84,10 @@ using LayeredWindowFunction = void (*)(Window* window, Colour key, std::uint8_t 
 
 // When the connection to the display is lost for good (the X server went away) the program
 // cannot go on: `lastWords` runs, then the program ends with status 1. It may only write files.
+// On Windows the session ending counts: `lastWords` runs when the main window gets
+// WM_ENDSESSION (also sent when the console closes), after the window's procedure has had the
+// message, in whatever loop is running, a modal dialog's included; the process may be ended
+// right after.
 void setDisplayLostHandler(void (*lastWords)());
 
 // LoadLibrary("user32.dll") + GetProcAddress: null when the platform cannot make windows

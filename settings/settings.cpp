@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "platform/files.h"
 #include "platform/profile.h"
@@ -92,9 +93,12 @@ int readSettingsInteger(const char* key, int current)
     return std::atoi(text.c_str());
 }
 
-void writeSettingsInteger(const char* key, int value)
+void writeSettingsIntegers(std::initializer_list<SettingsInteger> values)
 {
-    writeProfileString(settingsSection, key, std::to_string(value), settingsPath);
+    std::vector<ProfileEntry> entries;
+    for (const SettingsInteger& value : values)
+        entries.push_back(ProfileEntry{value.key, std::to_string(value.value)});
+    writeProfileStrings(settingsSection, entries, settingsPath);
 }
 
 std::string readSettingsString(const char* key, const std::string& current)
@@ -127,13 +131,13 @@ void readWindowAndSwitchSettings()
 
 void writeStartUpSettings()
 {
-    writeSettingsInteger("Red  ", backgroundRed);
-    writeSettingsInteger("Green", backgroundGreen);
-    writeSettingsInteger("Blue ", backgroundBlue);
-    writeSettingsInteger("X1  ", windowLeft);
-    writeSettingsInteger("Y1  ", windowTop);
-    writeSettingsInteger("X2  ", windowRight);
-    writeSettingsInteger("Y2  ", windowBottom);
-    writeSettingsInteger("Sound  ", soundOn);
-    writeSettingsInteger("Toumei  ", transparentBackground);
+    writeSettingsIntegers({{"Red  ", backgroundRed},
+                           {"Green", backgroundGreen},
+                           {"Blue ", backgroundBlue},
+                           {"X1  ", windowLeft},
+                           {"Y1  ", windowTop},
+                           {"X2  ", windowRight},
+                           {"Y2  ", windowBottom},
+                           {"Sound  ", soundOn},
+                           {"Toumei  ", transparentBackground}});
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 #include "platform/types.h"
@@ -45,8 +46,12 @@ Colour composeBackgroundColor();
 
 // Reads an integer key with the atoi rules; the default is the decimal form of `current`.
 int readSettingsInteger(const char* key, int current);
-// Writes an integer key in decimal.
-void writeSettingsInteger(const char* key, int value);
+// Writes integer keys in decimal, in the given order, replacing the file once.
+struct SettingsInteger {
+    const char* key;
+    int value;
+};
+void writeSettingsIntegers(std::initializer_list<SettingsInteger> values);
 // Reads a text key whole, up to the platform's path limit, so remembered paths come back
 // entire; the default is `current`. Bytes pass unchanged (UTF-8 paths included).
 std::string readSettingsString(const char* key, const std::string& current);
@@ -56,5 +61,5 @@ void writeSettingsString(const char* key, const std::string& value);
 // Start-up reads: the three colour keys, then the window rectangle, sound and see-through keys.
 void readColourSettings();
 void readWindowAndSwitchSettings();
-// Shut-down: the nine start-up keys in their fixed order.
+// Shut-down: the nine start-up keys in their fixed order, in one write of the file.
 void writeStartUpSettings();

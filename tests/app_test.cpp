@@ -7,18 +7,23 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/commands.h"
 #include "app/lifecycle.h"
 #include "app/window_proc.h"
 #include "board/surfaces.h"
+#ifndef _WIN32
+#include "platform/file_calls.h"
+#endif
 #include "platform/headless/headless.h"
 #include "platform/input.h"
 #include "platform/messages.h"
 #include "platform/surface.h"
 #include "platform/window.h"
 #include "puzzle/state.h"
+#include "savegame/autosave.h"
 #include "settings/settings.h"
 #include "support/program_fixture.h"
 
@@ -50,6 +55,50 @@ TEST_F(Program, FirstRunWritesTheNineKeysWithTheirDefaults)
     EXPECT_EQ(getPictureDib(), nullptr);
     EXPECT_EQ(getPieceMask(), nullptr);
 }
+
+#ifndef _WIN32
+// How many times a rename put a file named velmora.ini in place (through the POSIX file code's
+// call table; the settings code above it is the same on Windows).
+int settingsReplacements = 0;
+int countingRename(const char* from, const char* to)
+{
+    if (std::string_view(to).ends_with("/velmora.ini"))
+        ++settingsReplacements;
+    return ::rename(from, to);
+}
+
+TEST_F(Program, ShutDownReplacesTheSettingsFileOnceKeepingOtherLines)
+{
+    // Keys of other parts and other sections stay where they are; the nine keys take their
+    // places, missing ones after the section's last line.
+    const struct {
+        const char* before;
+        std::vector<std::string> after;
+    } cases[] = {
+        {"", defaultSettings},
+        {"[Other]\r\nRed  =1\r\n\r\n[Quorin_Section]\r\nrpleft=70\r\nGreen=9\r\n"
+         "gspath=/tmp/a b.jps\r\n\r\n[Last]\r\n",
+         {"[Other]", "Red  =1", "", "[Quorin_Section]", "rpleft=70", "Green=9",
+          "gspath=/tmp/a b.jps", "Red  =0", "Blue =128", "X1  =0", "Y1  =0", "X2  =1000",
+          "Y2  =700", "Sound  =1", "Toumei  =0", "", "[Last]"}},
+    };
+    const FileCalls systemCalls = fileCalls();
+    for (const auto& example : cases) {
+        writeSettings(example.before);
+        settingsReplacements = 0;
+        fileCalls().rename = countingRename;
+        EXPECT_EQ(runToEscape(), 0);
+        fileCalls() = systemCalls;
+        EXPECT_EQ(settingsReplacements, 1) << example.before;
+        EXPECT_EQ(settingsLines(), example.after) << example.before;
+        releaseDrawingSurfaces();
+        resetGameState();
+        resetSettings();
+        headless::reset();
+        headless::setModulePath((folder / "velmora").string());
+    }
+}
+#endif
 
 TEST_F(Program, SettingsAreReadWithTheClassicRules)
 {
@@ -92,6 +141,20 @@ TEST_F(Program, ALostDisplayStillWritesTheSettings)
     headless::loseDisplay();
     const std::vector<std::string> lines = settingsLines();
     EXPECT_NE(std::find(lines.begin(), lines.end(), "Sound  =0"), lines.end());
+}
+
+TEST_F(Program, TheSessionsEndKeepsTheWindowsPlaceTheGameAndTheSettings)
+{
+    startProgram();
+    setSoundOn(0);
+    setWindowPos(getMainWindow(), 40, 50, 600, 400);
+    // As Windows sends it, to the main window whatever loop runs; the last words follow.
+    sendMessage(getMainWindow(), WM_ENDSESSION, 1, 0);
+    headless::loseDisplay();
+    const std::vector<std::string> lines = settingsLines();
+    for (const char* line : {"Sound  =0", "X1  =40", "Y1  =50", "X2  =640", "Y2  =450"})
+        EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+    EXPECT_TRUE(fs::exists(autosavePath()));
 }
 
 TEST_F(Program, StartUpMarksTheMenuAndMakesTheBoardSeeThrough)
@@ -267,6 +330,21 @@ TEST_F(Program, TheHelpPageUrlKeepsAJapaneseFolderName)
     EXPECT_EQ(url.rfind("url file:///", 0), 0u) << url;
     EXPECT_TRUE(url.ends_with("/遊び場/help/index.html")) << url;
     EXPECT_EQ(url.find('\\'), std::string::npos) << url;
+}
+
+TEST_F(Program, AHelpPageNoProgramShowsIsToldWithItsPath)
+{
+    fs::create_directories(folder / "help");
+    std::ofstream(folder / "help" / "index.ja.html") << "日本語";
+    headless::setUrlsOpen(false);
+    startProgram();
+    headless::scriptDialog(119, {1018});
+    command(aboutCommandId);
+    const std::vector<std::string> events = headless::events();
+    ASSERT_GE(events.size(), 3u);
+    EXPECT_TRUE(events[1].starts_with("url file://")) << events[1];
+    EXPECT_EQ(events[2], "messagebox ヘルプのページを表示できませんでした。ページの場所:\n" +
+                             (folder / "help" / "index.ja.html").string());
 }
 
 TEST_F(Program, MouseMessagesCarryTheirPointUnsigned)

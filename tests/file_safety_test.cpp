@@ -24,6 +24,7 @@
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "puzzle/state.h"
+#include "savegame/autosave.h"
 #include "settings/settings.h"
 #include "support/puzzle_fixture.h"
 
@@ -214,6 +215,27 @@ TEST_F(FileSafety, NamesThatCannotBeFilesAreToldAndEndNothing)
     headless::scriptFileChoice(longest);
     sendMessage(getMainWindow(), WM_COMMAND, saveCommandId, 0);
     EXPECT_TRUE(fs::is_regular_file(longest + ".jps"));
+}
+
+TEST_F(FileSafety, AKeptGameTheMemoryCannotHoldIsNotTakenAndEndsNothing)
+{
+    // A play file of the largest size allowed, empty (sparse) on the disk.
+    fs::create_directories(fs::path(autosavePath()).parent_path());
+    std::ofstream(autosavePath()).close();
+    fs::resize_file(autosavePath(), std::size_t{512} << 20);
+    // Room for what the process already holds and a little more, not for the whole file.
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    rlimit previous;
+    getrlimit(RLIMIT_AS, &previous);
+    rlimit limited = previous;
+    limited.rlim_cur = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) +
+                       (rlim_t{128} << 20);
+    setrlimit(RLIMIT_AS, &limited);
+    bool previewWasShown = false;
+    const bool restored = restoreGameInProgress(previewWasShown);
+    setrlimit(RLIMIT_AS, &previous);
+    EXPECT_FALSE(restored);
 }
 
 }  // namespace

@@ -84,4 +84,27 @@ TEST(MoCatalog, RefusesEveryCutShortOrMisdirectedFileWhole)
     EXPECT_FALSE(catalog.load(misdirected));
 }
 
+TEST(MoCatalog, RefusesEntriesThatOverlapToFillTheMemory)
+{
+    // Every entry points at a different tail of one long text: each key is distinct, and
+    // together they would be thousands of times the file's size.
+    const std::size_t count = 4000;
+    Entries entries(count);
+    std::vector<std::uint8_t> bytes = catalogFile(entries, false);
+    const std::size_t textAt = bytes.size() - 2 * count;
+    bytes.resize(textAt);
+    bytes.insert(bytes.end(), count, 'a');
+    bytes.push_back(0);
+    for (std::size_t i = 0; i < 2 * count; ++i) {
+        const std::size_t tail = i % count;
+        const std::size_t values[] = {count - tail, textAt + tail};
+        for (int word = 0; word < 2; ++word)
+            for (int b = 0; b < 4; ++b)
+                bytes[28 + 8 * i + 4 * word + b] = static_cast<std::uint8_t>(values[word] >> 8 * b);
+    }
+    MoCatalog catalog;
+    EXPECT_FALSE(catalog.load(bytes));
+    EXPECT_EQ(catalog.find(std::string(count, 'a')), nullptr);
+}
+
 }  // namespace

@@ -145,6 +145,36 @@ TEST_F(Profile, SettingsBesideTheProgramOrInTheConfigFolder)
     setenv("HOME", home.c_str(), 1);
 }
 
+TEST_F(Profile, AnInstalledProgramKeepsItsSettingsInTheConfigFolder)
+{
+    const std::string config = folder + "/config";
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    // Program folders below a prefix, with or without the data folder of an installation.
+    const struct {
+        const char* programFolder;
+        const char* dataFolder;
+        bool besideProgram;
+    } cases[] = {
+        {"/games", "/share/velmora", false},
+        {"/bin", "/share/velmora", false},
+        {"/bin", "/share/other", true},
+        {"/bin", "/bin/share/velmora", true},
+        {"/bin", nullptr, true},
+    };
+    for (const auto& example : cases) {
+        const std::string prefix = folder + "/prefix";
+        fs::create_directories(prefix + example.programFolder);
+        if (example.dataFolder)
+            fs::create_directories(prefix + example.dataFolder);
+        const std::string beside = prefix + example.programFolder + "/velmora.ini";
+        EXPECT_EQ(settingsLocation(beside),
+                  example.besideProgram ? beside : config + "/velmora/velmora.ini")
+            << example.programFolder << " " << (example.dataFolder ? example.dataFolder : "");
+        fs::remove_all(prefix);
+    }
+    unsetenv("XDG_CONFIG_HOME");
+}
+
 TEST_F(Profile, ByteOrderMarkIsSkippedOnReadingAndKeptOnWriting)
 {
     writeFile("\xEF\xBB\xBF[Quorin_Section]\r\nRed  =300\r\n");

@@ -197,7 +197,7 @@ TEST_F(SaveAndOpen, AnOpenPlacesAShownPreviewForTheOpenedPicture)
                                        });
     setPreviewWindow(preview);
     setPreviewShown(1);
-    writeSettingsInteger("rpleft", 70);
+    writeSettingsIntegers({{"rpleft", 70}});
     open(folder / "landscape.jps");
     const Rect placed = headless::windowRect(preview);
     EXPECT_EQ(placed.left, 70);

@@ -35,9 +35,12 @@ std::filesystem::path helpPageIn(const std::filesystem::path& folder)
     return std::filesystem::exists(page, error) ? page : folder / "index.html";
 }
 
+// Said when no program shows the help page; the page's path follows on the next line.
+constexpr const char* helpPageNotShownText = "ヘルプのページを表示できませんでした。ページの場所:";
+
 // The game's help page: in the help folder beside the program as built, or in the shared
 // data folder next to the program's folder once installed.
-std::string helpPageUrl()
+std::filesystem::path helpPagePath()
 {
     const std::filesystem::path folder = pathFromUtf8(modulePath()).parent_path();
     std::filesystem::path help = folder / "help";
@@ -46,9 +49,24 @@ std::string helpPageUrl()
     if (!std::filesystem::exists(help / "index.html", error) &&
         std::filesystem::exists(installed, error))
         help = installed;
+    return helpPageIn(help).lexically_normal();
+}
+
+std::string helpPageUrl(const std::filesystem::path& page)
+{
     // A Windows path starts with its drive, which a file URL puts after a third slash.
-    const std::string path = utf8FromPath(helpPageIn(help).lexically_normal(), true);
+    const std::string path = utf8FromPath(page, true);
     return (path.starts_with('/') ? "file://" : "file:///") + path;
+}
+
+// Opens the help page in the browser, or tells the player where it is.
+void showHelpPage(Window* owner)
+{
+    const std::filesystem::path page = helpPagePath();
+    if (!openUrl(helpPageUrl(page).c_str()))
+        messageBox(owner, (std::string(translate(helpPageNotShownText)) + "\n" +
+                           utf8FromPath(page))
+                              .c_str());
 }
 
 }  // namespace
@@ -61,7 +79,7 @@ std::intptr_t aboutDialogProc(Window* dialog, unsigned message, std::uintptr_t w
         endDialog(dialog, okButtonId);
         return 1;
     case jumpButtonId:
-        openUrl(helpPageUrl().c_str());
+        showHelpPage(dialog);
         endDialog(dialog, okButtonId);
         return 1;
     default:

@@ -25,10 +25,10 @@ void markPreviewShown(int shown)
 void writePreviewRect(Window* dialog)
 {
     const Rect rect = getWindowRect(dialog);
-    writeSettingsInteger("rpleft", rect.left);
-    writeSettingsInteger("rptop", rect.top);
-    writeSettingsInteger("rpright", rect.right);
-    writeSettingsInteger("rpbottom", rect.bottom);
+    writeSettingsIntegers({{"rpleft", rect.left},
+                           {"rptop", rect.top},
+                           {"rpright", rect.right},
+                           {"rpbottom", rect.bottom}});
 }
 
 // The whole picture at 50/150 of its size in the client area's top-left corner, each pixel

@@ -55,7 +55,7 @@ bool chooseColour(Window* owner, Colour& colour, Colour customColours[16])
     const GdkRGBA initial = rgbaOf(colour);
     gtk_color_chooser_set_rgba(chooser, &initial);
 
-    const bool chosen = gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK;
+    const bool chosen = gtkbackend::runDialog(GTK_DIALOG(dialog)) == GTK_RESPONSE_OK;
     if (chosen) {
         GdkRGBA rgba;
         gtk_color_chooser_get_rgba(chooser, &rgba);

@@ -144,13 +144,18 @@ std::intptr_t runModalDialog(int templateId, Window* owner, DialogProc proc, std
     gtk_window_set_modal(GTK_WINDOW(dialog->toplevel), TRUE);
     dialog->modalRunning = true;
     gtkbackend::callProcedure(dialog, WM_INITDIALOG, 0, param);
-    if (isLive(dialog) && !dialog->ended)
+    const auto running = [dialog] {
+        return isLive(dialog) && !dialog->ended && !gtkbackend::quitRequested();
+    };
+    if (running())
         showWindow(dialog);
-    // The nested loop serves dialogs and paints; input for the owner waits in the queue.
-    while (isLive(dialog) && !dialog->ended)
+    // The nested loop serves dialogs and paints; input for the owner waits in the queue. A
+    // quit request ends it as the dialog's cancel would.
+    while (running())
         if (!gtkbackend::dispatchModalStep())
             gtk_main_iteration_do(TRUE);
-    const std::intptr_t result = dialog->result;
+    const std::intptr_t result =
+        isLive(dialog) && !dialog->ended ? static_cast<std::intptr_t>(IDCANCEL) : dialog->result;
     destroyWindow(dialog);
     if (isLive(owner)) {
         // As Windows repaints what the dialog covered.

@@ -34,7 +34,7 @@ bool confirmReplace(GtkWindow* parent, const std::string& path)
     gtk_window_set_title(GTK_WINDOW(question), translate("名前を付けて保存の確認"));
     gtkbackend::addAnswerButton(GTK_DIALOG(question), "はい(&Y)", GTK_RESPONSE_YES);
     gtkbackend::addAnswerButton(GTK_DIALOG(question), "いいえ(&N)", GTK_RESPONSE_NO);
-    const bool replace = gtk_dialog_run(GTK_DIALOG(question)) == GTK_RESPONSE_YES;
+    const bool replace = gtkbackend::runDialog(GTK_DIALOG(question)) == GTK_RESPONSE_YES;
     gtk_widget_destroy(question);
     return replace;
 }
@@ -80,7 +80,7 @@ std::optional<std::string> runFileDialog(Window* owner, const FileDialogRequest&
     propose(chooser, request.fileName, saving);
 
     std::optional<std::string> chosen;
-    while (!chosen && gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
+    while (!chosen && gtkbackend::runDialog(GTK_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
         gchar* name = gtk_file_chooser_get_filename(chooser);
         if (!name)
             continue;

@@ -137,6 +137,14 @@ void killWindowTimers(Window* window);
 void connectMouseEvents(Window* window);
 void connectToplevelEvents(Window* window);
 
+// A quit asked for from outside (a signal, a logout): every running modal loop ends with its
+// cancel answer, any started afterwards ends at once, and the main window is sent WM_CLOSE as
+// by its close box (the quit message when there is none yet).
+void requestQuit();
+bool quitRequested();
+// gtk_dialog_run that a quit request ends (GTK_RESPONSE_DELETE_EVENT), or does not start.
+gint runDialog(GtkDialog* dialog);
+
 // Message plumbing used by dialogs and windows.
 void removeQueuedMessages(Window* window);
 // Dispatches one queued message for a dialog or one pending paint; false when none.

@@ -1,4 +1,6 @@
 // Message boxes, the buttons of the game's own questions, and the browser.
+#include <gio/gdesktopappinfo.h>
+
 #include "platform/dialogs.h"
 #include "platform/gtk/gtk_window.h"
 #include "platform/gtk/mnemonic_text.h"
@@ -23,14 +25,37 @@ void messageBox(Window* owner, const char* text)
     g_free(valid);
     gtk_window_set_title(GTK_WINDOW(box), translate("エラー"));
     gtkbackend::addAnswerButton(GTK_DIALOG(box), "OK", GTK_RESPONSE_OK);
-    gtk_dialog_run(GTK_DIALOG(box));
+    gtkbackend::runDialog(GTK_DIALOG(box));
     gtk_widget_destroy(box);
     if (parent)
         invalidateWindow(owner, false);
 }
 
-void openUrl(const char* url)
+namespace {
+
+// A program run in a terminal (the text editor GIO may find for an HTML file) shows no page,
+// and none at all without a terminal: only a program with windows of its own counts.
+bool showsPages(GAppInfo* program)
 {
-    if (url)
-        g_app_info_launch_default_for_uri(url, nullptr, nullptr);
+    return program && !(G_IS_DESKTOP_APP_INFO(program) &&
+                         g_desktop_app_info_get_boolean(G_DESKTOP_APP_INFO(program), "Terminal"));
+}
+
+}  // namespace
+
+bool openUrl(const char* url)
+{
+    if (!url)
+        return false;
+    GFile* file = g_file_new_for_uri(url);
+    GAppInfo* program = g_file_query_default_handler(file, nullptr, nullptr);
+    g_object_unref(file);
+    bool opened = false;
+    if (showsPages(program)) {
+        GList uris{const_cast<char*>(url), nullptr, nullptr};
+        opened = g_app_info_launch_uris(program, &uris, nullptr, nullptr);
+    }
+    if (program)
+        g_object_unref(program);
+    return opened;
 }

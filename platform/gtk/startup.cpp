@@ -10,23 +10,16 @@
 #include "platform/gtk/sound_device.h"
 #include "platform/gtk/x11_pointer.h"
 #include "platform/language.h"
-#include "platform/messages.h"
 #include "platform/system.h"
 
 namespace {
 
-// A logout (SIGHUP), Ctrl+C in a terminal (SIGINT) or a polite kill (SIGTERM) closes the main
-// window as its close box does: its place is recorded and the quit message posted, so that the
-// settings are written as on the Exit command. Before there is a main window the quit message
-// is posted at once.
-gboolean closeOnSignal(gpointer)
+// A logout (SIGHUP), Ctrl+C in a terminal (SIGINT) or a polite kill (SIGTERM) ends every
+// dialog and closes the main window as its close box does: its place is recorded and the quit
+// message posted, so that the game and the settings are kept as on the Exit command.
+gboolean quitOnSignal(gpointer)
 {
-    for (const auto& window : gtkbackend::allWindows())
-        if (gtkbackend::isLive(window.get()) && !window->isDialog) {
-            postMessage(window.get(), WM_CLOSE, 0, 0);
-            return G_SOURCE_CONTINUE;
-        }
-    postQuitMessage(0);
+    gtkbackend::requestQuit();
     return G_SOURCE_CONTINUE;
 }
 
@@ -52,7 +45,7 @@ void initialisePlatform(int argc, char** argv)
     const std::string font = std::string(gtkbackend::fontFamiliesFor("ＭＳ Ｐゴシック")) + " 9";
     g_object_set(gtk_settings_get_default(), "gtk-font-name", font.c_str(), nullptr);
     for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP})
-        g_unix_signal_add(signalNumber, closeOnSignal, nullptr);
+        g_unix_signal_add(signalNumber, quitOnSignal, nullptr);
 }
 
 void shutDownPlatform()

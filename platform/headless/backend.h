@@ -84,6 +84,7 @@ struct BackEnd {
     int cursor = 0;  // 0: the class cursor (the arrow)
     bool layeredWindowsAvailable = true;
     bool wallpaperAccepted = true;
+    bool urlsOpen = true;
 
     std::uint32_t ticks = 0;
     std::int64_t timeOfDay = 1700000000;

@@ -222,12 +222,18 @@ std::optional<std::string> runOpenFileDialog(Window* /*owner*/, const FileDialog
     return playFileDialog(false, request);
 }
 
-void openUrl(const char* url)
+bool openUrl(const char* url)
 {
     logEvent(std::string("url ") + (url ? url : ""));
+    return backEnd().urlsOpen;
 }
 
 namespace headless {
+
+void setUrlsOpen(bool open)
+{
+    backEnd().urlsOpen = open;
+}
 
 void scriptDialog(int templateId, std::vector<int> commands)
 {

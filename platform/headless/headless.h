@@ -64,6 +64,9 @@ void setLayeredWindowsAvailable(bool available);
 // unless a test says otherwise).
 void setWallpaperAccepted(bool accepted);
 
+// Whether openUrl finds a program that shows the page (it does unless a test says otherwise).
+void setUrlsOpen(bool open);
+
 // Everything the program did that a player would notice, in order, as short lines:
 // "sound 115", "dialog 131", "dialog 131 end 1", "modeless 127", "destroy 127",
 // "dialog 131 stuck", "progress 127 step", "messagebox <text>", "colour dialog",

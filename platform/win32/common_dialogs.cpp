@@ -107,11 +107,12 @@ bool chooseColour(Window* owner, Colour& colour, Colour customColours[16])
     return chosen;
 }
 
-void openUrl(const char* url)
+bool openUrl(const char* url)
 {
-    if (url)
-        ShellExecuteW(nullptr, L"open", win32backend::shellTarget(url).c_str(), nullptr, nullptr,
-                      SW_SHOWNORMAL);
+    // ShellExecuteW answers a value above 32 when it started a program for the target.
+    return url && reinterpret_cast<INT_PTR>(ShellExecuteW(
+                      nullptr, L"open", win32backend::shellTarget(url).c_str(), nullptr, nullptr,
+                      SW_SHOWNORMAL)) > 32;
 }
 
 std::optional<std::string> runSaveFileDialog(Window* owner, const FileDialogRequest& request)

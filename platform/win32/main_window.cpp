@@ -76,10 +76,13 @@ LRESULT CALLBACK mainWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPA
         wParam = win32backend::withTrackPosition(window, message == WM_HSCROLL ? SB_HORZ : SB_VERT,
                                                  wParam);
         break;
-    case WM_ENDSESSION:
+    case WM_ENDSESSION: {
+        const std::intptr_t answer =
+            win32backend::callGameProcedure(window, message, wParam, lParam);
         if (wParam && displayLostHandler)
             displayLostHandler();
-        break;
+        return answer;
+    }
     default:
         if (isMouseMessage(message) && !win32backend::translateMousePoint(window, lParam))
             return 0;

@@ -24,12 +24,16 @@ void becomeDpiAware()
     SetProcessDPIAware();
 }
 
-// Ctrl+C or a closing console ends the game the way Escape does, so the settings are written.
+// Ctrl+C, a closing console, a logout or a shutdown ends the game as the session's end does:
+// the main window's thread keeps the window's place, the game and the settings (in whatever
+// loop it is, a modal dialog's included), then the program ends. The system ends it anyway
+// once this handler returns from a closing console.
 BOOL WINAPI consoleEvent(DWORD)
 {
     if (HWND main = win32backend::mainWindowHandle())
-        PostMessageW(main, WM_CLOSE, 0, 0);
-    return TRUE;
+        SendMessageTimeoutW(main, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP, SMTO_NORMAL, 4000,
+                            nullptr);
+    ExitProcess(0);
 }
 
 }  // namespace

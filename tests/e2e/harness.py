@@ -90,7 +90,6 @@ class Game:
     def __init__(self, binary, ini=None, env=None, root_colour=None, prefix=(),
                  screen="1280x1024", beside=(), in_place=False):
         self.folder = tempfile.mkdtemp(prefix="velmora-e2e-")
-        # A program run in place (as installed) keeps its settings file beside it.
         self.binary = binary if in_place else os.path.join(self.folder, "velmora")
         if not in_place:
             shutil.copy(binary, self.binary)
@@ -98,16 +97,23 @@ class Game:
         for name in beside:
             shutil.copytree(os.path.join(os.path.dirname(binary), name),
                             os.path.join(self.folder, name))
-        self.ini_path = os.path.join(os.path.dirname(self.binary), "velmora.ini")
-        if ini is not None:
-            with open(self.ini_path, "w", newline="") as out:
-                out.write(ini)
         self.display = self._start_xvfb(screen)
         self.env = dict(os.environ, DISPLAY=self.display, NO_AT_BRIDGE="1",
                         GSETTINGS_BACKEND="memory", SDL_AUDIODRIVER="dummy",
                         HOME=self.folder, XDG_CONFIG_HOME=os.path.join(self.folder, "config"),
                         XDG_DATA_HOME=os.path.join(self.folder, "data"))
         self.env.update(env or {})
+        # A program run from its own folder keeps its settings file beside it; one installed
+        # under a prefix (its data in share/velmora) in the configuration folder.
+        program_folder = os.path.dirname(self.binary)
+        if os.path.isdir(os.path.join(program_folder, "..", "share", "velmora")):
+            self.ini_path = os.path.join(self.env["XDG_CONFIG_HOME"], "velmora", "velmora.ini")
+        else:
+            self.ini_path = os.path.join(program_folder, "velmora.ini")
+        if ini is not None:
+            os.makedirs(os.path.dirname(self.ini_path), exist_ok=True)
+            with open(self.ini_path, "w", newline="") as out:
+                out.write(ini)
         # SDL's disk driver writes what is played into the program's folder.
         self.env.setdefault("SDL_DISKAUDIOFILE", os.path.join(self.folder, "audio.raw"))
         if root_colour:

@@ -97,7 +97,12 @@ def help_page_opened(root, locale, expected_item, screenshot=None):
         while not os.path.exists(record) and time.time() < deadline:
             time.sleep(0.2)
         with open(record) as opened:
-            return opened.read().strip().removeprefix("file://")
+            opened_path = opened.read().strip().removeprefix("file://")
+        game.close()
+        # Installed, the program keeps its settings in the player's configuration folder.
+        assert os.path.exists(os.path.join(home, "config", "velmora", "velmora.ini"))
+        assert not os.path.exists(os.path.join(root, "usr", "games", "velmora.ini"))
+        return opened_path
     finally:
         game.close()
         shutil.rmtree(home, ignore_errors=True)

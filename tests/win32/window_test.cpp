@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/dialogs.h"
 #include "platform/profile.h"
 #include "platform/system.h"
 #include "platform/utf16.h"
@@ -358,6 +359,8 @@ TEST(Win32Texts, JapanesePathsRoundTripThroughTheProfileFileAndTheSystem)
     EXPECT_EQ(win32backend::shellTarget("file:///Z:/tmp/ヴェルモラ/help/index.html"),
               L"Z:\\tmp\\ヴェルモラ\\help\\index.html");
     EXPECT_EQ(win32backend::shellTarget("https://example.org/a"), L"https://example.org/a");
+    // A page nothing can show is answered as not shown, so the player is told where it is.
+    EXPECT_FALSE(openUrl("file:///Z:/velmora-no-such-folder/help/index.html"));
     EXPECT_EQ(utf8ToUtf16(modulePath()).find(L'\uFFFD'), std::wstring::npos);
     EXPECT_TRUE(modulePath().ends_with(".exe"));
 }
