@@ -64,11 +64,17 @@ bool MoCatalog::load(std::span<const std::uint8_t> bytes)
     const std::optional<std::uint32_t> translated = words.at(16);
     if (!count || !originals || !translated)
         return false;
+    // Every text has bytes of its own in a well-formed catalog, so all of them together fit
+    // in the file; texts pointing into each other's bytes could unfold a small file into
+    // gigabytes.
+    std::size_t textBytes = 0;
     for (std::uint32_t i = 0; i < *count; ++i) {
         const std::optional<std::string> original = words.text(*originals + std::size_t{8} * i);
         const std::optional<std::string> translation =
             words.text(*translated + std::size_t{8} * i);
-        if (!original || !translation) {
+        if (original && translation)
+            textBytes += original->size() + translation->size();
+        if (!original || !translation || textBytes > bytes.size()) {
             translations_.clear();
             return false;
         }

@@ -84,4 +84,30 @@ TEST(MoCatalog, RefusesEveryCutShortOrMisdirectedFileWhole)
     EXPECT_FALSE(catalog.load(misdirected));
 }
 
+// Entries that all point into one long text, each at a different start: a small file that
+// would unfold into texts thousands of times its size.
+TEST(MoCatalog, RefusesTextsSharingTheirBytes)
+{
+    const std::size_t count = 500;
+    const std::size_t text = 28 + 16 * count;
+    std::vector<std::uint8_t> bytes;
+    const auto word = [&](std::size_t value) {
+        for (int i = 0; i < 4; ++i)
+            bytes.push_back(static_cast<std::uint8_t>(value >> 8 * i));
+    };
+    for (std::size_t value : {std::size_t{0x950412de}, std::size_t{0}, count, std::size_t{28},
+                              28 + 8 * count, std::size_t{0}, std::size_t{0}})
+        word(value);
+    for (int table = 0; table < 2; ++table)
+        for (std::size_t i = 0; i < count; ++i) {
+            word(count - i);
+            word(text + i);
+        }
+    bytes.insert(bytes.end(), count, 'a');
+    bytes.push_back(0);
+    MoCatalog catalog;
+    EXPECT_FALSE(catalog.load(bytes));
+    EXPECT_EQ(catalog.find("aa"), nullptr);
+}
+
 }  // namespace
