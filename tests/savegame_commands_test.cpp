@@ -134,6 +134,7 @@ TEST_F(SaveAndOpen, SavePlayOnAndOpenBringsTheBoardBack)
     fs::create_directories(folder / "a.d");
     save(folder / "a.d" / "game");
     const fs::path path = folder / "a.d" / "game.jps";
+    ASSERT_TRUE(fs::is_regular_file(path));
     ASSERT_EQ(fs::file_size(path), 8084880u);
     EXPECT_EQ(setting("gspath"), path.string());
     EXPECT_TRUE(messages().empty());
