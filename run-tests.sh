@@ -17,6 +17,13 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON
 cmake --build build-asan
 (cd build-asan && ctest --output-on-failure -LE e2e -j2)
 
+# The whole tree, tests included, compiled with clang as well, so that it stays free of what
+# only one compiler accepts or warns about; its unit and scenario tests run once more.
+CC=clang-14 CXX=clang++-14 cmake -S . -B build-clang -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DVELMORA_WERROR=$werror >/dev/null
+cmake --build build-clang
+(cd build-clang && ctest --output-on-failure -LE 'e2e|valgrind' -j2)
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=$werror >/dev/null
 cmake --build build
 cd build

@@ -1,6 +1,7 @@
 // Building a puzzle, for an embedded puzzle and for a large made one, against one pass that
 // reads the same picture and label bytes.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -49,7 +50,8 @@ void buildEmbeddedPuzzle(benchmark::State& state)
 std::vector<std::uint8_t> makeLargePuzzle()
 {
     const std::filesystem::path output =
-        std::filesystem::temp_directory_path() / "velmora-bench-large.jzt";
+        std::filesystem::temp_directory_path() /
+        ("velmora-bench-large-" + std::to_string(getpid()) + ".jzt");
     MakerOptions options;
     options.columns = 40;
     options.rows = 25;

@@ -2,6 +2,7 @@
 // libjpeg compressing the same pixels alone: in elapsed time, which includes waiting for the
 // file to reach the disk, and in processor time, which shows the work itself.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <ctime>
@@ -35,7 +36,9 @@ void composeAndWriteJpeg(benchmark::State& state, int glue, int panel)
     setGlueChoice(glue);
     setPanelChoice(panel);
     const std::string path =
-        (std::filesystem::temp_directory_path() / "velmora-bench-finished.jpg").string();
+        (std::filesystem::temp_directory_path() /
+         ("velmora-bench-finished-" + std::to_string(getpid()) + ".jpg"))
+            .string();
 
     Surface canvas;
     Surface assembly;

@@ -16,7 +16,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from x11_probe import Probe  # noqa: E402  pylint: disable=wrong-import-position
+from x11_probe import Probe, start_xvfb  # noqa: E402  pylint: disable=wrong-import-position
 
 TEAL = (0, 128, 128)
 PROBE = (500, 650)  # board background in both windows, below the heap
@@ -60,9 +60,7 @@ def time_to_paint(command, env, probe, folder, quits, memory):
 def main():
     build = os.path.abspath(sys.argv[1])
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 7
-    display = ":173"
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-noreset",
-                             "-nolisten", "tcp"], stderr=subprocess.DEVNULL)
+    xvfb, display = start_xvfb()
     folder = tempfile.mkdtemp(prefix="velmora-bench-")
     try:
         time.sleep(1)

@@ -2,7 +2,25 @@
 for a program's first painted frame."""
 
 import ctypes
+import os
+import subprocess
 import time
+
+
+def start_xvfb():
+    """A private 1280 x 1024 Xvfb on a display number it picks itself among the free ones, so
+    that two runs at once never meet; answers the server and its display name."""
+    read, write = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
+                               "-noreset", "-nolisten", "tcp"], stderr=subprocess.DEVNULL,
+                              pass_fds=(write,))
+    os.close(write)
+    with os.fdopen(read) as answer:
+        number = answer.readline().strip()
+    if not number:
+        server.kill()
+        raise RuntimeError("Xvfb did not start")
+    return server, ":" + number
 
 
 class Probe:

@@ -1,6 +1,7 @@
 // Writes the seed inputs of every fuzz target from real content: tiny puzzles carrying the
 // header of the first embedded puzzle, the settings file of a first run, DIB headers of the
-// embedded images, and the message lines of the embedded puzzles.
+// embedded images, the message lines of the embedded puzzles, small message catalogs in both
+// byte orders and the series texts of a kept game.
 // Usage: fuzz_seeds FOLDER (makes FOLDER/<target>/ for each target)
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "board/group_layout.h"
@@ -21,6 +23,7 @@
 #include "puzzle/construction.h"
 #include "puzzle/puzzle_resource.h"
 #include "puzzle/state.h"
+#include "savegame/series.h"
 #include "savegame/writer.h"
 #include "settings/settings.h"
 #include "tests/support/puzzle_fixture.h"
@@ -164,6 +167,49 @@ void playFileSeeds(const fs::path& folder)
     writeSeed(folder, "two-by-three-joined", playFileBytes());
 }
 
+// A message catalog of the entries (plural forms joined by NUL), its words in either order.
+Bytes catalogSeed(const std::vector<std::pair<std::string, std::string>>& entries, bool bigEndian)
+{
+    Bytes bytes;
+    const auto word = [&](std::size_t value) {
+        for (int i = 0; i < 4; ++i)
+            bytes.push_back(static_cast<std::uint8_t>(value >> (bigEndian ? 24 - 8 * i : 8 * i)));
+    };
+    const std::size_t count = entries.size();
+    const std::size_t text = 28 + 16 * count;
+    for (const std::size_t value : {std::size_t{0x950412de}, std::size_t{0}, count, std::size_t{28},
+                                    28 + 8 * count, std::size_t{0}, std::size_t{0}})
+        word(value);
+    std::string texts;
+    for (const bool translated : {false, true})
+        for (const auto& entry : entries) {
+            const std::string& item = translated ? entry.second : entry.first;
+            word(item.size());
+            word(text + texts.size());
+            texts += item + '\0';
+        }
+    bytes.insert(bytes.end(), texts.begin(), texts.end());
+    return bytes;
+}
+
+void catalogSeeds(const fs::path& folder)
+{
+    const std::vector<std::pair<std::string, std::string>> entries{
+        {"", "Project-Id-Version: velmora\nLanguage: en\n"
+             "Content-Type: text/plain; charset=UTF-8\n"},
+        {"ファイル(&F)", "&File"},
+        {std::string("ピース\0ピース", 19), std::string("piece\0pieces", 12)},
+        {"空", ""}};
+    writeSeed(folder, "little-endian", catalogSeed(entries, false));
+    writeSeed(folder, "big-endian", catalogSeed(entries, true));
+}
+
+void seriesSeeds(const fs::path& folder)
+{
+    writeSeed(folder, "first", seriesText(firstSeriesPuzzleNumber, 0));
+    writeSeed(folder, "last-made", seriesText(lastSeriesPuzzleNumber, 1));
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -178,5 +224,7 @@ int main(int argc, char** argv)
     dibSeeds(out / "dib");
     textSeeds(out / "text");
     playFileSeeds(out / "playfile");
+    catalogSeeds(out / "mo_catalog");
+    seriesSeeds(out / "series");
     return 0;
 }

@@ -4,7 +4,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <sstream>
 #include <system_error>
 #include <vector>
 
@@ -16,6 +15,7 @@
 #include "savegame/image_blocks.h"
 #include "savegame/layout.h"
 #include "savegame/reader.h"
+#include "savegame/series.h"
 #include "savegame/writer.h"
 #include "view/view.h"
 
@@ -39,14 +39,6 @@ void forgetKeptGame()
     std::filesystem::remove(pathFromUtf8(viewPath()), ignored);
 }
 
-// "puzzle N made M": the series number to go on with and 1 for a made puzzle.
-std::vector<std::uint8_t> seriesText()
-{
-    const std::string text = "puzzle " + std::to_string(getPuzzleNumber()) + " made " +
-                             std::to_string(getMadePuzzle()) + "\n";
-    return {text.begin(), text.end()};
-}
-
 // The series number and kind kept beside the play file; the first puzzle of the series, not
 // made, when that file is missing or wrong.
 void readSeries(int& puzzleNumber, int& made)
@@ -54,17 +46,8 @@ void readSeries(int& puzzleNumber, int& made)
     puzzleNumber = firstSeriesPuzzleNumber;
     made = 0;
     std::vector<std::uint8_t> bytes;
-    if (readWholeFile(seriesPath(), bytes, 64) != FileReadOutcome::read)
-        return;
-    std::istringstream in(std::string(bytes.begin(), bytes.end()));
-    std::string puzzleWord, madeWord;
-    int number = 0, flag = 0;
-    if (in >> puzzleWord >> number >> madeWord >> flag && puzzleWord == "puzzle" &&
-        madeWord == "made" && number >= firstSeriesPuzzleNumber && number <= lastSeriesPuzzleNumber &&
-        (flag == 0 || flag == 1)) {
-        puzzleNumber = number;
-        made = flag;
-    }
+    if (readWholeFile(seriesPath(), bytes, 64) == FileReadOutcome::read)
+        parseSeries(bytes, puzzleNumber, made);
 }
 
 // "view P X Y": the zoom level in percent (0 for the whole board) and the board point at the
@@ -120,7 +103,7 @@ void keepGameInProgress()
     std::error_code ignored;
     std::filesystem::create_directories(pathFromUtf8(userDataFolder()), ignored);
     if (replaceFileContents(autosavePath(), writePlayFile, true) == FileWriteOutcome::written) {
-        writeWholeBytes(seriesPath(), seriesText());
+        writeWholeBytes(seriesPath(), seriesText(getPuzzleNumber(), getMadePuzzle()));
         writeWholeBytes(viewPath(), viewText());
     }
 }

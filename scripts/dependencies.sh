@@ -8,7 +8,7 @@ build_packages="cmake ninja-build pkg-config g++ gettext libgtk-3-dev libsdl2-de
   libglib2.0-dev-bin fonts-ipafont-gothic webp-pixbuf-loader"
 test_packages="libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool imagemagick x11-apps
   x11-xserver-utils x11-utils gsettings-desktop-schemas python3 valgrind faketime xauth icewm locales
-  desktop-file-utils appstream lintian dpkg-dev file"
+  desktop-file-utils appstream lintian dpkg-dev file clang-14"
 
 fuzz_packages="clang-14 libclang-rt-14-dev"
 # The Windows build: the cross compiler, Wine for its tests, GoogleTest's sources, Debian's

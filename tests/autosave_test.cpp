@@ -71,6 +71,13 @@ TEST_F(KeptGame, EscapeKeepsTheGameAndTheNextStartBringsItBackAsItWas)
     EXPECT_TRUE(headless::events().empty());
 }
 
+TEST_F(KeptGame, AGameOnTheLastPuzzleOfTheSeriesComesBackThere)
+{
+    playAndEscape([] { setPuzzleNumber(lastSeriesPuzzleNumber); });
+    startAgain();
+    EXPECT_EQ(getPuzzleNumber(), lastSeriesPuzzleNumber);
+}
+
 TEST_F(KeptGame, ExitAndTheCloseBoxKeepTheGameToo)
 {
     for (const bool closeBox : {false, true}) {

@@ -1,6 +1,7 @@
 // The completion flow with scripted answers: dialogs 132 and 133, every path through the
 // export, and the next puzzle built at the end.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -32,7 +33,7 @@ protected:
         buildPuzzle();
         headless::clearEvents();
         folder = fs::temp_directory_path() /
-                 ("velmora-completion-" +
+                 ("velmora-completion-" + std::to_string(getpid()) + "-" +
                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder);
         fs::create_directories(folder);

@@ -1,6 +1,7 @@
 // Files and settings under Japanese names, on every system the game builds for: whole-file
 // reads, safe replacement and the settings file's lines.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -20,7 +21,8 @@ protected:
     void SetUp() override
     {
         const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        root = fs::temp_directory_path() / ("velmora-file-paths-" + test);
+        root = fs::temp_directory_path() /
+               ("velmora-file-paths-" + std::to_string(getpid()) + "-" + test);
         fs::remove_all(root);
         fs::create_directories(root / u8"パズル");
         folder = utf8FromPath(root / u8"パズル");

@@ -44,11 +44,12 @@ std::string text(const fs::path& path)
 // The calls made through the file call table; the one named `failing` fails.
 std::vector<std::string> journal;
 std::string failing;
+int failure = EIO;  // the error the failing call gives
 
 bool passes(const std::string& call)
 {
     journal.push_back(call);
-    errno = EIO;
+    errno = failure;
     return call != failing;
 }
 
@@ -133,6 +134,33 @@ TEST_F(FileSafety, AReplacementWritesSyncsRenamesAndSyncsTheFolderInThatOrder)
         EXPECT_EQ(entries(), 1u);
     }
     EXPECT_EQ(journal, (std::vector<std::string>{"write", "sync file", "rename", "sync folder"}));
+}
+
+// A folder sync refused as unsupported (EINVAL: such file systems keep their entries by other
+// means) still counts as written; a folder sync that fails otherwise does not.
+TEST_F(FileSafety, OnlyAFolderSyncRefusedAsUnsupportedCountsAsWritten)
+{
+    const fs::path path = folder / "game.bmp";
+    fileCalls() = {recordWrite, recordSync, recordRename};
+    failing = "sync folder";
+    for (const auto& [error, outcome] : {std::pair{EINVAL, FileWriteOutcome::written},
+                                         std::pair{EIO, FileWriteOutcome::failed}}) {
+        failure = error;
+        EXPECT_EQ(writeBmpFile(path.string(), pixels, 8, 8), outcome) << error;
+        EXPECT_TRUE(fs::is_regular_file(path)) << error;
+    }
+    failure = EIO;
+}
+
+// The temporary file is always a new one: a file already under its name is left alone.
+TEST_F(FileSafety, AFileUnderTheTemporaryNameIsLeftAlone)
+{
+    const fs::path taken = folder / (".velmora-" + std::to_string(getpid()) + "-0.tmp");
+    std::ofstream(taken) << "someone else's";
+    EXPECT_EQ(writeBmpFile((folder / "game.bmp").string(), pixels, 8, 8),
+              FileWriteOutcome::written);
+    EXPECT_EQ(text(taken), "someone else's");
+    EXPECT_EQ(entries(), 2u);
 }
 
 TEST_F(FileSafety, APictureRefusesReadOnlyFollowsLinksAndKeepsPermissions)

@@ -9,6 +9,8 @@
 #include "app/commands.h"
 #include "board/render.h"
 #include "board/surfaces.h"
+#include "puzzle/construction.h"
+#include "puzzle/piece_tiles.h"
 #include "platform/headless/headless.h"
 #include "platform/messages.h"
 #include "platform/window.h"
@@ -52,7 +54,8 @@ TEST_F(FoundFaults, ModalCommandsEndTheCarryBeforeTheirWindowOpens)
     const std::vector<std::pair<int, std::string>> commands = {
         {restartCommandId, "modeless 127"}, {colourCommandId, "colour dialog"},
         {saveCommandId, "save dialog"},     {aboutCommandId, "dialog 119"},
-        {messageCommandId, "dialog 120"}};
+        {messageCommandId, "dialog 120"},  {picturePuzzleCommandId, "dialog 141"},
+        {openCommandId, "open dialog"}};
     for (const auto& [id, window] : commands) {
         const Point held = pickUpTopPiece();
         const PieceRect box = pieceRect(held.x, held.y);
@@ -62,9 +65,10 @@ TEST_F(FoundFaults, ModalCommandsEndTheCarryBeforeTheirWindowOpens)
         send(WM_COMMAND, id, 0, 0);
         const std::vector<std::string>& events = headless::events();
         const auto freed = std::find(events.begin(), events.end(), "confine none");
-        const auto opened = std::find_if(events.begin(), events.end(), [&](const auto& event) {
-            return event.rfind(window, 0) == 0;
-        });
+        const auto opened = std::find_if(events.begin(), events.end(),
+                                         [&prefix = window](const auto& event) {
+                                             return event.rfind(prefix, 0) == 0;
+                                         });
         EXPECT_LT(freed, opened) << id;
         EXPECT_NE(opened, events.end()) << id;
         EXPECT_EQ(getPieceHeld(), 0) << id;
@@ -93,6 +97,25 @@ TEST_F(FoundFaults, DropAfterReversingKeepsTheGroupOnTop)
     EXPECT_EQ(zLevel(held.x, held.y), getPieceCount() - 1);
     EXPECT_EQ(describeFaults(puzzleStateFaults()), "");
     const std::vector<std::uint32_t> shown = boardSurface().pixels;
+    paintBoard();
+    EXPECT_TRUE(boardSurface().pixels == shown) << "the board differs from a fresh paint";
+}
+
+// The pieces drawn for one puzzle were kept for the next when both had the same geometry: the
+// second puzzle showed the first one's picture.
+TEST_F(FoundFaults, ASecondPuzzleOfTheSameGeometryPaintsItsOwnPicture)
+{
+    const int resource = 162 + getPuzzleNumber();  // the embedded puzzle the number builds
+    SyntheticPuzzle puzzle;
+    headless::overrideResource("JZT", resource, makePuzzleResource(puzzle));
+    buildPuzzle();
+    paintBoard();
+    puzzle.picture = [](int x, int y) { return gradientPicture(y, x) ^ 0xFFFFFFu; };
+    headless::overrideResource("JZT", resource, makePuzzleResource(puzzle));
+    buildPuzzle();
+    paintBoard();
+    const std::vector<std::uint32_t> shown = boardSurface().pixels;
+    releasePieceTiles();
     paintBoard();
     EXPECT_TRUE(boardSurface().pixels == shown) << "the board differs from a fresh paint";
 }

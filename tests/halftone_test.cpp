@@ -2,6 +2,8 @@
 // pixels it covers, whatever the depth, direction and scale.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <random>
 #include <vector>
 
@@ -224,4 +226,35 @@ TEST(Halftone, StretchedPixelsStayAsPinned)
         hash = fnv1a(std::span<const std::uint32_t>(dst.pixels), hash);
     }
     EXPECT_EQ(hash, 0xf5855b3dab6d39abull) << std::hex << hash;
+}
+
+TEST(Halftone, RowsSharedByLargeWeightsAverageExactly)
+{
+    // 1000 rows into 333: no common factor, so each source row's share of a destination row
+    // is weighed in units of 1/333 of a row, weights too large for 16-bit products.
+    constexpr int width = 9, rows = 1000, shrunk = 333;
+    std::mt19937 random(5);
+    std::vector<Colour> source(width * rows);
+    for (Colour& colour : source)
+        colour = static_cast<Colour>(random()) & 0xFFFFFFu;
+    const Dib dib =
+        makeDib(width, rows, 24, {}, [&](int x, int y) { return source[y * width + x]; });
+    Surface dst = blank(width, shrunk);
+    draw(dst, 0, 0, width, shrunk, dib, 0, 0, width, rows, RasterOp::copy, StretchMode::halftone);
+    // Destination row t covers [t * 1000, (t + 1) * 1000) and source row k covers
+    // [k * 333, (k + 1) * 333), in units of 1/333 of a source row.
+    const auto average = [&](int x, int t, int (*channel)(Colour)) {
+        std::int64_t sum = 0;
+        for (int k = t * rows / shrunk; k <= ((t + 1) * rows - 1) / shrunk; ++k) {
+            const std::int64_t shared = std::min((t + 1) * rows, (k + 1) * shrunk) -
+                                        std::max(t * rows, k * shrunk);
+            sum += shared * channel(source[k * width + x]);
+        }
+        return static_cast<int>((2 * sum + rows) / (2 * rows));  // halves round up
+    };
+    for (int t = 0; t < shrunk; ++t)
+        for (int x = 0; x < width; ++x)
+            ASSERT_EQ(pixelAt(dst, x, t),
+                      makeColour(average(x, t, red), average(x, t, green), average(x, t, blue)))
+                << x << "," << t;
 }

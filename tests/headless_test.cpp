@@ -423,7 +423,7 @@ TEST_F(HeadlessTest, ClockKeysAndPathAreSettableAndResetForgetsEverything)
     std::uint8_t keys[256];
     getKeyboardState(keys);
     EXPECT_EQ(keys[VK_ESCAPE], 0x80);
-    EXPECT_EQ(keys['A'], 0);
+    EXPECT_EQ(keys[int{'A'}], 0);
     EXPECT_EQ(tickCount(), 5000u);
     EXPECT_EQ(modulePath(), "/tmp/x/velmora");
 

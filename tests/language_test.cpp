@@ -182,6 +182,8 @@ TEST_F(Language, EnglishUnderAnEnglishLocale)
                  "%s already exists.\nDo you want to replace it?");
     // Content and unknown texts pass unchanged.
     EXPECT_STREQ(translate("柑橘の輪切り"), "柑橘の輪切り");
+    // An empty text (an empty caption) stays empty, not the catalog's header.
+    EXPECT_STREQ(translate(""), "");
     EXPECT_EQ(languageCode(), "en");
     const std::string url = helpPageOpened();
     EXPECT_NE(url.find("/help/index.html"), std::string::npos) << url;

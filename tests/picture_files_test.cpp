@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <jpeglib.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -95,7 +96,7 @@ protected:
     void SetUp() override
     {
         folder = fs::temp_directory_path() /
-                 ("velmora-files-" +
+                 ("velmora-files-" + std::to_string(getpid()) + "-" +
                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder);
         fs::create_directories(folder);

@@ -130,8 +130,11 @@ TEST_F(SaveAndOpen, TheDialogsAskAsTheGameDefines)
 
 TEST_F(SaveAndOpen, SavePlayOnAndOpenBringsTheBoardBack)
 {
-    save(folder / "game");  // the dialog adds the extension
-    const fs::path path = folder / "game.jps";
+    // The dialog adds the extension, whatever dots the folders have.
+    fs::create_directories(folder / "a.d");
+    save(folder / "a.d" / "game");
+    const fs::path path = folder / "a.d" / "game.jps";
+    ASSERT_TRUE(fs::is_regular_file(path));
     ASSERT_EQ(fs::file_size(path), 8084880u);
     EXPECT_EQ(setting("gspath"), path.string());
     EXPECT_TRUE(messages().empty());

@@ -1,6 +1,7 @@
 // The wallpaper settings through GSettings, on settings back ends that never reach the
 // desktop the tests run on.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -62,7 +63,8 @@ TEST(Wallpaper, NoDesktopSchemaIsAFailure)
 
 TEST(Wallpaper, MateTakesAPlainPathBesideGnome)
 {
-    const fs::path folder = fs::temp_directory_path() / "velmora-wallpaper-schemas";
+    const fs::path folder =
+        fs::temp_directory_path() / ("velmora-wallpaper-schemas-" + std::to_string(getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder);
     std::ofstream(folder / "org.mate.background.gschema.xml")

@@ -17,7 +17,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from x11_probe import Probe  # noqa: E402  pylint: disable=wrong-import-position
+from x11_probe import Probe, start_xvfb  # noqa: E402  pylint: disable=wrong-import-position
 
 WINE = "/usr/lib/wine/wine64"
 WINESERVER = "/usr/lib/wine/wineserver64"
@@ -46,11 +46,10 @@ def time_to_paint(command, env, probe, folder):
 def main():
     build = os.path.abspath(sys.argv[1])
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 7
-    display = ":174"
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-noreset",
-                             "-nolisten", "tcp"], stderr=subprocess.DEVNULL)
+    xvfb, display = start_xvfb()
     folder = tempfile.mkdtemp(prefix="velmora-wine-bench-")
-    prefix = os.path.join(build, "wineprefix-bench")
+    # A prefix of the run's own, so that its wineserver is no other run's.
+    prefix = os.path.join(folder, "wineprefix")
     env = dict(os.environ, DISPLAY=display, WINEDEBUG="-all", WINEPREFIX=prefix,
                WINEDLLOVERRIDES="mscoree,mshtml=")
     try:

@@ -1,13 +1,44 @@
 // The settable clock and time of day, and the program's path for settings files.
 #include "platform/system.h"
 
+#include <unistd.h>
+
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 #include "platform/headless/backend.h"
 #include "platform/headless/headless.h"
 
 using headless::backEnd;
+
+namespace {
+
+// The default program's folder under the temporary folder: named by the process, so that two
+// test runs at once never share a settings file, and removed when the process ends (by the
+// process that made it, not by a forked child).
+class DefaultProgramFolder {
+public:
+    DefaultProgramFolder()
+    {
+        std::error_code ignored;
+        path = std::filesystem::temp_directory_path(ignored) /
+               ("velmora-headless-" + std::to_string(owner));
+    }
+    ~DefaultProgramFolder()
+    {
+        std::error_code ignored;
+        if (getpid() == owner)
+            std::filesystem::remove_all(path, ignored);
+    }
+    DefaultProgramFolder(const DefaultProgramFolder&) = delete;
+    DefaultProgramFolder& operator=(const DefaultProgramFolder&) = delete;
+
+    const int owner = getpid();
+    std::filesystem::path path;
+};
+
+}  // namespace
 
 std::uint32_t tickCount()
 {
@@ -23,13 +54,12 @@ std::string modulePath()
 {
     if (backEnd().modulePath)
         return *backEnd().modulePath;
-    // The default program sits in a folder of its own under the temporary folder, made on
-    // first use so that the settings file beside it can be written.
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / "velmora-headless";
+    // The default program sits in a folder of its own, made on first use so that the settings
+    // file beside it can be written.
+    static const DefaultProgramFolder folder;
     std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
-    return (folder / "velmora").string();
+    std::filesystem::create_directories(folder.path, ignored);
+    return (folder.path / "velmora").string();
 }
 
 std::string userDataFolder()

@@ -2,13 +2,13 @@
 # Compares the files the Linux and the Windows build of velmora_game_files write for the same
 # game: the play file, the finished BMP and JPEG are the same bytes, and each build opens the
 # other's play file and saves it again unchanged.
-# Usage: compare_game_files.sh LINUX-PROGRAM WINDOWS-PROGRAM WORK-FOLDER
+# Usage: compare_game_files.sh LINUX-PROGRAM WINDOWS-PROGRAM
 set -euo pipefail
 linux="$1"
 windows="$2"
-work="$3"
-wine="$(dirname "$0")/../../scripts/wine-run.sh"
-rm -rf "$work"
+wine="$(cd "$(dirname "$0")" && pwd)/../../scripts/wine-run.sh"
+work=$(mktemp -d "${TMPDIR:-/tmp}/velmora-compared-XXXXXX")
+trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/linux" "$work/windows"
 cd "$work"
 

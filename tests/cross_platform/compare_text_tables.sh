@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Compares the code page 932 conversions of the Linux and the Windows build line by line.
-# Usage: compare_text_tables.sh LINUX-PROGRAM WINDOWS-PROGRAM WORK-FOLDER
+# Usage: compare_text_tables.sh LINUX-PROGRAM WINDOWS-PROGRAM
 set -euo pipefail
-wine="$(dirname "$0")/../../scripts/wine-run.sh"
-rm -rf "$3"
-mkdir -p "$3"
-cd "$3"
+wine="$(cd "$(dirname "$0")" && pwd)/../../scripts/wine-run.sh"
+work=$(mktemp -d "${TMPDIR:-/tmp}/velmora-text-tables-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cd "$work"
 "$1" linux.txt
 "$wine" "$2" windows.txt
 if ! diff linux.txt windows.txt >differences.txt; then

@@ -17,13 +17,16 @@ APP_ID = "org.velmora.velmora"
 ICON_SIZES = [16, 24, 32, 48, 64, 128, 256]
 
 
-def make_package(build):
-    subprocess.run(["cpack", "-G", "DEB"], cwd=build, check=True, capture_output=True,
-                   timeout=600)
-    version = subprocess.run(["dpkg-deb", "-f", os.path.join(build, "velmora_1.0_amd64.deb"),
-                              "Version"], check=True, capture_output=True, text=True).stdout
+def make_package(build, output):
+    """Makes the package in `output`, with cpack's working files, so that two runs of the
+    tests at once do not build it in the same place."""
+    subprocess.run(["cpack", "-G", "DEB", "-B", output], cwd=build, check=True,
+                   capture_output=True, timeout=600)
+    package = os.path.join(output, "velmora_1.0_amd64.deb")
+    version = subprocess.run(["dpkg-deb", "-f", package, "Version"], check=True,
+                             capture_output=True, text=True).stdout
     assert version.strip() == "1.0", version
-    return os.path.join(build, "velmora_1.0_amd64.deb")
+    return package
 
 
 def check_contents(package, root):
@@ -110,9 +113,10 @@ def help_page_opened(root, locale, expected_item, screenshot=None):
 
 def test(binary):
     build = os.path.dirname(binary)
-    package = make_package(build)
+    made = tempfile.mkdtemp(prefix="velmora-cpack-")
     root = tempfile.mkdtemp(prefix="velmora-package-")
     try:
+        package = make_package(build, made)
         check_contents(package, root)
         validate(package, root)
         help_folder = os.path.join(root, "usr/share/velmora/help/")
@@ -125,7 +129,7 @@ def test(binary):
         assert japanese == help_folder + "index.ja.html", japanese
     finally:
         shutil.rmtree(root, ignore_errors=True)
-        os.remove(package)
+        shutil.rmtree(made, ignore_errors=True)
 
 
 main(test)
