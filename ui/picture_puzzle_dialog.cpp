@@ -14,6 +14,7 @@
 #include "platform/surface.h"
 #include "platform/window.h"
 #include "puzzle/state.h"
+#include "ui/picture_refusal.h"
 
 namespace {
 
@@ -26,7 +27,6 @@ constexpr std::uintptr_t IDOK = 1;
 constexpr std::uintptr_t IDCANCEL = 2;
 constexpr int preferredPieces = 48;
 
-constexpr const char* unreadableText = "画像ファイルが読み込めません";
 constexpr const char* noPictureText = "画像ファイルを選んでください";
 constexpr const char* tooSmallText =
     "画像が小さすぎます。ピース数を減らすか、大きな画像を選んでください";
@@ -41,10 +41,6 @@ struct DialogState {
 };
 DialogState dialogState;
 
-const FileFilter pictureFilter{
-    "画像ファイル",
-    "*.jpg;*.jpeg;*.png;*.bmp;*.webp;*.gif;*.tif;*.tiff;"
-    "*.JPG;*.JPEG;*.PNG;*.BMP;*.WEBP;*.GIF;*.TIF;*.TIFF"};
 const FileFilter allFilesFilter{"All Files(*.*)", "*.*"};
 
 int rectWidth(const Rect& rect) { return rect.right - rect.left; }
@@ -111,7 +107,8 @@ void choosePicture(Window* dialog)
 {
     FileDialogRequest request;
     request.title = "画像を選ぶ";
-    request.filters = {pictureFilter, allFilesFilter};
+    // Every kind of picture the decoder reads, as it says.
+    request.filters = {{"画像ファイル", pictureFilePatterns()}, allFilesFilter};
     request.fileName = dialogState.path;
     request.fileMustExist = true;
     request.picturePreview = true;
@@ -119,9 +116,9 @@ void choosePicture(Window* dialog)
     if (!chosen)
         return;
     RgbImage picture;
-    std::string error;
-    if (!readPictureFile(*chosen, picture, error) || picture.width < 1 || picture.height < 1) {
-        messageBox(dialog, unreadableText);
+    PictureError error;
+    if (!readPictureFile(*chosen, picture, error)) {
+        messageBox(dialog, pictureRefusalText(error).c_str());
         return;
     }
     const std::filesystem::path path(*chosen);
