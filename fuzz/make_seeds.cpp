@@ -1,6 +1,6 @@
 // Writes the seed inputs of every fuzz target from real content: tiny puzzles carrying the
 // header of the first embedded puzzle, the settings file of a first run, DIB headers of the
-// embedded images, and the message lines of the embedded puzzles.
+// embedded images, the message lines of the embedded puzzles, and pictures of many shapes.
 // Usage: fuzz_seeds FOLDER (makes FOLDER/<target>/ for each target)
 #include <unistd.h>
 
@@ -164,6 +164,30 @@ void playFileSeeds(const fs::path& folder)
     writeSeed(folder, "two-by-three-joined", playFileBytes());
 }
 
+// Pictures of the shapes players choose and of the extremes: landscape and upright photographs,
+// a square, a panorama one pixel high and a column one pixel wide, and a picture just large
+// enough for its pieces.
+void pictureSeeds(const fs::path& folder)
+{
+    struct Shape {
+        const char* name;
+        int width, height, entry;
+    };
+    for (const Shape shape : {Shape{"landscape", 640, 480, 3}, Shape{"upright", 300, 400, 0},
+                              Shape{"square", 512, 512, 12}, Shape{"panorama", 4096, 1, 0},
+                              Shape{"column", 1, 4096, 0}, Shape{"just-enough", 64, 48, 0},
+                              Shape{"wide-many", 4000, 250, 9}}) {
+        Bytes seed;
+        for (const int value : {shape.width - 1, shape.height - 1, shape.entry})
+            seed.insert(seed.end(), {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8)});
+        seed.insert(seed.end(), {7, 0, 0, 0, 5, 0});
+        seed.insert(seed.end(), {'p', 'h', 'o', 't', 'o'});
+        for (int i = 0; i < 96; ++i)
+            seed.push_back(static_cast<std::uint8_t>(i * 37));
+        writeSeed(folder, shape.name, seed);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -178,5 +202,6 @@ int main(int argc, char** argv)
     dibSeeds(out / "dib");
     textSeeds(out / "text");
     playFileSeeds(out / "playfile");
+    pictureSeeds(out / "picture");
     return 0;
 }

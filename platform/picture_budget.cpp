@@ -19,26 +19,23 @@ bool readPictureBytes(const std::string& path, std::vector<std::uint8_t>& bytes,
         setPictureError(error, PictureProblem::outOfMemory, path, "not enough memory");
         return false;
     }
-    switch (outcome) {
-    case FileReadOutcome::read:
+    if (outcome == FileReadOutcome::read)
         return true;
-    case FileReadOutcome::cannotOpen:
-        setPictureError(error, PictureProblem::cannotOpen, path, "the file cannot be opened");
-        return false;
-    case FileReadOutcome::failed:
-        break;
-    }
-    // The outcome does not say which of its reasons it was; the file's kind and size do.
+    // The outcome does not say which of its reasons it was; the file's kind and size do. A
+    // folder is not opened at all on Windows, only named.
+    const std::filesystem::path name(std::u8string(path.begin(), path.end()));
     std::error_code failed;
-    const std::filesystem::file_status status = std::filesystem::status(path, failed);
-    if (failed || !std::filesystem::is_regular_file(status))
-        setPictureError(error, PictureProblem::notAFile, path, "not a regular file");
-    else if (std::filesystem::file_size(path, failed) > maxPictureFileBytes && !failed)
+    const std::filesystem::file_status status = std::filesystem::status(name, failed);
+    const bool regular = !failed && std::filesystem::is_regular_file(status);
+    const bool other = !failed && std::filesystem::exists(status) && !regular;
+    if (outcome == FileReadOutcome::cannotOpen && !other)
+        setPictureError(error, PictureProblem::cannotOpen, path, "the file cannot be opened");
+    else if (regular && std::filesystem::file_size(name, failed) > maxPictureFileBytes && !failed)
         setPictureError(error, PictureProblem::fileTooLarge, path,
                         "the file is larger than " +
                             std::to_string(maxPictureFileBytes >> 20) + " MB");
     else
-        setPictureError(error, PictureProblem::cannotOpen, path, "the file cannot be read");
+        setPictureError(error, PictureProblem::notAFile, path, "not a regular file");
     return false;
 }
 

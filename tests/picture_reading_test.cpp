@@ -152,7 +152,10 @@ TEST_F(PictureReading, OnlyRegularFilesAreReadAndNothingWaits)
         {folder / "pictures.png", PictureProblem::notAFile},
         {folder / "missing.jpg", PictureProblem::cannotOpen},
     };
-#ifndef _WIN32
+#ifdef _WIN32
+    // A device: opened, but not a file on a disk.
+    cases.push_back({"NUL", PictureProblem::notAFile});
+#else
     // Opening a pipe for reading waits for a writer unless asked not to; reading a device
     // never ends.
     ASSERT_EQ(mkfifo((folder / "pipe.jpg").c_str(), 0600), 0);
