@@ -5,10 +5,12 @@
 
 #include <algorithm>
 #include <new>
+#include <optional>
 #include <set>
 
 #include "platform/jpeg_check.h"
 #include "platform/picture_budget.h"
+#include "platform/picture_header.h"
 
 namespace {
 
@@ -105,6 +107,10 @@ bool readPicture(const std::string& path, PictureSize box, long long maxPixels,
     error = {};
     std::vector<std::uint8_t> bytes;
     if (!readPictureBytes(path, bytes, error))
+        return false;
+    // A loader that allocates before it tells the size is stopped by the header's own size.
+    if (const std::optional<PictureSize> stated = statedPictureSize(bytes);
+        stated && !pictureWithinBudget(path, stated->width, stated->height, error))
         return false;
     Decoding decoding{path, box, maxPixels, error};
     GdkPixbuf* loaded = load(bytes, decoding);

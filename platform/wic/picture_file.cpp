@@ -9,10 +9,12 @@
 #include <climits>
 #include <cwchar>
 #include <new>
+#include <optional>
 #include <set>
 
 #include "platform/jpeg_check.h"
 #include "platform/picture_budget.h"
+#include "platform/picture_header.h"
 #include "platform/utf16.h"
 
 namespace {
@@ -129,16 +131,22 @@ bool copyOverWhite(IWICImagingFactory* factory, IWICBitmapSource* source, RgbIma
 // The turn the camera orientation asks for swaps width and height.
 bool turnsSideways(WICBitmapTransformOptions transform)
 {
-    return (transform & (WICBitmapTransformRotate90 | WICBitmapTransformRotate270)) != 0 &&
-           (transform & WICBitmapTransformRotate180) != WICBitmapTransformRotate180;
+    // Rotate270 is Rotate90 | Rotate180.
+    return (transform & WICBitmapTransformRotate90) != 0;
 }
 
-// Decodes the first frame. Its size comes from the header, before any pixel is decoded: a
-// picture beyond the budget is refused there, and a large one is decoded through the scaler,
+// Decodes the first frame. Its size comes from the header, before any pixel is decoded (WIC's
+// frame size, and first the file's own header where the kind is a common one): a picture
+// beyond the budget is refused there, and a large one is decoded through the scaler,
 // which lets the decoder decode at a smaller size where it can (JPEG).
 bool decodePicture(const std::string& path, const std::vector<std::uint8_t>& bytes,
                    PictureSize box, RgbImage& picture, PictureError& error)
 {
+    // Some decoders decode the whole picture as soon as they open it: the size its header
+    // states is checked first where it can be read.
+    if (const std::optional<PictureSize> stated = statedPictureSize(bytes);
+        stated && !pictureWithinBudget(path, stated->width, stated->height, error))
+        return false;
     Com<IWICImagingFactory> factory;
     Com<IWICStream> stream;
     Com<IWICBitmapDecoder> decoder;
