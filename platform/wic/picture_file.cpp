@@ -259,14 +259,15 @@ std::string pictureFilePatterns()
             UINT length = 0;
             if (!isDecoder || FAILED(info->GetFileExtensions(0, nullptr, &length)) || length == 0)
                 continue;
-            // ".jpeg,.jpe,.jpg,.jfif,.exif"
+            // ".jpeg,.jpe,.jpg,.jfif,.exif" (some decoders separate them with semicolons)
             std::wstring extensions(length, L'\0');
             if (FAILED(info->GetFileExtensions(length, extensions.data(), &length)))
                 continue;
             extensions.resize(wcsnlen(extensions.c_str(), extensions.size()));
             std::size_t from = 0;
             while (from < extensions.size()) {
-                const std::size_t comma = std::min(extensions.find(L',', from), extensions.size());
+                const std::size_t comma =
+                    std::min(extensions.find_first_of(L",; ", from), extensions.size());
                 std::string extension = utf16ToUtf8(extensions.substr(from, comma - from));
                 from = comma + 1;
                 std::transform(extension.begin(), extension.end(), extension.begin(),
