@@ -199,8 +199,8 @@ TEST_F(PictureReading, PicturesBeyondThePixelBudgetAreRefusedFromTheirHeader)
         PictureError error;
         readPictureFile(path.string(), picture, error);
         if (!test.refused) {
-            // Within the budget: decoded (cut short, so refused later, but not for its size).
-            EXPECT_NE(error.problem, PictureProblem::tooManyPixels) << test.width;
+            // Within the budget: decoded, or refused for its missing rows, not for its size.
+            EXPECT_NE(error.problem, PictureProblem::tooManyPixels) << error.message;
             continue;
         }
         const PictureError refused = refusal(path);

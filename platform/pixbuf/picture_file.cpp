@@ -89,11 +89,13 @@ GdkPixbuf* load(const std::vector<std::uint8_t>& bytes, Decoding& decoding)
     if (written && closed && !decoding.refused && gdk_pixbuf_loader_get_pixbuf(loader))
         pixbuf = GDK_PIXBUF(g_object_ref(gdk_pixbuf_loader_get_pixbuf(loader)));
     if (!decoding.refused && pixbuf == nullptr) {
-        const bool memory = failure && failure->domain == GDK_PIXBUF_ERROR &&
-                            failure->code == GDK_PIXBUF_ERROR_INSUFFICIENT_MEMORY;
-        setPictureError(decoding.error,
-                        memory ? PictureProblem::outOfMemory : PictureProblem::notAPicture,
-                        decoding.path, failure ? failure->message : "not a picture file");
+        const bool told = failure && failure->domain == GDK_PIXBUF_ERROR;
+        const PictureProblem problem =
+            told && failure->code == GDK_PIXBUF_ERROR_INSUFFICIENT_MEMORY ? PictureProblem::outOfMemory
+            : told && failure->code == GDK_PIXBUF_ERROR_CORRUPT_IMAGE     ? PictureProblem::damaged
+                                                                          : PictureProblem::notAPicture;
+        setPictureError(decoding.error, problem, decoding.path,
+                        failure ? failure->message : "not a picture file");
     }
     if (failure)
         g_error_free(failure);
