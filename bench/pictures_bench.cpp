@@ -67,7 +67,7 @@ fs::path writePhotograph(const fs::path& folder)
 RgbImage decode(const fs::path& path)
 {
     RgbImage picture;
-    std::string error;
+    PictureError error;
     readPictureFile(path, picture, error);
     return picture;
 }

@@ -1,7 +1,7 @@
 // Writes the seed inputs of every fuzz target from real content: tiny puzzles carrying the
 // header of the first embedded puzzle, the settings file of a first run, DIB headers of the
 // embedded images, the message lines of the embedded puzzles, small message catalogs in both
-// byte orders and the series texts of a kept game.
+// byte orders, the series texts of a kept game and pictures of many shapes.
 // Usage: fuzz_seeds FOLDER (makes FOLDER/<target>/ for each target)
 #include <unistd.h>
 
@@ -210,6 +210,30 @@ void seriesSeeds(const fs::path& folder)
     writeSeed(folder, "last-made", seriesText(lastSeriesPuzzleNumber, 1));
 }
 
+// Pictures of the shapes players choose and of the extremes: landscape and upright photographs,
+// a square, a panorama one pixel high and a column one pixel wide, and a picture just large
+// enough for its pieces.
+void pictureSeeds(const fs::path& folder)
+{
+    struct Shape {
+        const char* name;
+        int width, height, entry;
+    };
+    for (const Shape shape : {Shape{"landscape", 640, 480, 3}, Shape{"upright", 300, 400, 0},
+                              Shape{"square", 512, 512, 12}, Shape{"panorama", 4096, 1, 0},
+                              Shape{"column", 1, 4096, 0}, Shape{"just-enough", 64, 48, 0},
+                              Shape{"wide-many", 4000, 250, 9}}) {
+        Bytes seed;
+        for (const int value : {shape.width - 1, shape.height - 1, shape.entry})
+            seed.insert(seed.end(), {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8)});
+        seed.insert(seed.end(), {7, 0, 0, 0, 5, 0});
+        seed.insert(seed.end(), {'p', 'h', 'o', 't', 'o'});
+        for (int i = 0; i < 96; ++i)
+            seed.push_back(static_cast<std::uint8_t>(i * 37));
+        writeSeed(folder, shape.name, seed);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -226,5 +250,6 @@ int main(int argc, char** argv)
     playFileSeeds(out / "playfile");
     catalogSeeds(out / "mo_catalog");
     seriesSeeds(out / "series");
+    pictureSeeds(out / "picture");
     return 0;
 }

@@ -3,9 +3,10 @@
 # Usage: scripts/dependencies.sh play|test|fuzz|windows
 set -euo pipefail
 
-# webp-pixbuf-loader: WebP pictures for puzzles made from the player's pictures.
+# webp-pixbuf-loader, librsvg2-common: WebP and SVG pictures for puzzles made from the
+# player's pictures.
 build_packages="cmake ninja-build pkg-config g++ gettext libgtk-3-dev libsdl2-dev libjpeg62-turbo-dev
-  libglib2.0-dev-bin fonts-ipafont-gothic webp-pixbuf-loader"
+  libglib2.0-dev-bin fonts-ipafont-gothic webp-pixbuf-loader librsvg2-common"
 test_packages="libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool imagemagick x11-apps
   x11-xserver-utils x11-utils gsettings-desktop-schemas python3 valgrind faketime xauth icewm locales
   desktop-file-utils appstream lintian dpkg-dev file clang-14"

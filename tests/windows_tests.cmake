@@ -21,7 +21,8 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 set(WINDOWS_TESTS
   app_test autosave_test completion_test construction_test mo_catalog_test embedded_puzzles_test
   file_paths_test finished_picture_test found_faults_test halftone_test headless_test
-  picture_files_test play_test preview_test picture_puzzle_test puzzle_resource_test random_test
+  picture_files_test picture_reading_test play_test preview_test picture_puzzle_test
+  puzzle_resource_test random_test
   render_test state_test surface_test text_test window_fit_test)
 file(GLOB TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/support/*.cpp)
 list(FILTER TEST_SUPPORT EXCLUDE REGEX "/(made_puzzle|ordinary_user)\\.cpp$")

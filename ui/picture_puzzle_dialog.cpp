@@ -20,6 +20,7 @@
 #include "platform/window.h"
 #include "puzzle/state.h"
 #include "ui/shortened_name.h"
+#include "ui/picture_refusal.h"
 
 namespace {
 
@@ -33,7 +34,6 @@ constexpr std::uintptr_t IDOK = 1;
 constexpr std::uintptr_t IDCANCEL = 2;
 constexpr int preferredPieces = 48;
 
-constexpr const char* unreadableText = "画像ファイルが読み込めません";
 constexpr const char* noPictureText = "画像ファイルを選んでください";
 constexpr const char* tooSmallText =
     "画像が小さすぎてパズルにできません。もっと大きな画像を選んでください";
@@ -51,10 +51,6 @@ struct DialogState {
 };
 DialogState dialogState;
 
-const FileFilter pictureFilter{
-    "画像ファイル",
-    "*.jpg;*.jpeg;*.png;*.bmp;*.webp;*.gif;*.tif;*.tiff;"
-    "*.JPG;*.JPEG;*.PNG;*.BMP;*.WEBP;*.GIF;*.TIF;*.TIFF"};
 const FileFilter allFilesFilter{"All Files(*.*)", "*.*"};
 
 int rectWidth(const Rect& rect) { return rect.right - rect.left; }
@@ -149,7 +145,8 @@ void choosePicture(Window* dialog)
 {
     FileDialogRequest request;
     request.title = "画像を選ぶ";
-    request.filters = {pictureFilter, allFilesFilter};
+    // Every kind of picture the decoder reads, as it says.
+    request.filters = {{"画像ファイル", pictureFilePatterns()}, allFilesFilter};
     request.fileName = dialogState.path;
     request.fileMustExist = true;
     request.picturePreview = true;
@@ -157,9 +154,9 @@ void choosePicture(Window* dialog)
     if (!chosen)
         return;
     RgbImage picture;
-    std::string error;
-    if (!readPictureFile(*chosen, picture, error) || picture.width < 1 || picture.height < 1) {
-        messageBox(dialog, unreadableText);
+    PictureError error;
+    if (!readPictureFile(*chosen, picture, error)) {
+        messageBox(dialog, pictureRefusalText(error).c_str());
         return;
     }
     if (sizeChoices(picture.width, picture.height).empty()) {

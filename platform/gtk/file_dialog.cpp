@@ -1,4 +1,5 @@
 // The save and open dialogs: GtkFileChooserDialog with the game's filters and default extension.
+#include <algorithm>
 #include <string>
 
 #include "platform/dialogs.h"
@@ -6,16 +7,40 @@
 #include "platform/gtk/file_filter.h"
 #include "platform/gtk/gtk_window.h"
 #include "platform/language.h"
+#include "platform/picture_file.h"
 #include "platform/window.h"
 
 namespace {
+
+constexpr int thumbnailSide = 200;
+
+// A thumbnail of the picture file, read as the game reads pictures: a pipe or a device is
+// refused unopened and a picture beyond the budget before its pixels are decoded. Null for
+// anything else.
+GdkPixbuf* newThumbnail(const char* path)
+{
+    RgbImage picture;
+    PictureError error;
+    if (!readPictureThumbnail(path, thumbnailSide, thumbnailSide, picture, error))
+        return nullptr;
+    GdkPixbuf* thumbnail = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, picture.width,
+                                          picture.height);
+    if (thumbnail == nullptr)
+        return nullptr;
+    const int stride = gdk_pixbuf_get_rowstride(thumbnail);
+    guchar* pixels = gdk_pixbuf_get_pixels(thumbnail);
+    const std::size_t rowBytes = static_cast<std::size_t>(picture.width) * 3;
+    for (int y = 0; y < picture.height; ++y)
+        std::copy_n(picture.rgb.data() + y * rowBytes, rowBytes,
+                    pixels + static_cast<std::size_t>(y) * stride);
+    return thumbnail;
+}
 
 // Shows a thumbnail of the selected picture file beside the list, or nothing for other files.
 void updatePicturePreview(GtkFileChooser* chooser, GtkImage* image)
 {
     gchar* name = gtk_file_chooser_get_preview_filename(chooser);
-    GdkPixbuf* thumbnail =
-        name ? gdk_pixbuf_new_from_file_at_size(name, 200, 200, nullptr) : nullptr;
+    GdkPixbuf* thumbnail = name ? newThumbnail(name) : nullptr;
     g_free(name);
     gtk_image_set_from_pixbuf(image, thumbnail);
     gtk_file_chooser_set_preview_widget_active(chooser, thumbnail != nullptr);

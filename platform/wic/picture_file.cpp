@@ -5,14 +5,19 @@
 #include <wincodec.h>
 
 #include <algorithm>
+#include <cctype>
 #include <climits>
+#include <cwchar>
+#include <new>
+#include <optional>
+#include <set>
 
-#include "platform/files.h"
 #include "platform/jpeg_check.h"
+#include "platform/picture_budget.h"
+#include "platform/picture_header.h"
+#include "platform/utf16.h"
 
 namespace {
-
-constexpr std::size_t maxPictureFileBytes = std::size_t{1} << 30;
 
 // Holds one COM interface and releases it.
 template <class Interface>
@@ -123,53 +128,165 @@ bool copyOverWhite(IWICImagingFactory* factory, IWICBitmapSource* source, RgbIma
     return true;
 }
 
-bool decodePicture(const std::vector<std::uint8_t>& bytes, RgbImage& picture)
+// The turn the camera orientation asks for swaps width and height.
+bool turnsSideways(WICBitmapTransformOptions transform)
 {
+    // Rotate270 is Rotate90 | Rotate180.
+    return (transform & WICBitmapTransformRotate90) != 0;
+}
+
+// Decodes the first frame. Its size comes from the header, before any pixel is decoded (WIC's
+// frame size, and first the file's own header where the kind is a common one): a picture
+// beyond the budget is refused there, and a large one is decoded through the scaler,
+// which lets the decoder decode at a smaller size where it can (JPEG).
+bool decodePicture(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                   PictureSize box, RgbImage& picture, PictureError& error)
+{
+    // Some decoders decode the whole picture as soon as they open it: the size its header
+    // states is checked first where it can be read.
+    if (const std::optional<PictureSize> stated = statedPictureSize(bytes);
+        stated && !pictureWithinBudget(path, stated->width, stated->height, error))
+        return false;
     Com<IWICImagingFactory> factory;
     Com<IWICStream> stream;
     Com<IWICBitmapDecoder> decoder;
     Com<IWICBitmapFrameDecode> frame;
+    UINT width = 0;
+    UINT height = 0;
     if (!makeFactory(factory) || FAILED(factory->CreateStream(stream.out())) ||
         FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(bytes.data()),
                                             static_cast<DWORD>(bytes.size()))) ||
         FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr,
                                                 WICDecodeMetadataCacheOnDemand,
                                                 decoder.out())) ||
-        FAILED(decoder->GetFrame(0, frame.out())))
+        FAILED(decoder->GetFrame(0, frame.out())) || FAILED(frame->GetSize(&width, &height))) {
+        setPictureError(error, PictureProblem::notAPicture, path,
+                        "not a picture file Windows can decode");
+        return false;
+    }
+    if (!pictureWithinBudget(path, static_cast<int>(std::min<UINT>(width, INT_MAX)),
+                             static_cast<int>(std::min<UINT>(height, INT_MAX)), error))
         return false;
     // Photographs often carry their camera orientation separately from the pixels.
     const WICBitmapTransformOptions transform = uprightTransform(cameraOrientation(frame.get()));
-    if (transform == WICBitmapTransformRotate0)
-        return copyOverWhite(factory.get(), frame.get(), picture);
+    if (turnsSideways(transform))
+        std::swap(box.width, box.height);
+    const PictureSize to = decodedSize({static_cast<int>(width), static_cast<int>(height)},
+                                       maxDecodedPixels, box);
+    IWICBitmapSource* source = frame.get();
+    Com<IWICBitmapScaler> scaler;
+    if (to.width != static_cast<int>(width) || to.height != static_cast<int>(height)) {
+        if (FAILED(factory->CreateBitmapScaler(scaler.out())) ||
+            FAILED(scaler->Initialize(frame.get(), static_cast<UINT>(to.width),
+                                      static_cast<UINT>(to.height),
+                                      WICBitmapInterpolationModeFant))) {
+            setPictureError(error, PictureProblem::outOfMemory, path, "cannot scale the picture");
+            return false;
+        }
+        source = scaler.get();
+    }
     Com<IWICBitmapFlipRotator> upright;
-    return SUCCEEDED(factory->CreateBitmapFlipRotator(upright.out())) &&
-           SUCCEEDED(upright->Initialize(frame.get(), transform)) &&
-           copyOverWhite(factory.get(), upright.get(), picture);
-}
-
-}  // namespace
-
-bool readPictureFile(const std::string& path, RgbImage& picture, std::string& error)
-{
-    std::vector<std::uint8_t> bytes;
-    if (readWholeFile(path, bytes, maxPictureFileBytes) != FileReadOutcome::read) {
-        error = "cannot read picture " + path + ": the file cannot be opened or is too large";
-        return false;
+    if (transform != WICBitmapTransformRotate0) {
+        if (FAILED(factory->CreateBitmapFlipRotator(upright.out())) ||
+            FAILED(upright->Initialize(source, transform))) {
+            setPictureError(error, PictureProblem::outOfMemory, path, "cannot turn the picture");
+            return false;
+        }
+        source = upright.get();
     }
-    if (looksLikeJpeg(bytes) && !jpegDecodesCleanly(bytes)) {
-        error = "cannot read picture " + path + ": the JPEG data is cut short or damaged";
-        return false;
-    }
-    const ComScope com;
-    if (!decodePicture(bytes, picture)) {
-        error = "cannot read picture " + path + ": not a picture file Windows can decode";
+    if (!copyOverWhite(factory.get(), source, picture)) {
+        setPictureError(error, PictureProblem::damaged, path,
+                        "the picture data is cut short or damaged");
         return false;
     }
     return true;
 }
 
-RgbImage scalePicturePart(const RgbImage& picture, int x, int y, int width, int height,
-                          int toWidth, int toHeight)
+bool readPicture(const std::string& path, PictureSize box, RgbImage& picture,
+                 PictureError& error)
+{
+    error = {};
+    std::vector<std::uint8_t> bytes;
+    if (!readPictureBytes(path, bytes, error))
+        return false;
+    const ComScope com;
+    try {
+        if (!decodePicture(path, bytes, box, picture, error))
+            return false;
+    } catch (const std::bad_alloc&) {
+        setPictureError(error, PictureProblem::outOfMemory, path, "not enough memory");
+        return false;
+    }
+    // Checked once its size is known to be within the budget.
+    if (looksLikeJpeg(bytes) && !jpegDecodesCleanly(bytes)) {
+        picture = {};
+        setPictureError(error, PictureProblem::damaged, path,
+                        "the JPEG data is cut short or damaged");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool readPictureFile(const std::string& path, RgbImage& picture, PictureError& error)
+{
+    return readPicture(path, {}, picture, error);
+}
+
+bool readPictureThumbnail(const std::string& path, int maxWidth, int maxHeight,
+                          RgbImage& picture, PictureError& error)
+{
+    return readPicture(path, {std::max(maxWidth, 1), std::max(maxHeight, 1)}, picture, error);
+}
+
+std::string pictureFilePatterns()
+{
+    const ComScope com;
+    Com<IWICImagingFactory> factory;
+    Com<IEnumUnknown> decoders;
+    std::set<std::string> patterns;
+    if (makeFactory(factory) &&
+        SUCCEEDED(factory->CreateComponentEnumerator(WICDecoder, WICComponentEnumerateDefault,
+                                                     decoders.out()))) {
+        IUnknown* item = nullptr;
+        ULONG fetched = 0;
+        while (decoders->Next(1, &item, &fetched) == S_OK && item) {
+            Com<IWICBitmapDecoderInfo> info;
+            const bool isDecoder = SUCCEEDED(item->QueryInterface(
+                IID_IWICBitmapDecoderInfo, reinterpret_cast<void**>(info.out())));
+            item->Release();
+            UINT length = 0;
+            if (!isDecoder || FAILED(info->GetFileExtensions(0, nullptr, &length)) || length == 0)
+                continue;
+            // ".jpeg,.jpe,.jpg,.jfif,.exif" (some decoders separate them with semicolons)
+            std::wstring extensions(length, L'\0');
+            if (FAILED(info->GetFileExtensions(length, extensions.data(), &length)))
+                continue;
+            extensions.resize(wcsnlen(extensions.c_str(), extensions.size()));
+            std::size_t from = 0;
+            while (from < extensions.size()) {
+                const std::size_t comma =
+                    std::min(extensions.find_first_of(L",; ", from), extensions.size());
+                std::string extension = utf16ToUtf8(extensions.substr(from, comma - from));
+                from = comma + 1;
+                std::transform(extension.begin(), extension.end(), extension.begin(),
+                               [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+                if (extension.size() > 1 && extension[0] == '.')
+                    patterns.insert("*" + extension);
+            }
+        }
+    }
+    std::string joined;
+    for (const std::string& pattern : patterns)
+        joined += (joined.empty() ? "" : ";") + pattern;
+    return joined;
+}
+
+namespace {
+
+RgbImage scaleWithWic(const RgbImage& picture, int x, int y, int width, int height, int toWidth,
+                      int toHeight)
 {
     RgbImage result;
     if (picture.width <= 0 || picture.height <= 0 || toWidth <= 0 || toHeight <= 0)
@@ -207,4 +324,16 @@ RgbImage scalePicturePart(const RgbImage& picture, int x, int y, int width, int 
     result.height = toHeight;
     result.rgb = std::move(scaled);
     return result;
+}
+
+}  // namespace
+
+RgbImage scalePicturePart(const RgbImage& picture, int x, int y, int width, int height,
+                          int toWidth, int toHeight)
+{
+    try {
+        return scaleWithWic(picture, x, y, width, height, toWidth, toHeight);
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
 }

@@ -52,8 +52,11 @@ PuzzleGeometry geometryFor(const MakerOptions& options, int pictureWidth, int pi
 bool makePuzzleFile(const MakerOptions& options, std::string& error)
 {
     RgbImage source;
-    if (!readPictureFile(options.picturePath, source, error))
+    PictureError pictureError;
+    if (!readPictureFile(options.picturePath, source, pictureError)) {
+        error = pictureError.message;
         return false;
+    }
     const PuzzleGeometry geometry = geometryFor(options, source.width, source.height);
     const std::string problem = geometryProblem(geometry);
     if (!problem.empty()) {

@@ -1,0 +1,93 @@
+// A picture's size as its file's header states it, for the common kinds (PNG, JPEG, GIF, BMP),
+// read before a decoder is given the file.
+#include "platform/picture_header.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include <jpeglib.h>
+
+#include "platform/jpeg_check.h"
+
+namespace {
+
+std::uint32_t bigEndian32(const std::uint8_t* at)
+{
+    return std::uint32_t{at[0]} << 24 | std::uint32_t{at[1]} << 16 | std::uint32_t{at[2]} << 8 |
+           at[3];
+}
+
+std::uint32_t littleEndian(const std::uint8_t* at, int size)
+{
+    std::uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = value << 8 | at[i];
+    return value;
+}
+
+// Sizes beyond what an int holds are stated as the largest int: refused all the same.
+PictureSize clamped(std::uint64_t width, std::uint64_t height)
+{
+    constexpr std::uint64_t largest = 0x7FFFFFFF;
+    return {static_cast<int>(width < largest ? width : largest),
+            static_cast<int>(height < largest ? height : largest)};
+}
+
+struct HeaderErrorManager {
+    jpeg_error_mgr standard;
+    std::jmp_buf recovery;
+};
+
+[[noreturn]] void stopReading(j_common_ptr decompressor)
+{
+    std::longjmp(reinterpret_cast<HeaderErrorManager*>(decompressor->err)->recovery, 1);
+}
+
+void keepQuiet(j_common_ptr, int) {}
+
+// The frame size of a JPEG file, read by libjpeg up to the start of its first scan.
+std::optional<PictureSize> jpegSize(const std::vector<std::uint8_t>& bytes)
+{
+    jpeg_decompress_struct decompressor{};
+    HeaderErrorManager errors{};
+    decompressor.err = jpeg_std_error(&errors.standard);
+    errors.standard.error_exit = stopReading;
+    errors.standard.emit_message = keepQuiet;
+    if (setjmp(errors.recovery)) {
+        jpeg_destroy_decompress(&decompressor);
+        return std::nullopt;
+    }
+    jpeg_create_decompress(&decompressor);
+    jpeg_mem_src(&decompressor, bytes.data(), static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&decompressor, TRUE);
+    const PictureSize size = clamped(decompressor.image_width, decompressor.image_height);
+    jpeg_destroy_decompress(&decompressor);
+    return size;
+}
+
+}  // namespace
+
+std::optional<PictureSize> statedPictureSize(const std::vector<std::uint8_t>& bytes)
+{
+    const std::uint8_t* data = bytes.data();
+    static const std::uint8_t png[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (bytes.size() >= 24 && std::memcmp(data, png, sizeof png) == 0 &&
+        std::memcmp(data + 12, "IHDR", 4) == 0)
+        return clamped(bigEndian32(data + 16), bigEndian32(data + 20));
+    if (bytes.size() >= 10 && (std::memcmp(data, "GIF87a", 6) == 0 ||
+                               std::memcmp(data, "GIF89a", 6) == 0))
+        return clamped(littleEndian(data + 6, 2), littleEndian(data + 8, 2));
+    // BMP with a header of 40 bytes or more: width and height as signed 32-bit numbers, the
+    // height negative for rows from the top.
+    if (bytes.size() >= 26 && data[0] == 'B' && data[1] == 'M' && littleEndian(data + 14, 4) >= 40) {
+        const auto width = static_cast<std::int32_t>(littleEndian(data + 18, 4));
+        const auto height = static_cast<std::int32_t>(littleEndian(data + 22, 4));
+        return clamped(static_cast<std::uint64_t>(std::llabs(width)),
+                       static_cast<std::uint64_t>(std::llabs(height)));
+    }
+    if (looksLikeJpeg(bytes))
+        return jpegSize(bytes);
+    return std::nullopt;
+}
