@@ -25,7 +25,6 @@ ICON_SIZES = [16, 24, 32, 48, 64, 128, 256]
 
 # The informational tags lintian may give the package, and why they stay.
 ALLOWED_INFORMATION = {
-    # The help pages are the program's own data: the About box opens them from there.
     "package-contains-documentation-outside-usr-share-doc":
         "the help pages live in /usr/share/velmora/help, where the program opens them",
 }
@@ -88,8 +87,8 @@ def check_contents(package, root):
     pages = [name.split(".")[0] for folder in ("man1", "man6", "man8")
              if os.path.isdir(os.path.join(root, "usr/share/man", folder))
              for name in os.listdir(os.path.join(root, "usr/share/man", folder))]
-    unexplained = [program for program in programs if program not in pages]
-    assert not unexplained, "programs without a manual page: %s" % unexplained
+    undocumented = [program for program in programs if program not in pages]
+    assert not undocumented, "programs without a manual page: %s" % undocumented
 
 
 def validate(package, root):
