@@ -38,6 +38,10 @@ void initialisePlatform(int argc, char** argv)
     if (!glChosen)
         g_setenv("GDK_GL", "disable", TRUE);
     gtk_init(&argc, &argv);
+    // The windows' class (WM_CLASS) is the desktop entry's name, org.velmora.velmora, so that
+    // docks and task bars tie the running game to its launcher and icon. GTK sets its own
+    // while it starts, so this comes after, before the first window.
+    gdk_set_program_class("org.velmora.velmora");
     if (!glChosen)
         g_unsetenv("GDK_GL");
     initialiseLanguage(modulePath());
