@@ -75,7 +75,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     checkThumbnail(picture);
     const std::vector<SizeChoice> choices = sizeChoices(picture.width, picture.height);
-    fuzzRequire(!choices.empty(), "no piece count offered");
+    // A picture too small for 12 pieces gets no choice at all.
+    fuzzRequire(!choices.empty() || !pictureLargeEnough(picture.width, picture.height, {4, 3}) ||
+                    picture.width < picture.height,
+                "no piece count offered for a picture large enough");
+    if (choices.empty())
+        return 0;
     for (std::size_t i = 0; i < choices.size(); ++i) {
         fuzzRequire(choices[i].pieces() <= maxPieces && choices[i].columns <= maxColumns &&
                         choices[i].rows <= maxRows,
