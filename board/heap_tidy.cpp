@@ -101,18 +101,23 @@ void gatherEdgePieces()
 {
     const BoardPieces pieces = splitBoardPieces();
     std::vector<int> edgePieces;
+    std::vector<Rect> edgeBoxes;
     std::vector<Rect> otherLooseBoxes;
     for (int k : pieces.loose) {
-        if (onPictureBorder(k))
+        if (onPictureBorder(k)) {
             edgePieces.push_back(k);
-        else
+            edgeBoxes.push_back(boxOf(k));
+        } else {
             otherLooseBoxes.push_back(boxOf(k));
+        }
     }
     std::stable_sort(edgePieces.begin(), edgePieces.end(),
                      [](int a, int b) { return gatheringOrder(a) < gatheringOrder(b); });
-    // Loose pieces may be covered before groups are: a joined part is the player's work.
-    const std::vector<Point> places = freeGridPlaces(static_cast<int>(edgePieces.size()),
-                                                     {otherLooseBoxes, pieces.groupBoxes});
+    // The rows go where nothing lies, so that they stand apart from the rest, rather than into
+    // the gaps the edge pieces leave; short of room they take those gaps first, then cover
+    // other loose pieces, and groups last: a joined part is the player's work.
+    const std::vector<Point> places = freeGridPlaces(
+        static_cast<int>(edgePieces.size()), {edgeBoxes, otherLooseBoxes, pieces.groupBoxes});
     for (std::size_t index = 0; index < places.size(); ++index) {
         const int k = edgePieces[index];
         placeGroup(places[index].x, places[index].y, k);

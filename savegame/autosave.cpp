@@ -50,14 +50,14 @@ void readSeries(int& puzzleNumber, int& made)
         parseSeries(bytes, puzzleNumber, made);
 }
 
-// "view P X Y": the zoom level in percent (0 for the whole board) and the board point at the
-// window's top-left corner.
+// "view P X Y": the zoom level in percent (0 for the whole board) and the scroll offset at that
+// level, in window pixels.
 std::vector<std::uint8_t> viewText()
 {
     const KeptView view = keptView();
     const std::string text = "view " + std::to_string(view.percent) + " " +
-                             std::to_string(view.boardTopLeft.x) + " " +
-                             std::to_string(view.boardTopLeft.y) + "\n";
+                             std::to_string(view.scroll.x) + " " +
+                             std::to_string(view.scroll.y) + "\n";
     return {text.begin(), text.end()};
 }
 

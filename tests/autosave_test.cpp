@@ -8,14 +8,17 @@
 
 #include "app/commands.h"
 #include "app/lifecycle.h"
+#include "app/view_control.h"
 #include "platform/files.h"
 #include "platform/headless/headless.h"
 #include "platform/input.h"
+#include "platform/messages.h"
 #include "platform/system.h"
 #include "puzzle/state.h"
 #include "savegame/autosave.h"
 #include "savegame/writer.h"
 #include "support/program_fixture.h"
+#include "view/view.h"
 
 namespace {
 
@@ -76,6 +79,30 @@ TEST_F(KeptGame, AGameOnTheLastPuzzleOfTheSeriesComesBackThere)
     playAndEscape([] { setPuzzleNumber(lastSeriesPuzzleNumber); });
     startAgain();
     EXPECT_EQ(getPuzzleNumber(), lastSeriesPuzzleNumber);
+}
+
+TEST_F(KeptGame, TheViewComesBackAndADamagedViewGivesTheFirstView)
+{
+    // Zoomed by the View menu and scrolled by a scroll bar, as a player does.
+    playAndEscape([this] {
+        command(zoomOutCommandId);
+        command(firstLevelCommandId + 3);  // 75 %
+        sendMessage(getMainWindow(), WM_HSCROLL, makeScrollParam(SB_THUMBTRACK, 123), 0);
+        sendMessage(getMainWindow(), WM_VSCROLL, makeScrollParam(SB_THUMBTRACK, 45), 0);
+    });
+    const KeptView kept = keptView();
+    ASSERT_EQ(kept.percent, 75);
+    ASSERT_GT(kept.scroll.x, 0);
+    startAgain();
+    EXPECT_EQ(keptView().percent, kept.percent);
+    EXPECT_EQ(keptView().scroll.x, kept.scroll.x);
+    EXPECT_EQ(keptView().scroll.y, kept.scroll.y);
+
+    for (const char* damaged : {"view 50 -3 9\n", "view 50 1 2000000\n", "vue 50 1 1\n", "view"}) {
+        std::ofstream(fs::path(autosavePath()).parent_path() / "autosave.view") << damaged;
+        startAgain();
+        EXPECT_TRUE(viewIsIdentity()) << damaged;
+    }
 }
 
 TEST_F(KeptGame, ExitAndTheCloseBoxKeepTheGameToo)

@@ -233,20 +233,15 @@ void fitViewToWindow()
 
 KeptView keptView()
 {
-    return {chosenPercent, windowToBoard({0, 0})};
+    return {chosenPercent, scroll};
 }
 
 void restoreView(const KeptView& kept)
 {
     viewedLayout = layoutCount();
     zoomViewTo(kept.percent, {0, 0});
-    const ViewScale scale = viewScale();
-    const BoardExtent extent = boardExtent();
-    const Point at{std::clamp(kept.boardTopLeft.x, 0, extent.width),
-                   std::clamp(kept.boardTopLeft.y, 0, extent.height)};
-    scroll = {static_cast<int>(ceilDiv(static_cast<long long>(at.x) * scale.windowStep,
-                                       scale.boardStep)),
-              static_cast<int>(ceilDiv(static_cast<long long>(at.y) * scale.windowStep,
-                                       scale.boardStep))};
-    clampScroll();
+    // Kept within the board only: the window may not have its size yet, and the next paint
+    // fits the offset to it.
+    const Point board = scaledBoardSize();
+    scroll = {std::clamp(kept.scroll.x, 0, board.x), std::clamp(kept.scroll.y, 0, board.y)};
 }

@@ -62,11 +62,11 @@ void scrollViewTo(int x, int y);
 // (after the window or the board changed size).
 void fitViewToWindow();
 
-// The view as it is kept between runs: the level (0 for the whole board) and the board point
-// at the window's top-left corner.
+// The view as it is kept between runs: the level (0 for the whole board) and the scroll offset
+// at that level.
 struct KeptView {
     int percent = 100;
-    Point boardTopLeft;
+    Point scroll;
 };
 KeptView keptView();
 // Puts a kept view back for the board now laid out (levels not offered become 100 %).
