@@ -6,19 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/catalog/loaded_catalog.h"
 #include "platform/files.h"
 #include "platform/folders.h"
-#include "platform/mo_catalog.h"
 
 namespace {
 
 constexpr std::size_t maxCatalogBytes = 16 * 1024 * 1024;
-
-MoCatalog& catalog()
-{
-    static MoCatalog loaded;
-    return loaded;
-}
 
 std::string folderOf(const std::string& path)
 {
@@ -94,7 +88,7 @@ std::vector<std::string> catalogSearchOrder()
 
 void initialiseLanguage(const std::string& programPath)
 {
-    catalog() = MoCatalog{};
+    loadedCatalog() = MoCatalog{};
     const std::string folder = catalogFolder(programPath);
     for (const std::string& name : catalogSearchOrder()) {
         // A name is a file name part, never a way out of the folder.
@@ -103,20 +97,7 @@ void initialiseLanguage(const std::string& programPath)
         std::vector<std::uint8_t> bytes;
         if (readWholeFile(folder + "/" + name + "/LC_MESSAGES/velmora.mo", bytes,
                           maxCatalogBytes) == FileReadOutcome::read &&
-            catalog().load(bytes))
+            loadedCatalog().load(bytes))
             return;
     }
-}
-
-const char* translate(const char* text)
-{
-    if (!text || !*text)
-        return text;
-    const char* translation = catalog().find(text);
-    return translation ? translation : text;
-}
-
-std::string languageCode()
-{
-    return catalog().language();
 }

@@ -6,20 +6,14 @@
 
 #include <vector>
 
+#include "platform/catalog/loaded_catalog.h"
 #include "platform/files.h"
-#include "platform/mo_catalog.h"
 #include "platform/paths.h"
 #include "platform/utf16.h"
 
 namespace {
 
 constexpr std::size_t maxCatalogBytes = 16 * 1024 * 1024;
-
-MoCatalog& catalog()
-{
-    static MoCatalog loaded;
-    return loaded;
-}
 
 std::string localeField(LCID locale, LCTYPE field)
 {
@@ -51,20 +45,7 @@ void initialiseLanguage(const std::string& programPath)
         const std::filesystem::path file = folder / name / "LC_MESSAGES" / "velmora.mo";
         std::vector<std::uint8_t> bytes;
         if (readWholeFile(utf8FromPath(file), bytes, maxCatalogBytes) == FileReadOutcome::read &&
-            catalog().load(bytes))
+            loadedCatalog().load(bytes))
             return;
     }
-}
-
-const char* translate(const char* text)
-{
-    if (!text || !*text)
-        return text;
-    const char* translation = catalog().find(text);
-    return translation ? translation : text;
-}
-
-std::string languageCode()
-{
-    return catalog().language();
 }
