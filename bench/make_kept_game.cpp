@@ -41,7 +41,8 @@ int main(int argc, char** argv)
     keepGameInProgress();
     const fs::path kept = fs::path(autosavePath()).parent_path();
     fs::create_directories(argv[2], error);
-    fs::copy(kept, argv[2], fs::copy_options::overwrite_existing, error);
+    fs::copy(kept, argv[2], fs::copy_options::overwrite_existing | fs::copy_options::recursive,
+             error);
     fs::remove_all(scratch, error);
     if (error) {
         std::fprintf(stderr, "%s: %s\n", argv[0], error.message().c_str());
