@@ -78,7 +78,8 @@ def settled_colour(probe, seconds=30):
 
 def zoomed_memory(command, env, probe, folder):
     """The colour the kept game shows at the probe point, and the game's (VmRSS, VmHWM) with
-    it at 100 %, after zooming out four levels and after zooming in to 200 %."""
+    it at 100 %, after zooming out four levels (to 25 %, or to the whole board when that is
+    larger) and after zooming in to 200 %."""
     process = subprocess.Popen(command, env=env, cwd=folder,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
@@ -86,7 +87,7 @@ def zoomed_memory(command, env, probe, folder):
         memory = {"100": resident_kilobytes(process.pid)}
         window = subprocess.check_output(["xdotool", "search", "--sync", "--onlyvisible",
                                           "--pid", str(process.pid)], env=env).split()[0]
-        for level, keys in (("out", ["ctrl+minus"] * 4),
+        for level, keys in (("25", ["ctrl+minus"] * 4),
                             ("200", ["ctrl+0", "ctrl+equal", "ctrl+equal"])):
             for key in keys:
                 subprocess.run(["xdotool", "windowfocus", "--sync", window, "key", key],
