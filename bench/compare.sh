@@ -33,7 +33,7 @@ build() {
     # shellcheck disable=SC2086  # the launcher is two separate options, or none
     cmake -S "$work/$1" -B "$work/$1/build" -G Ninja -DCMAKE_BUILD_TYPE=Release $launcher \
         >"$work/$1.log" 2>&1
-    for target in velmora velmora_minimal_window velmora_bench; do
+    for target in velmora velmora_minimal_window velmora_bench velmora_make_kept_game; do
         cmake --build "$work/$1/build" --target "$target" >>"$work/$1.log" 2>&1 ||
             echo "  $2 has no $target (or it failed to build; see the log)" >&2
     done
