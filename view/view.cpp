@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "platform/window.h"
 #include "puzzle/board_extent.h"
@@ -16,6 +17,10 @@ int chosenPercent = 100;
 Point scroll;
 // The board layout the view was made for.
 int viewedLayout = -1;
+// A kept view's scroll offset as restored, before the client area settles: the scroll bars
+// that a restored view shows narrow the client area afterwards, and with it the clamp, so the
+// offset is clamped anew from this one until the player zooms or scrolls.
+std::optional<Point> restoredScroll;
 
 long long floorDiv(long long a, long long b)
 {
@@ -70,6 +75,7 @@ void clampScroll()
 // Changes the level keeping the board point under `anchor` where it is.
 void changeLevel(int percent, Point anchor)
 {
+    restoredScroll.reset();
     const double oldStep = viewScale().windowStep;
     chosenPercent = percent;
     const double scale = viewScale().windowStep / oldStep;
@@ -175,6 +181,7 @@ void resetView()
 {
     chosenPercent = 100;
     scroll = {};
+    restoredScroll.reset();
     if (!piecesWithinWindow())
         chosenPercent = 0;
 }
@@ -222,12 +229,15 @@ void scrollViewBy(int dx, int dy)
 
 void scrollViewTo(int x, int y)
 {
+    restoredScroll.reset();
     scroll = {x, y};
     clampScroll();
 }
 
 void fitViewToWindow()
 {
+    if (restoredScroll)
+        scroll = *restoredScroll;
     clampScroll();
 }
 
@@ -248,5 +258,6 @@ void restoreView(const KeptView& kept)
                                        scale.boardStep)),
               static_cast<int>(ceilDiv(static_cast<long long>(at.y) * scale.windowStep,
                                        scale.boardStep))};
+    restoredScroll = scroll;
     clampScroll();
 }

@@ -6,7 +6,7 @@ the same view."""
 import time
 
 from harness import main
-from test_big_puzzle import SETTINGS, big_picture, play_big_puzzle
+from big_puzzle_scenario import SETTINGS, big_picture, play_big_puzzle
 from wine_harness import WineGame, kept_game_folder
 
 ENTRIES_BEFORE_500 = 10
