@@ -84,8 +84,8 @@ def piece_span(game, shot):
                 run = 0
             elif run is not None:
                 run += 1
-    assert len(spans) > 100, "hardly any pieces in view"
-    return sum(spans) / len(spans)
+    # Too few to tell (the pieces hidden, or hardly any in view): no length.
+    return sum(spans) / len(spans) if len(spans) >= 100 else float("inf")
 
 
 def patch(game, shot, left, top, side=120):
@@ -162,6 +162,7 @@ def zoom_and_pan(game, shot):
     width, height = board_area(game)
     middle = (width // 2, height // 2)
     whole = piece_span(game, shot)
+    assert whole < float("inf"), "hardly any pieces in view"
     steps = [("ctrl+plus", None, "in"), (None, ("ctrl", 4), "in"), ("ctrl+minus", None, "out"),
              (None, ("ctrl", 5), "out")]
     last = whole
@@ -174,6 +175,7 @@ def zoom_and_pan(game, shot):
         shot = changed(game, before, "the zoom " + direction)
         save_screen(game, "big_zoom_%d.png" % number)
         now = piece_span(game, shot)
+        assert now < float("inf"), "hardly any pieces in view"
         if direction == "in":
             assert now > last * 1.1, "zooming in drew the pieces no larger (%.1f, %.1f)" % (
                 last, now)
@@ -262,6 +264,10 @@ def play_big_puzzle(game, make_puzzle, kept_folder, start_again):
     `kept_folder`."""
     first = view_of(game, game.screenshot())
     make_puzzle(game)
+    # The first puzzle's pieces are drawn some 120 pixels across, the made one's, shown whole,
+    # under a quarter of that (and the progress of the making is shown in between).
+    game.wait_for(lambda s: view_of(game, s) != first and piece_span(game, s) < 40,
+                  "the made puzzle's heap", 60)
     shot = changed(game, first, "the made puzzle's heap")
     save_screen(game, "big_made.png")
 
