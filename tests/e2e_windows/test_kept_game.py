@@ -16,7 +16,7 @@ def test(exe):
     finally:
         game.close()
     kept = os.listdir(kept_game_folder())
-    assert sorted(kept) == ["autosave.jps", "autosave.series"], kept
+    assert sorted(kept) == ["autosave.jps", "autosave.series", "autosave.view"], kept
 
     # A new start (in a new program folder: the kept game is the user's, not the program's).
     game = WineGame(exe, restore=True)
