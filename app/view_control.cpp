@@ -49,9 +49,11 @@ Point windowCentre()
 void updateScrollBars()
 {
     Window* window = getMainWindow();
-    // Showing or hiding one bar changes the client area, and so perhaps the other bar.
+    // Showing or hiding one bar changes the client area, and so perhaps the other bar and how
+    // far the view may scroll: each pass starts again from the offset wanted.
+    const Point wanted = viewScroll();
     for (int pass = 0; pass < 2; ++pass) {
-        fitViewToWindow();
+        scrollViewTo(wanted.x, wanted.y);
         const bool shown = !viewIsIdentity();
         const Rect client = getClientRect(window);
         const Point board = scaledBoardSize();

@@ -206,4 +206,28 @@ TEST_F(ViewTest, FullSizeAfterZoomingOutAndBackPaintsTheSamePixels)
     EXPECT_TRUE(clientSurface(getMainWindow()).pixels == before);
 }
 
+// A kept view comes back where it was, also at the board's far end, where the client area
+// the restored view gets is narrowed afterwards by the scroll bars it shows.
+TEST_F(ViewTest, AKeptViewComesBackWhereItWasBesideItsScrollBars)
+{
+    for (const Point target : {Point{1'000'000, 1'000'000}, Point{40, 30}}) {
+        zoomViewTo(200, {0, 0});
+        // Once more with the scroll bars shown, which narrow the client area.
+        for (int pass = 0; pass < 2; ++pass) {
+            scrollViewTo(target.x, target.y);
+            prepareViewForPaint();
+        }
+        const KeptView kept = keptView();
+        ASSERT_GT(kept.scroll.x, 0);
+        // As a new start has it: the untouched view, no scroll bars.
+        resetView();
+        prepareViewForPaint();
+        restoreView(kept);
+        prepareViewForPaint();
+        EXPECT_EQ(keptView().percent, kept.percent);
+        EXPECT_EQ(keptView().scroll.x, kept.scroll.x) << "scrolled to " << target.x;
+        EXPECT_EQ(keptView().scroll.y, kept.scroll.y) << "scrolled to " << target.y;
+    }
+}
+
 }  // namespace

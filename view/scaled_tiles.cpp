@@ -103,9 +103,10 @@ void scalePiece(const Surface& mask, const Surface& picture, int size, ViewScale
         std::uint32_t* maskRow = &outMask.pixels[static_cast<std::size_t>(j) * side];
         std::uint32_t* pictureRow = &outPicture.pixels[static_cast<std::size_t>(j) * side];
         for (int i = 0; i < side; ++i) {
-            std::uint64_t area = 0, r = 0, g = 0, b = 0;
+            // At most 255 x boardStep squared: 32 bits hold it for any piece size.
+            std::uint32_t area = 0, r = 0, g = 0, b = 0;
             for (int t = taps.start[i]; t < taps.start[i + 1]; ++t) {
-                const std::uint64_t weight = taps.weight[t];
+                const std::uint32_t weight = taps.weight[t];
                 const std::size_t x = static_cast<std::size_t>(taps.source[t]);
                 area += weight * covered[x];
                 r += weight * red[x];
@@ -118,9 +119,8 @@ void scalePiece(const Surface& mask, const Surface& picture, int size, ViewScale
                 continue;
             }
             maskRow[i] = white;
-            pictureRow[i] = static_cast<std::uint32_t>(((r + area / 2) / area) << 16 |
-                                                       ((g + area / 2) / area) << 8 |
-                                                       ((b + area / 2) / area));
+            pictureRow[i] = ((r + area / 2) / area) << 16 | ((g + area / 2) / area) << 8 |
+                            ((b + area / 2) / area);
         }
     }
 }
