@@ -103,18 +103,21 @@ void drawPiece(Surface& target, int k, int x, int y)
 }
 
 // Gives the part of `area` (window pixels) that lies beyond the board's right or bottom edge
-// the window's own background, as the client area outside the board shows it.
-void blankBeyondBoard(Surface& target, const Rect& area)
+// the window's own background, as the client area outside the board shows it, on `target`
+// whose (0, 0) is the window pixel `origin`.
+void blankBeyondBoard(Surface& target, const Rect& area, Point origin = {})
 {
     const Point scroll = viewScroll();
     const Point board = scaledBoardSize();
-    const int right = board.x - scroll.x;
-    const int bottom = board.y - scroll.y;
-    if (area.right > right)
-        fillRect(target, std::max(area.left, right), area.top, area.right, area.bottom,
+    const int right = board.x - scroll.x - origin.x;
+    const int bottom = board.y - scroll.y - origin.y;
+    const Rect at{area.left - origin.x, area.top - origin.y, area.right - origin.x,
+                  area.bottom - origin.y};
+    if (at.right > right)
+        fillRect(target, std::max(at.left, right), at.top, at.right, at.bottom,
                  windowClassBackground);
-    if (area.bottom > bottom)
-        fillRect(target, area.left, std::max(area.top, bottom), area.right, area.bottom,
+    if (at.bottom > bottom)
+        fillRect(target, at.left, std::max(at.top, bottom), at.right, at.bottom,
                  windowClassBackground);
 }
 
@@ -185,6 +188,8 @@ void liftGroup(int k)
         const PieceRect& member = pieceRect(column, row);
         const Point memberAt = boardToWindow({member.left, member.top});
         fillRect(scratch, 0, 0, windowSide, windowSide, getBackgroundColor());
+        blankBeyondBoard(scratch, {memberAt.x, memberAt.y, memberAt.x + windowSide,
+                                   memberAt.y + windowSide}, memberAt);
         for (int other = 0; other < count; ++other) {
             const int otherColumn = zOrderColumn(other);
             const int otherRow = zOrderRow(other);
@@ -202,8 +207,6 @@ void liftGroup(int k)
         }
         copyRect(boardSurface(), memberAt.x, memberAt.y, windowSide, windowSide, scratch, 0, 0,
                  RasterOp::copy);
-        blankBeyondBoard(boardSurface(), {memberAt.x, memberAt.y, memberAt.x + windowSide,
-                                          memberAt.y + windowSide});
     }
 }
 

@@ -14,6 +14,7 @@
 #include "board/surfaces.h"
 #include "settings/settings.h"
 #include "platform/messages.h"
+#include "puzzle/board_extent.h"
 #include "platform/window.h"
 #include "puzzle/state.h"
 #include "tests/support/synthetic_puzzle.h"
@@ -185,6 +186,29 @@ TEST_F(ViewTest, JoinedPiecesMeetWithoutGapsAtEveryLevel)
             for (int x = from.x; x <= to.x; ++x)
                 ASSERT_NE(pixelAt(window, x, y), getBackgroundColor())
                     << "level " << level << " at " << x << "," << y;
+    }
+}
+
+// Lifting a group rebuilds the board copy under it as a paint without it would draw, also where
+// pieces reach past the board's edge into the window's own background.
+TEST_F(ViewTest, LiftingAGroupLeavesTheBoardAsAPaintWithoutItAtEveryLevel)
+{
+    for (const int level : levelsToTry) {
+        SetUp();
+        const int bottom = boardExtent().height;
+        placePiece(0, 400, bottom - 60);
+        placePiece(1, 430, bottom - 40);
+        placePiece(2, 460, bottom - 80);
+        zoomViewTo(level, {0, 0});
+        scrollViewTo(0, 1'000'000);
+        paintBoard();
+        liftGroup(1);
+        const std::vector<std::uint32_t> lifted = boardSurface().pixels;
+        setPieceHeld(1);
+        setHeldColumn(1);
+        setHeldRow(0);
+        paintBoard();
+        EXPECT_TRUE(boardSurface().pixels == lifted) << "level " << level;
     }
 }
 
