@@ -69,7 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RgbImage picture = pictureFrom(input);
     const int entry = input.take16() & 0xFFFF;
     const auto seed = static_cast<std::uint32_t>(input.take32());
-    const std::size_t titleLength = std::min<std::size_t>(input.take16() & 0xFF, input.restSize());
+    // The length is taken before the rest is measured: the two calls in one expression could
+    // come in either order.
+    const std::size_t wantedTitle = input.take16() & 0xFF;
+    const std::size_t titleLength = std::min(wantedTitle, input.restSize());
     const std::string title(reinterpret_cast<const char*>(input.rest()), titleLength);
     fillPixels(picture, input.rest() + titleLength, input.restSize() - titleLength);
 
