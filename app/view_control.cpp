@@ -50,10 +50,9 @@ void updateScrollBars()
 {
     Window* window = getMainWindow();
     // Showing or hiding one bar changes the client area, and so perhaps the other bar and how
-    // far the view may scroll: each pass starts again from the offset wanted.
-    const Point wanted = viewScroll();
+    // far the view may scroll.
     for (int pass = 0; pass < 2; ++pass) {
-        scrollViewTo(wanted.x, wanted.y);
+        fitViewToWindow();
         const bool shown = !viewIsIdentity();
         const Rect client = getClientRect(window);
         const Point board = scaledBoardSize();

@@ -14,6 +14,9 @@ namespace {
 // board's pixel at the window's top-left corner.
 int chosenPercent = 100;
 Point scroll;
+// The offset asked for: the board and the client area hold `scroll` back from it, and a larger
+// client area (scroll bars going, the window growing) lets it come nearer again.
+Point wanted;
 // The board layout the view was made for.
 int viewedLayout = -1;
 
@@ -63,8 +66,8 @@ void clampScroll()
 {
     const Rect client = clientArea();
     const Point board = scaledBoardSize();
-    scroll.x = std::clamp(scroll.x, 0, std::max(0, board.x - (client.right - client.left)));
-    scroll.y = std::clamp(scroll.y, 0, std::max(0, board.y - (client.bottom - client.top)));
+    scroll.x = std::clamp(wanted.x, 0, std::max(0, board.x - (client.right - client.left)));
+    scroll.y = std::clamp(wanted.y, 0, std::max(0, board.y - (client.bottom - client.top)));
 }
 
 // Changes the level keeping the board point under `anchor` where it is.
@@ -73,8 +76,8 @@ void changeLevel(int percent, Point anchor)
     const double oldStep = viewScale().windowStep;
     chosenPercent = percent;
     const double scale = viewScale().windowStep / oldStep;
-    scroll.x = static_cast<int>(std::lround((anchor.x + scroll.x) * scale - anchor.x));
-    scroll.y = static_cast<int>(std::lround((anchor.y + scroll.y) * scale - anchor.y));
+    wanted.x = static_cast<int>(std::lround((anchor.x + scroll.x) * scale - anchor.x));
+    wanted.y = static_cast<int>(std::lround((anchor.y + scroll.y) * scale - anchor.y));
     clampScroll();
 }
 
@@ -174,7 +177,7 @@ std::vector<int> viewLevelSteps()
 void resetView()
 {
     chosenPercent = 100;
-    scroll = {};
+    scroll = wanted = {};
     if (!piecesWithinWindow())
         chosenPercent = 0;
 }
@@ -222,7 +225,7 @@ void scrollViewBy(int dx, int dy)
 
 void scrollViewTo(int x, int y)
 {
-    scroll = {x, y};
+    wanted = {x, y};
     clampScroll();
 }
 
@@ -243,5 +246,6 @@ void restoreView(const KeptView& kept)
     // Kept within the board only: the window may not have its size yet, and the next paint
     // fits the offset to it.
     const Point board = scaledBoardSize();
-    scroll = {std::clamp(kept.scroll.x, 0, board.x), std::clamp(kept.scroll.y, 0, board.y)};
+    wanted = {std::clamp(kept.scroll.x, 0, board.x), std::clamp(kept.scroll.y, 0, board.y)};
+    scroll = wanted;
 }

@@ -58,8 +58,8 @@ void zoomViewTo(int percent, Point anchor);
 // Scrolls by window pixels, or to a scroll offset; both keep the view on the board.
 void scrollViewBy(int dx, int dy);
 void scrollViewTo(int x, int y);
-// Brings the level and the scroll offset back within what the window and the board allow
-// (after the window or the board changed size).
+// Brings the scroll offset within what the window and the board allow, as near to the offset
+// last asked for as they let it (after the window or the board changed size).
 void fitViewToWindow();
 
 // The view as it is kept between runs: the level (0 for the whole board) and the scroll offset
