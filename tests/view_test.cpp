@@ -242,8 +242,9 @@ TEST_F(ViewTest, AKeptViewComesBackWhereItWasBesideItsScrollBars)
         prepareViewForPaint();
         const KeptView kept = keptView();
         const Rect client = getClientRect(getMainWindow());
-        if (target.x > 1000)
+        if (target.x > 1000) {
             EXPECT_EQ(kept.scroll.x, scaledBoardSize().x - client.right) << "short of the end";
+        }
         ASSERT_GT(kept.scroll.x, 0);
         // As a new start has it: the untouched view, no scroll bars.
         resetView();
