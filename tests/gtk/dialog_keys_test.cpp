@@ -4,7 +4,6 @@
 // Needs a display (ctest runs it under xvfb-run); skipped without one.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <vector>
 
 #include "platform/dialogs.h"
@@ -12,10 +11,10 @@
 #include "platform/messages.h"
 #include "platform/startup.h"
 #include "platform/window.h"
+#include "tests/gtk/display_main.h"
 
 namespace {
 
-bool displayOpened = false;
 std::vector<int> commandsHeard;
 
 std::intptr_t recordCommands(Window*, unsigned message, std::uintptr_t wParam, std::intptr_t)
@@ -65,7 +64,7 @@ std::vector<int> commandsAfterEnterIn(Window* dialog, GtkWidget* widget)
 
 TEST(GtkDialogKeys, ReadOnlyBoxHasNoScrollBarsAndKeepsEnter)
 {
-    if (!displayOpened)
+    if (!displayOpened())
         GTEST_SKIP() << "no display";
     Window* dialog = createModelessDialog(120, nullptr, recordCommands, 0);
     ASSERT_NE(dialog, nullptr);
@@ -85,14 +84,3 @@ TEST(GtkDialogKeys, ReadOnlyBoxHasNoScrollBarsAndKeepsEnter)
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    const char* display = std::getenv("DISPLAY");
-    if (display != nullptr && *display != '\0') {
-        initialisePlatform(argc, argv);
-        displayOpened = true;
-    }
-    return RUN_ALL_TESTS();
-}

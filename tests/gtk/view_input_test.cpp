@@ -3,17 +3,15 @@
 // game works. Needs a display (ctest runs it under xvfb-run); skipped without one.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <vector>
 
 #include "platform/gtk/gtk_window.h"
 #include "platform/messages.h"
-#include "platform/startup.h"
 #include "platform/window.h"
+#include "tests/gtk/display_main.h"
 
 namespace {
 
-bool displayOpened = false;
 std::vector<Message> received;
 
 std::intptr_t recordingProc(Window* window, unsigned message, std::uintptr_t wParam,
@@ -43,7 +41,7 @@ class GtkViewInput : public testing::Test {
 protected:
     void SetUp() override
     {
-        if (!displayOpened)
+        if (!displayOpened())
             GTEST_SKIP() << "no display";
         window = createMainWindow("VELMORA", 40, 30, 640, 480, 113, 118, recordingProc);
         drain();
@@ -189,14 +187,3 @@ TEST_F(GtkViewInput, TimersWaitWhileTheGameWorksAndSendOneMessageForManyMisses)
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    const char* display = std::getenv("DISPLAY");
-    if (display != nullptr && *display != '\0') {
-        initialisePlatform(argc, argv);
-        displayOpened = true;
-    }
-    return RUN_ALL_TESTS();
-}

@@ -15,10 +15,10 @@
 #include "platform/window.h"
 #include "puzzle/construction.h"
 #include "puzzle/state.h"
+#include "tests/gtk/display_main.h"
 
 namespace {
 
-bool displayOpened = false;
 
 // Builds the first puzzle again and lets the main loop take what follows (paints, and the
 // freeing of destroyed windows' records).
@@ -37,7 +37,7 @@ std::size_t heapInUse()
 
 TEST(GtkWindowRecords, HundredBuildsLeaveRecordsAndMemoryWhereTheyWere)
 {
-    if (!displayOpened)
+    if (!displayOpened())
         GTEST_SKIP() << "no display";
     createDrawingSurfaces();
     fillNeighbourSteps();
@@ -61,14 +61,3 @@ TEST(GtkWindowRecords, HundredBuildsLeaveRecordsAndMemoryWhereTheyWere)
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    const char* display = std::getenv("DISPLAY");
-    if (display != nullptr && *display != '\0') {
-        initialisePlatform(argc, argv);
-        displayOpened = true;
-    }
-    return RUN_ALL_TESTS();
-}
