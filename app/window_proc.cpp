@@ -41,6 +41,16 @@ void leftButtonDown(std::intptr_t lParam)
     afterDrop(leftPress(board.x, board.y));
 }
 
+void leftButtonUp(std::intptr_t lParam)
+{
+    if (panning()) {
+        stopPanning();
+        return;
+    }
+    const Point board = boardPoint(lParam);
+    afterDrop(leftRelease(board.x, board.y));
+}
+
 void mouseMoved(std::intptr_t lParam)
 {
     if (panning()) {
@@ -83,18 +93,18 @@ std::intptr_t mainWindowProc(Window* window, unsigned message, std::uintptr_t wP
         leftButtonDown(lParam);
         return 0;
     case WM_LBUTTONUP:
-        if (panning()) {
-            stopPanning();
-            return 0;
-        }
-        afterDrop(leftRelease(boardPoint(lParam).x, boardPoint(lParam).y));
+        leftButtonUp(lParam);
         return 0;
-    case WM_RBUTTONDOWN:
-        rightPress(boardPoint(lParam).x, boardPoint(lParam).y);
+    case WM_RBUTTONDOWN: {
+        const Point board = boardPoint(lParam);
+        rightPress(board.x, board.y);
         return 0;
-    case WM_RBUTTONUP:
-        rightRelease(boardPoint(lParam).x, boardPoint(lParam).y);
+    }
+    case WM_RBUTTONUP: {
+        const Point board = boardPoint(lParam);
+        rightRelease(board.x, board.y);
         return 0;
+    }
     case WM_MBUTTONDOWN:
         startPanning(windowPoint(lParam));
         return 0;
