@@ -7,6 +7,7 @@ import os
 import subprocess
 import time
 
+from file_chooser import PICTURE_CHOOSER, PICTURE_DIALOG, wait_gone
 from harness import TEAL
 from kept_board import PlayFile, loose_pieces_apart, read_view
 
@@ -18,20 +19,6 @@ DIALOG_UNITS = (300, 153)
 SIZES_LIST = (135, 46, 158, 14)
 # The piece counts offered for a picture large enough for all of them; 500 is the eleventh.
 ENTRIES_BEFORE_500 = 10
-
-
-def window_named(game, title):
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
-                           env=game.env, capture_output=True, text=True).stdout.split()
-    return found[0] if found else None
-
-
-def wait_gone(game, title):
-    deadline = time.time() + 20
-    while window_named(game, title):
-        if time.time() > deadline:
-            raise AssertionError(title + " is still shown")
-        time.sleep(0.2)
 
 
 def chooser(game, title):
@@ -110,7 +97,7 @@ def make_500_piece_puzzle(game, picture):
     game.run("xdotool", "type", "--delay", "150", "~/" + os.path.basename(picture))
     time.sleep(1)
     game.run("xdotool", "key", "Return")
-    wait_gone(game, "画像を選ぶ")
+    wait_gone(game, PICTURE_CHOOSER)
     game.wait_for(lambda s: s.count(x + 10, y + 50, x + 180, y + 170,
                                     lambda p: p != (0x80, 0x80, 0x80)) > 8000,
                   "the picture's thumbnail in the dialog")
@@ -129,7 +116,7 @@ def make_500_piece_puzzle(game, picture):
     time.sleep(0.5)
     save_screen(game, "big_dialog.png")
     click_screen(game, x + width - 158, y + height - 24)
-    wait_gone(game, "画像からパズルを作る")
+    wait_gone(game, PICTURE_DIALOG)
 
 
 def wheel(game, x, y, button, modifier=None):

@@ -4,9 +4,8 @@ thumbnail included; the game does not wait on the pipe and ends normally afterwa
 import os
 import time
 
+from file_chooser import PICTURE_DIALOG, open_picture_chooser, type_into_chooser, wait_gone
 from harness import Game, main, wait_for_board
-from test_picture_puzzle import wait_gone
-from test_save_open import chooser
 
 
 def press_in(game, window, key):
@@ -24,23 +23,13 @@ def test(binary):
     try:
         wait_for_board(game)
         os.mkfifo(os.path.join(game.folder, "pipe.jpg"))
-        game.key("ctrl+n")
-        dialog = game.find_window("画像からパズルを作る")
-        x, y, width, height = game.window_geometry(dialog)
-        # The browse button sits at the dialog's top right.
-        game.run("xdotool", "mousemove", "--sync", str(x + width - 45), str(y + 28), "click", "1")
-        chooser(game, "画像を選ぶ")
-        game.run("xdotool", "key", "ctrl+l")
-        time.sleep(0.3)
-        game.run("xdotool", "type", "--delay", "150", "~/pipe.jpg")
-        time.sleep(1)
-        game.run("xdotool", "key", "Return")
-        wait_gone(game, "画像を選ぶ")
+        dialog = open_picture_chooser(game)
+        type_into_chooser(game, "pipe.jpg")
         # Waiting on the pipe would leave the game without a message, frozen.
         press_in(game, game.find_window("エラー", seconds=20), "Return")
         wait_gone(game, "エラー")
         press_in(game, dialog, "Escape")
-        wait_gone(game, "画像からパズルを作る")
+        wait_gone(game, PICTURE_DIALOG)
         game.key("Escape")
         assert game.wait_exit() == 0
     finally:

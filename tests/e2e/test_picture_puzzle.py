@@ -3,11 +3,11 @@ game in progress comes back after Escape and a new start."""
 
 import os
 import shutil
-import subprocess
 import time
 
+from file_chooser import PICTURE_DIALOG, open_picture_chooser, type_into_chooser, wait_gone
 from harness import Game, TEAL, main, wait_for_board
-from test_save_open import board, chooser
+from test_save_open import board
 
 PICTURE = os.path.join(os.path.dirname(__file__), "..", "..", "resources", "pictures",
                        "166-paint-brushes.jpg")
@@ -27,21 +27,10 @@ def pieces_area(game, shot):
 
 
 def make_puzzle(game):
-    game.key("ctrl+n")
-    dialog = game.find_window("画像からパズルを作る")
-    x, y, width, height = game.window_geometry(dialog)
-    # The browse button sits at the dialog's top right.
-    game.run("xdotool", "mousemove", "--sync", str(x + width - 45), str(y + 28), "click", "1")
     shutil.copy(PICTURE, os.path.join(game.folder, "brushes.jpg"))
-    chooser(game, "画像を選ぶ")
-    game.run("xdotool", "key", "ctrl+l")
-    time.sleep(0.3)
-    # Typed slowly and short (HOME is the game's folder), so that the entry's completion
-    # settles after every key.
-    game.run("xdotool", "type", "--delay", "150", "~/brushes.jpg")
-    time.sleep(1)
-    game.run("xdotool", "key", "Return")
-    wait_gone(game, "画像を選ぶ")
+    dialog = open_picture_chooser(game)
+    x, y, width, height = game.window_geometry(dialog)
+    type_into_chooser(game, "brushes.jpg")
     time.sleep(1)
     shot = game.screenshot()
     save_screen(game, "dialog.png")
@@ -51,18 +40,7 @@ def make_puzzle(game):
     # OK, left of Cancel at the bottom right.
     game.run("xdotool", "mousemove", "--sync", str(x + width - 158), str(y + height - 24),
              "click", "1")
-    wait_gone(game, "画像からパズルを作る")
-
-
-def wait_gone(game, title):
-    deadline = time.time() + 20
-    while time.time() < deadline:
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
-                               env=game.env, capture_output=True, text=True).stdout.split()
-        if not found:
-            return
-        time.sleep(0.2)
-    raise AssertionError(title + " is still shown")
+    wait_gone(game, PICTURE_DIALOG)
 
 
 def test(binary):
@@ -94,4 +72,5 @@ def test(binary):
         game.close()
 
 
-main(test)
+if __name__ == "__main__":
+    main(test)

@@ -2,39 +2,15 @@
 board back from the file under a name without an extension."""
 
 import os
-import subprocess
 import time
 
+from file_chooser import chooser
 from harness import Game, TEAL, main, wait_for_board
 
 
 def board(game, shot):
     """The board as the player sees it, sampled every other pixel."""
     return [shot.pixel(*game.to_screen(x, y)) for y in range(0, 640, 2) for x in range(0, 990, 2)]
-
-
-def chooser(game, title):
-    """Waits for the file chooser with this title and puts the pointer (and so the keyboard
-    focus) over it."""
-    deadline = time.time() + 20
-    while time.time() < deadline:
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
-                               env=game.env, capture_output=True, text=True).stdout.split()
-        if found:
-            window = found[0]
-            values = {}
-            for line in game.run("xdotool", "getwindowgeometry", "--shell", window).splitlines():
-                key, _, value = line.partition("=")
-                values[key] = value
-            x = int(values["X"]) + int(values["WIDTH"]) // 2
-            y = int(values["Y"]) + 20
-            game.run("xdotool", "mousemove", "--sync", str(x), str(y))
-            game.pointer = (x, y)
-            # The chooser takes keys only once it has drawn itself and taken the focus.
-            time.sleep(1.5)
-            return window
-        time.sleep(0.2)
-    raise AssertionError("no file chooser titled " + title)
 
 
 def test(binary):
@@ -88,4 +64,5 @@ def test(binary):
         game.close()
 
 
-main(test)
+if __name__ == "__main__":
+    main(test)

@@ -9,17 +9,8 @@ import os
 import signal
 import time
 
+from file_chooser import chooser, open_picture_chooser
 from harness import Game, main, wait_for_board
-from test_save_open import chooser
-
-
-def open_picture_chooser(game):
-    game.key("ctrl+n")
-    dialog = game.find_window("画像からパズルを作る")
-    x, y, width, _ = game.window_geometry(dialog)
-    # The browse button sits at the dialog's top right.
-    game.run("xdotool", "mousemove", "--sync", str(x + width - 45), str(y + 28), "click", "1")
-    chooser(game, "画像を選ぶ")
 
 
 def ends_keeping_settings(binary, end, status, place, open_dialog=None):
