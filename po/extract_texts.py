@@ -21,7 +21,8 @@ import pathlib
 import re
 import sys
 
-GAME_FOLDERS = ["app", "board", "savegame", "completion", "ui", "settings", "puzzle", "view"]
+GAME_FOLDERS = ["app", "board", "savegame", "completion", "ui", "settings", "puzzle", "view",
+                "library"]
 STRING = r'"((?:[^"\\]|\\.)*)"'
 JAPANESE = re.compile(r"[\u3000-\u30ff\u4e00-\u9fff\uff00-\uffef]")
 

@@ -6,7 +6,7 @@ import re
 import sys
 
 GAME_FOLDERS = ["app", "board", "completion", "savegame", "ui", "maker", "puzzle", "settings",
-                "view"]
+                "view", "library"]
 INCLUDE = re.compile(r'^#include "([a-z_]+)/', re.MULTILINE)
 
 

@@ -7,7 +7,8 @@ import os
 import re
 import sys
 
-GAME_FOLDERS = ["app", "board", "completion", "savegame", "ui", "maker", "puzzle", "settings"]
+GAME_FOLDERS = ["app", "board", "completion", "savegame", "ui", "maker", "puzzle", "settings",
+                "view", "library"]
 PATH_TYPE = r"(?:std::filesystem::|fs::)path"
 RULES = [
     (re.compile(r"\.(?:generic_)?(?:string|wstring)\(\)|\.native\(\)"),
