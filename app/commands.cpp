@@ -7,6 +7,8 @@
 
 #include "app/picture_puzzle.h"
 #include "app/view_control.h"
+#include "library/puzzles_window_command.h"
+#include "library/switching.h"
 
 #include "settings/settings.h"
 #include "board/heap_tidy.h"
@@ -31,7 +33,7 @@ namespace {
 constexpr int carryEndingCommandIds[] = {
     restartCommandId, colourCommandId,  openCommandId,          saveCommandId,
     aboutCommandId,   messageCommandId, picturePuzzleCommandId, gatherEdgesCommandId,
-    spreadPiecesCommandId};
+    spreadPiecesCommandId, puzzlesCommandId};
 
 bool endsCarryFirst(int commandId)
 {
@@ -107,17 +109,16 @@ void runCommand(int commandId)
         return;
     switch (commandId) {
     case restartCommandId:
-        // A made puzzle has no resource to build again: its pieces are scattered anew.
-        if (getMadePuzzle() == 1)
-            scatterPuzzleAfresh();
-        else
-            buildPuzzle();
+        restartPuzzle();
+        break;
+    case puzzlesCommandId:
+        showPuzzlesWindow();
         break;
     case picturePuzzleCommandId:
         makePuzzleFromPictureCommand();
         break;
     case openCommandId:
-        openPlayFileCommand();
+        openPlayFileCommand(playOpenedFile);
         break;
     case saveCommandId:
         savePlayFileCommand();

@@ -15,6 +15,7 @@ constexpr int transparencyCommandId = 40015;
 constexpr int picturePuzzleCommandId = 40020;
 constexpr int gatherEdgesCommandId = 40034;
 constexpr int spreadPiecesCommandId = 40035;
+constexpr int puzzlesCommandId = 40042;
 
 // Carries out a command by id, ending a carry first where the command calls for it; ids
 // without an action do nothing.

@@ -14,7 +14,7 @@
 #include "platform/window.h"
 #include "puzzle/construction.h"
 #include "puzzle/state.h"
-#include "savegame/autosave.h"
+#include "library/switching.h"
 #include "ui/preview.h"
 
 namespace {
@@ -31,18 +31,14 @@ void writeSettings()
 // The game in progress and the settings, kept when the program ends without a display.
 void keepEverything()
 {
-    keepGameInProgress();
+    keepGameInLibrary();
     writeSettings();
 }
 
-// The game kept when the program last ended, or else the first puzzle of the series.
+// The puzzle last in play as it was left, or else the first puzzle of the series.
 void startGame()
 {
-    bool previewWasShown = false;
-    if (!restoreGameInProgress(previewWasShown)) {
-        buildPuzzle();
-        return;
-    }
+    const bool previewWasShown = resumeLastPuzzle();
     invalidateWindow(getMainWindow(), false);
     if (previewWasShown)
         switchPreviewWindow();
@@ -97,7 +93,7 @@ void keyboardPoll()
 
 void shutDown()
 {
-    keepGameInProgress();
+    keepGameInLibrary();
     releaseDrawingSurfaces();
     releaseImageBlocks();
     releasePixelTables();

@@ -4,6 +4,7 @@
 #include <new>
 #include <optional>
 
+#include "library/switching.h"
 #include "maker/make.h"
 #include "platform/dialogs.h"
 #include "platform/system.h"
@@ -29,8 +30,7 @@ void makePuzzleFromPictureCommand()
                                geometryForChoice(choice->size, choice->picture.width,
                                                  choice->picture.height),
                                choice->title, static_cast<std::uint32_t>(timeOfDaySeconds()));
-        if (buildPuzzleFrom(resource))
-            setMadePuzzle(1);
+        playMadePuzzle(resource);
     } catch (const std::bad_alloc&) {
         messageBox(getMainWindow(), noMemoryText);
     }

@@ -7,6 +7,7 @@
 #include "board/play.h"
 #include "board/render.h"
 #include "completion/flow.h"
+#include "library/switching.h"
 #include "platform/input.h"
 #include "platform/messages.h"
 #include "puzzle/state.h"
@@ -27,8 +28,10 @@ Point boardPoint(std::intptr_t lParam)
 
 void afterDrop(DropOutcome outcome)
 {
-    if (outcome == DropOutcome::puzzleFinished)
-        celebrateFinishedPuzzle();
+    if (outcome == DropOutcome::puzzleFinished) {
+        noteFinishedPuzzle();
+        celebrateFinishedPuzzle(goOnWithSeries);
+    }
 }
 
 void leftButtonDown(std::intptr_t lParam)

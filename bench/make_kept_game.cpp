@@ -14,7 +14,7 @@
 #include "platform/system.h"
 #include "puzzle/construction.h"
 #include "puzzle/state.h"
-#include "savegame/autosave.h"
+#include "library/switching.h"
 #include "tests/support/made_puzzle.h"
 #include "tests/support/puzzle_fixture.h"
 #include "view/view.h"
@@ -31,15 +31,14 @@ int main(int argc, char** argv)
         fs::temp_directory_path(error) / ("velmora-kept-game-" + std::to_string(getpid()));
     startEmbeddedGame();
     headless::setModulePath((scratch / "velmora").string());
-    if (!buildPuzzleFrom(makeMadePuzzle(argv[1], 40, 25, 16, 32))) {
+    if (!playMadePuzzle(makeMadePuzzle(argv[1], 40, 25, 16, 32))) {
         std::fprintf(stderr, "%s: the maker refused the picture\n", argv[0]);
         return 1;
     }
-    setMadePuzzle(1);
     paintBoard();
     zoomViewTo(100, {0, 0});
-    keepGameInProgress();
-    const fs::path kept = fs::path(autosavePath()).parent_path();
+    keepGameInLibrary();
+    const fs::path kept = userDataFolder();
     fs::create_directories(argv[2], error);
     fs::copy(kept, argv[2], fs::copy_options::overwrite_existing | fs::copy_options::recursive,
              error);

@@ -1,6 +1,5 @@
-// Puzzles from the player's pictures and the kept game: making and building 1000 pieces from a
-// 4000 x 3000 JPEG against decoding it, a drag step of a 500-piece group against copying its
-// bounding box, and the kept game written on quitting against copying its play file.
+// Puzzles from the player's pictures: making and building 1000 pieces from a 4000 x 3000 JPEG
+// against decoding it, and a drag step of a 500-piece group against copying its bounding box.
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -24,7 +23,6 @@
 #include "platform/picture_file.h"
 #include "puzzle/construction.h"
 #include "puzzle/state.h"
-#include "savegame/autosave.h"
 
 namespace {
 
@@ -136,22 +134,7 @@ void dragFiveHundredPieceGroup(benchmark::State& state)
     state.counters["members"] = getPieceCount();
 }
 
-void keepGameOnQuit(benchmark::State& state)
-{
-    BenchFolder folder;
-    setUpBenchmarkBoard();
-    headless::setModulePath((folder.path / "velmora").string());
-    keepGameInProgress();
-    const fs::path copy = folder.path / "copy.jps";
-    const double copySeconds = secondsPerCall(
-        [&] { fs::copy_file(autosavePath(), copy, fs::copy_options::overwrite_existing); });
-    const double seconds = secondsPerIteration(state, [] { keepGameInProgress(); });
-    state.counters["ratio_to_copy"] = seconds / copySeconds;
-    state.counters["megabytes"] = static_cast<double>(fs::file_size(autosavePath())) / 1e6;
-}
-
 }  // namespace
 
 BENCHMARK(makeAndBuildThousandPieces)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(dragFiveHundredPieceGroup)->Unit(benchmark::kMicrosecond);
-BENCHMARK(keepGameOnQuit)->Unit(benchmark::kMillisecond)->MinTime(1.0);

@@ -29,17 +29,17 @@ void finishPicture()
 
 }  // namespace
 
-void celebrateFinishedPuzzle()
+void celebrateFinishedPuzzle(void (*startNextPuzzle)())
 {
     if (getSoundOn() == 1)
         playSoundResource(completionSound);
     showCongratulationDialog();
     playSoundResource(completionMusic);
     showAttachedMessageDialog();
-    runCompletionFlow();
+    runCompletionFlow(startNextPuzzle);
 }
 
-void runCompletionFlow()
+void runCompletionFlow(void (*startNextPuzzle)())
 {
     showPictureChoiceDialog();
     if (getPictureChoice() != leavePicture)
@@ -47,5 +47,5 @@ void runCompletionFlow()
     // After the last puzzle the series starts again at the first.
     const int next = getPuzzleNumber() + 1;
     setPuzzleNumber(next > lastSeriesPuzzleNumber ? firstSeriesPuzzleNumber : next);
-    buildPuzzle();
+    startNextPuzzle();
 }

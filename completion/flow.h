@@ -2,9 +2,12 @@
 // export, then the next puzzle of the series.
 #pragma once
 
+#include "puzzle/construction.h"
+
 // What follows the drop that finished the puzzle: the completion sounds, the congratulation
 // and the attached message, then the completion flow.
-void celebrateFinishedPuzzle();
+void celebrateFinishedPuzzle(void (*startNextPuzzle)() = buildPuzzle);
 
-// The choices after the completion dialogs; ends with the next puzzle built.
-void runCompletionFlow();
+// The choices after the completion dialogs; ends with the next puzzle of the series chosen
+// and started by `startNextPuzzle`.
+void runCompletionFlow(void (*startNextPuzzle)() = buildPuzzle);

@@ -200,13 +200,16 @@ void scatterPieces()
 
 }  // namespace
 
+std::span<const std::uint8_t> seriesPuzzleResource(int number)
+{
+    if (number < firstSeriesPuzzleNumber || number > lastSeriesPuzzleNumber)
+        return {};
+    return findResource("JZT", firstPuzzleResource + number);
+}
+
 void buildPuzzle()
 {
-    const int number = getPuzzleNumber();
-    std::span<const std::uint8_t> bytes;
-    if (number >= 2 && number <= 8)
-        bytes = findResource("JZT", firstPuzzleResource + number);
-    if (buildPuzzleFrom(bytes))
+    if (buildPuzzleFrom(seriesPuzzleResource(getPuzzleNumber())))
         setMadePuzzle(0);
 }
 

@@ -8,6 +8,10 @@
 // or malformed, tells the player and leaves the puzzle in play as it was.
 void buildPuzzle();
 
+// The resource of series puzzle `number` (2..8) carried in the program; empty for any other
+// number or when it is missing.
+std::span<const std::uint8_t> seriesPuzzleResource(int number);
+
 // Builds the puzzle resource `bytes` the same way, with the same checks, progress and message;
 // answers whether it is now in play (otherwise the puzzle in play stays as it was).
 bool buildPuzzleFrom(std::span<const std::uint8_t> bytes);

@@ -10,6 +10,7 @@
 #include "puzzle/construction.h"
 #include "puzzle/preview_placement.h"
 #include "puzzle/state.h"
+#include "savegame/check.h"
 #include "savegame/layout.h"
 #include "savegame/reader.h"
 #include "savegame/writer.h"
@@ -32,7 +33,7 @@ void showMessage(const char* text)
     messageBox(getMainWindow(), text);
 }
 
-void readChosenFile(const std::string& path)
+void readChosenFile(const std::string& path, bool (*putInPlay)(std::vector<std::uint8_t>))
 {
     std::vector<std::uint8_t> bytes;
     switch (readWholeFile(path, bytes, playfile::maxFileLength)) {
@@ -45,11 +46,10 @@ void readChosenFile(const std::string& path)
     case FileReadOutcome::read:
         break;
     }
-    if (!loadPlayFileBytes(bytes)) {
+    if (!playFileValid(bytes) || !putInPlay(std::move(bytes))) {
         showMessage(readFailureText);
         return;
     }
-    setMadePuzzle(0);
     if (getPreviewShown() == 1)
         placePreviewWindow();
 }
@@ -81,7 +81,15 @@ void savePlayFileCommand()
     }
 }
 
-void openPlayFileCommand()
+bool putPlayFileInPlay(std::vector<std::uint8_t> bytes)
+{
+    if (!loadPlayFileBytes(bytes))
+        return false;
+    setMadePuzzle(0);
+    return true;
+}
+
+void openPlayFileCommand(bool (*putInPlay)(std::vector<std::uint8_t>))
 {
     setBuildInProgress(1);
     FileDialogRequest request;
@@ -93,7 +101,7 @@ void openPlayFileCommand()
     if (const std::optional<std::string> chosen = runOpenFileDialog(getMainWindow(), request)) {
         lastOpenPath = *chosen;
         writeSettingsString("gopath", lastOpenPath);
-        readChosenFile(lastOpenPath);
+        readChosenFile(lastOpenPath, putInPlay);
     }
     // Paints during the dialog and the messages left the board out; whichever way the
     // command went, the board is drawn again.

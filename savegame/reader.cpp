@@ -99,3 +99,14 @@ bool loadPlayFileBytes(std::span<const std::uint8_t> bytes)
     setPieceHeld(0);
     return true;
 }
+
+void adoptImageFileHeaders(std::span<const std::uint8_t> bytes)
+{
+    using namespace playfile;
+    const Geometry geometry = currentGeometry();
+    std::size_t offset = imageBlocksOffset;
+    for (int index = 0; index < imageBlockCount; ++index) {
+        std::memcpy(stateFileHeader(index), bytes.data() + offset, 14);
+        offset += imageBlockSize(geometry, index);
+    }
+}

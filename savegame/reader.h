@@ -11,3 +11,7 @@
 // and the bitmap file headers of the last build stay as they were. Answers false, having
 // changed nothing, when the file fails the check.
 bool loadPlayFileBytes(std::span<const std::uint8_t> bytes);
+
+// Takes the bitmap file headers of the play file just loaded as the game's own, so that saving
+// the game again gives the file's own bytes.
+void adoptImageFileHeaders(std::span<const std::uint8_t> bytes);

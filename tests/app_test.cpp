@@ -23,7 +23,9 @@
 #include "platform/surface.h"
 #include "platform/window.h"
 #include "puzzle/state.h"
-#include "savegame/autosave.h"
+#include "library/library_folder.h"
+#include "library/library_store.h"
+#include "platform/paths.h"
 #include "settings/settings.h"
 #include "support/program_fixture.h"
 
@@ -146,6 +148,7 @@ TEST_F(Program, ALostDisplayStillWritesTheSettings)
 TEST_F(Program, TheSessionsEndKeepsTheWindowsPlaceTheGameAndTheSettings)
 {
     startProgram();
+    fs::remove_all(pathFromUtf8(libraryFolder()));
     setSoundOn(0);
     setWindowPos(getMainWindow(), 40, 50, 600, 400);
     // As Windows sends it, to the main window whatever loop runs; the last words follow.
@@ -154,7 +157,7 @@ TEST_F(Program, TheSessionsEndKeepsTheWindowsPlaceTheGameAndTheSettings)
     const std::vector<std::string> lines = settingsLines();
     for (const char* line : {"Sound  =0", "X1  =40", "Y1  =50", "X2  =640", "Y2  =450"})
         EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
-    EXPECT_TRUE(fs::exists(autosavePath()));
+    EXPECT_TRUE(entryFileExists(seriesEntryName(2), gameFileName));
 }
 
 TEST_F(Program, StartUpMarksTheMenuAndMakesTheBoardSeeThrough)

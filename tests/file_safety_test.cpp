@@ -24,7 +24,7 @@
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "puzzle/state.h"
-#include "savegame/autosave.h"
+#include "library/old_kept_game.h"
 #include "settings/settings.h"
 #include "support/puzzle_fixture.h"
 
@@ -252,9 +252,9 @@ TEST_F(FileSafety, AKeptGameTheMemoryCannotHoldIsNotTakenAndEndsNothing)
                     "the program's own allocator throws";
 #endif
     // A play file of the largest size allowed, empty (sparse) on the disk.
-    fs::create_directories(fs::path(autosavePath()).parent_path());
-    std::ofstream(autosavePath()).close();
-    fs::resize_file(autosavePath(), std::size_t{512} << 20);
+    fs::create_directories(fs::path(oldKeptGamePath()).parent_path());
+    std::ofstream(oldKeptGamePath()).close();
+    fs::resize_file(oldKeptGamePath(), std::size_t{512} << 20);
     // Room for what the process already holds and a little more, not for the whole file.
     long pages = 0;
     std::ifstream("/proc/self/statm") >> pages;
@@ -264,10 +264,9 @@ TEST_F(FileSafety, AKeptGameTheMemoryCannotHoldIsNotTakenAndEndsNothing)
     limited.rlim_cur = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) +
                        (rlim_t{128} << 20);
     setrlimit(RLIMIT_AS, &limited);
-    bool previewWasShown = false;
-    const bool restored = restoreGameInProgress(previewWasShown);
+    const bool takenIn = takeInOldKeptGame().has_value();
     setrlimit(RLIMIT_AS, &previous);
-    EXPECT_FALSE(restored);
+    EXPECT_FALSE(takenIn);
 }
 
 }  // namespace

@@ -36,14 +36,15 @@ void ProgramTest::TearDown()
     std::filesystem::remove_all(folder);
 }
 
-void ProgramTest::startProgram()
+void ProgramTest::startProgram(bool keepEvents)
 {
     setPuzzleNumber(2);
     setMainWindow(createMainWindow("VELMORA", 0, 0, 1000, 700, 113, 118, mainWindowProc));
     setLayeredWindowFunction(lookupLayeredWindowFunction());
     startUp();
     headless::pumpMessages();
-    headless::clearEvents();
+    if (!keepEvents)
+        headless::clearEvents();
 }
 
 void ProgramTest::command(int id)

@@ -17,8 +17,8 @@ protected:
     void TearDown() override;
 
     // Creates the main window and starts up as the entry point does, without its loop; the
-    // messages start-up queued are handled and the record of events is cleared.
-    void startProgram();
+    // messages start-up queued are handled and the record of events is cleared unless kept.
+    void startProgram(bool keepEvents = false);
 
     // A menu or accelerator command sent to the main window.
     void command(int id);

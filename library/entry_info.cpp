@@ -1,0 +1,134 @@
+// What the library knows of one puzzle besides its pieces, kept as a short text file.
+#include "library/entry_info.h"
+
+#include <charconv>
+#include <string_view>
+
+#include "puzzle/limits.h"
+
+namespace {
+
+constexpr std::string_view firstLine = "velmora-entry 1";
+constexpr std::int64_t longest = std::int64_t{1} << 40;
+
+const char* kindName(EntryKind kind)
+{
+    switch (kind) {
+    case EntryKind::series:
+        return "series";
+    case EntryKind::made:
+        return "made";
+    case EntryKind::file:
+        return "file";
+    }
+    return "series";
+}
+
+// Reads the text line by line, each "key value" in the order written.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : rest_(text) {}
+
+    // The value after `key` on the next line; nullopt when the line is not that key's.
+    std::optional<std::string_view> value(std::string_view key)
+    {
+        const std::size_t end = rest_.find('\n');
+        if (end == std::string_view::npos)
+            return std::nullopt;
+        const std::string_view line = rest_.substr(0, end);
+        rest_.remove_prefix(end + 1);
+        if (line.size() < key.size() + 1 || line.substr(0, key.size()) != key ||
+            line[key.size()] != ' ')
+            return std::nullopt;
+        return line.substr(key.size() + 1);
+    }
+
+    // A whole number within low..high after `key`.
+    std::optional<std::int64_t> number(std::string_view key, std::int64_t low, std::int64_t high)
+    {
+        const std::optional<std::string_view> text = value(key);
+        if (!text || text->empty())
+            return std::nullopt;
+        std::int64_t result = 0;
+        const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), result);
+        if (error != std::errc{} || end != text->data() + text->size() || result < low ||
+            result > high)
+            return std::nullopt;
+        return result;
+    }
+
+    bool atEnd() const { return rest_.empty(); }
+
+private:
+    std::string_view rest_;
+};
+
+std::optional<EntryKind> kindFromName(std::string_view name)
+{
+    for (EntryKind kind : {EntryKind::series, EntryKind::made, EntryKind::file})
+        if (name == kindName(kind))
+            return kind;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> entryInfoText(const EntryInfo& info)
+{
+    std::string text(firstLine);
+    text += "\nkind ";
+    text += kindName(info.kind);
+    text += "\nnumber " + std::to_string(info.seriesNumber);
+    text += "\nmade " + std::to_string(info.madeFromPicture ? 1 : 0);
+    text += "\ntitle " + info.title;
+    text += "\npieces " + std::to_string(info.pieces);
+    text += "\nplayed " + std::to_string(info.playedSeconds);
+    text += "\njoined " + std::to_string(info.joinedPieces);
+    text += "\nlast " + std::to_string(info.lastPlayed);
+    text += "\nfinished " + std::to_string(info.timesFinished);
+    text += "\nbest " + std::to_string(info.bestSeconds) + "\n";
+    return {text.begin(), text.end()};
+}
+
+std::optional<EntryInfo> parseEntryInfo(std::span<const std::uint8_t> bytes)
+{
+    if (bytes.size() > maxEntryInfoBytes)
+        return std::nullopt;
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (text.substr(0, firstLine.size() + 1) != std::string(firstLine) + "\n")
+        return std::nullopt;
+    LineReader reader(text.substr(firstLine.size() + 1));
+    EntryInfo info;
+    const std::optional<std::string_view> kind = reader.value("kind");
+    const std::optional<EntryKind> parsedKind = kind ? kindFromName(*kind) : std::nullopt;
+    if (!parsedKind)
+        return std::nullopt;
+    info.kind = *parsedKind;
+    const bool series = info.kind == EntryKind::series;
+    const auto number = reader.number("number", series ? 2 : 0, series ? 8 : 0);
+    const auto made = reader.number("made", 0, info.kind == EntryKind::file ? 1 : 0);
+    const auto title = reader.value("title");
+    if (!number || !made || !title || title->size() > maxTitleBytes ||
+        title->find('\r') != std::string_view::npos)
+        return std::nullopt;
+    info.seriesNumber = static_cast<int>(*number);
+    info.madeFromPicture = *made == 1;
+    info.title = std::string(*title);
+    const auto pieces = reader.number("pieces", 1, maxPieces);
+    if (!pieces)
+        return std::nullopt;
+    info.pieces = static_cast<int>(*pieces);
+    const auto played = reader.number("played", 0, longest);
+    const auto joined = reader.number("joined", 0, info.pieces - 1);
+    const auto last = reader.number("last", 0, longest);
+    const auto finished = reader.number("finished", 0, 1'000'000);
+    const auto best = reader.number("best", 0, longest);
+    if (!played || !joined || !last || !finished || !best || !reader.atEnd())
+        return std::nullopt;
+    info.playedSeconds = *played;
+    info.joinedPieces = static_cast<int>(*joined);
+    info.lastPlayed = *last;
+    info.timesFinished = static_cast<int>(*finished);
+    info.bestSeconds = *best;
+    return info;
+}

@@ -1,0 +1,23 @@
+// The library's puzzles as the Puzzles window lists them, and their removal.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "library/entry_info.h"
+#include "platform/picture_file.h"
+
+struct ListedEntry {
+    std::string name;
+    EntryInfo info;
+    RgbImage thumbnail;  // empty when the entry has none that reads
+    bool hasGame = false;
+};
+
+// The series puzzles first, in their order, whether played or not; then the others, the one
+// played last first. Entries whose info is missing or damaged are left out.
+std::vector<ListedEntry> listEntries();
+
+// Removes a puzzle the player made or opened, with its game and record; never a series puzzle
+// nor the puzzle in play. False when it was not removed whole.
+bool removeEntry(const std::string& name);

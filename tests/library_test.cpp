@@ -1,0 +1,256 @@
+// The library: every puzzle kept with its game, switched between without losing one, and
+// brought back when the program starts again.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "app/commands.h"
+#include "app/lifecycle.h"
+#include "app/view_control.h"
+#include "library/library_folder.h"
+#include "library/library_store.h"
+#include "library/old_kept_game.h"
+#include "library/switching.h"
+#include "maker/make.h"
+#include "platform/headless/headless.h"
+#include "platform/input.h"
+#include "platform/messages.h"
+#include "platform/paths.h"
+#include "platform/system.h"
+#include "puzzle/state.h"
+#include "savegame/writer.h"
+#include "support/program_fixture.h"
+#include "view/view.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr int puzzlesDialogId = 142;
+constexpr int gridId = 1401;
+constexpr int removeButtonId = 1403;
+
+class Library : public ProgramTest {
+protected:
+    // Ends the program with Escape as a player does.
+    void escape()
+    {
+        headless::setKeyDown(VK_ESCAPE, true);
+        keyboardPoll();
+        EXPECT_FALSE(headless::pumpMessages());
+        shutDown();
+        headless::setKeyDown(VK_ESCAPE, false);
+    }
+    // A new run of the program in the same folder.
+    void startAgain(bool keepEvents = false)
+    {
+        headless::reset();
+        resetGameState();
+        headless::setModulePath((folder / "velmora").string());
+        startProgram(keepEvents);
+    }
+    // A puzzle made from a picture of stripes, as Ctrl+N makes one.
+    static Bytes madePuzzle(const char* title, int columns, std::uint32_t seed)
+    {
+        RgbImage picture{400, 300, Bytes(400 * 300 * 3)};
+        for (std::size_t i = 0; i < picture.rgb.size(); ++i)
+            picture.rgb[i] = static_cast<std::uint8_t>(i * seed / 7);
+        return makePuzzleResource(picture, PuzzleGeometry{columns, 3, 40, 80}, title, seed);
+    }
+    static void movePiece(int k, int x, int y)
+    {
+        pieceRect(k % getColumns(), k / getColumns()) = {x, y, x + getPieceSize(), y + getPieceSize()};
+        setPieceRotation(k % 4 + 1, k);
+    }
+    // The index in the Puzzles window of the puzzle whose caption starts with `title`.
+    static int listed(const std::string& title)
+    {
+        const auto captions = headless::thumbnailGridCaptions(puzzlesDialogId, gridId);
+        const auto found = std::find_if(captions.begin(), captions.end(), [&](const std::string& c) {
+            return c.starts_with(title + "\n");
+        });
+        return found == captions.end() ? -1 : static_cast<int>(found - captions.begin());
+    }
+    // Opens the Puzzles window (once to list, once to act) and answers it with `answer`.
+    void inPuzzlesWindow(const std::string& title, int (*answer)(int, int),
+                         std::vector<int> more = {})
+    {
+        headless::scriptDialog(puzzlesDialogId, {2});
+        command(puzzlesCommandId);
+        const int index = listed(title);
+        ASSERT_GE(index, 0) << title;
+        more.insert(more.begin(), answer(gridId, index));
+        headless::scriptDialog(puzzlesDialogId, more);
+        command(puzzlesCommandId);
+    }
+    static int messageBoxes()
+    {
+        return static_cast<int>(std::count_if(headless::events().begin(), headless::events().end(),
+                                              [](const std::string& event) {
+                                                  return event.starts_with("messagebox");
+                                              }));
+    }
+};
+
+TEST_F(Library, TwoMadePuzzlesKeepTheirGamesThroughTheWindowCtrlNAndARestart)
+{
+    startProgram();
+    movePiece(0, 500, 300);
+    const Bytes series = playFileBytes();
+    ASSERT_TRUE(playMadePuzzle(madePuzzle("Alpha", 3, 3)));
+    movePiece(1, 640, 200);
+    const Bytes alpha = playFileBytes();
+    ASSERT_TRUE(playMadePuzzle(madePuzzle("Beta", 4, 5)));
+    movePiece(2, 720, 410);
+    const Bytes beta = playFileBytes();
+
+    inPuzzlesWindow("Alpha", headless::activateGridItem);
+    EXPECT_EQ(playFileBytes(), alpha);
+    inPuzzlesWindow("Beta", headless::selectGridItem, {1});
+    EXPECT_EQ(playFileBytes(), beta);
+    escape();
+    startAgain();
+    EXPECT_EQ(playFileBytes(), beta);
+    EXPECT_EQ(getMadePuzzle(), 1);
+    continueEntry(seriesEntryName(2));
+    EXPECT_EQ(playFileBytes(), series);
+
+    // Removing asks first; No keeps the puzzle, Yes removes it with its game.
+    headless::scriptYesNo({false, true});
+    inPuzzlesWindow("Alpha", headless::selectGridItem, {removeButtonId, removeButtonId, 2});
+    EXPECT_EQ(listed("Alpha"), -1);
+    EXPECT_GE(listed("Beta"), 0);
+    const auto names = entryNames();
+    EXPECT_EQ(std::count_if(names.begin(), names.end(),
+                            [](const std::string& name) { return name.starts_with("made-"); }),
+              1);
+    // The puzzle in play stays.
+    inPuzzlesWindow("Beta", headless::activateGridItem);
+    const int told = messageBoxes();
+    inPuzzlesWindow("Beta", headless::selectGridItem, {removeButtonId, 2});
+    EXPECT_EQ(messageBoxes(), told + 1);
+    EXPECT_GE(listed("Beta"), 0);
+}
+
+TEST_F(Library, EveryWayOfEndingKeepsTheGame)
+{
+    for (int way = 0; way < 4; ++way) {
+        startAgain();
+        movePiece(3, 100 + way, 120);
+        const Bytes atEnd = playFileBytes();
+        if (way == 0)
+            headless::clickCloseBox(getMainWindow());
+        else if (way == 1)
+            command(exitCommandId);
+        if (way == 2)
+            headless::loseDisplay();
+        else if (way == 3)
+            escape();
+        else {
+            EXPECT_FALSE(headless::pumpMessages());
+            shutDown();
+        }
+        startAgain();
+        EXPECT_EQ(playFileBytes(), atEnd) << "way " << way;
+    }
+}
+
+TEST_F(Library, TheViewAndThePreviewComeBackWithTheirPuzzle)
+{
+    startProgram();
+    command(zoomOutCommandId);
+    command(firstLevelCommandId + 3);  // 75 %
+    sendMessage(getMainWindow(), WM_HSCROLL, makeScrollParam(SB_THUMBTRACK, 123), 0);
+    command(previewCommandId);
+    const KeptView kept = keptView();
+    ASSERT_EQ(kept.percent, 75);
+    escape();
+    startAgain();
+    EXPECT_EQ(keptView().percent, kept.percent);
+    EXPECT_EQ(keptView().scroll.x, kept.scroll.x);
+    EXPECT_EQ(getPreviewShown(), 1);
+}
+
+TEST_F(Library, FinishingRecordsTheTimeAndTheNextPuzzleContinuesItsKeptGame)
+{
+    startProgram();
+    continueEntry(seriesEntryName(3));
+    movePiece(4, 333, 222);
+    const Bytes third = playFileBytes();
+    continueEntry(seriesEntryName(2));
+    headless::setTickCount(95'000);
+    for (int k = 0; k < getPieceCount(); ++k)
+        for (int c = 0; c < getColumns(); ++c)
+            for (int r = 0; r < getRows(); ++r)
+                groupCells(k)[c][r] = 1;
+    noteFinishedPuzzle();
+    EXPECT_FALSE(entryFileExists(seriesEntryName(2), gameFileName));
+    const auto info = readEntryInfo(seriesEntryName(2));
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->timesFinished, 1);
+    EXPECT_EQ(info->bestSeconds, 95);
+    setPuzzleNumber(3);
+    goOnWithSeries();
+    EXPECT_EQ(playFileBytes(), third);
+}
+
+// An older version kept its game as a play file beside two small files: a puzzle of the
+// series is taken in as that puzzle, any other as a play file of its own; both once.
+TEST_F(Library, TheOldKeptGameIsTakenInOnce)
+{
+    for (const bool made : {false, true}) {
+        startAgain();
+        continueEntry(seriesEntryName(4));
+        if (made)
+            playMadePuzzle(madePuzzle("Old", 3, 9));
+        movePiece(1, 410, 170);
+        const Bytes old = playFileBytes();
+        fs::remove_all(pathFromUtf8(libraryFolder()));
+        std::ofstream(pathFromUtf8(oldKeptGamePath()), std::ios::binary)
+            .write(reinterpret_cast<const char*>(old.data()), static_cast<std::streamsize>(old.size()));
+        std::ofstream(pathFromUtf8(userDataFolder() + "/autosave.series"))
+            << "puzzle 4 made " << made << "\n";
+        startAgain();
+        EXPECT_EQ(playFileBytes(), old) << made;
+        EXPECT_EQ(getPuzzleNumber(), 4);
+        EXPECT_EQ(getMadePuzzle(), made ? 1 : 0);
+        EXPECT_EQ(entryInPlay().starts_with("series-4"), !made);
+        EXPECT_FALSE(fs::exists(pathFromUtf8(oldKeptGamePath())));
+        startAgain();
+        EXPECT_EQ(playFileBytes(), old) << made;
+    }
+}
+
+TEST_F(Library, ADamagedGameIsToldOnceAndItsPuzzleStartsAfresh)
+{
+    startProgram();
+    movePiece(0, 600, 400);
+    escape();
+    const std::string game = entryFolder(seriesEntryName(2)) + "/" + gameFileName;
+    std::fstream(pathFromUtf8(game), std::ios::in | std::ios::out | std::ios::binary).seekp(40).put('\x7f');
+    startAgain(true);
+    EXPECT_EQ(messageBoxes(), 1);
+    EXPECT_NE(pieceRect(0, 0).left, 600);
+    escape();
+    startAgain(true);
+    EXPECT_EQ(messageBoxes(), 0);
+}
+
+TEST_F(Library, AnUnwritableLibraryIsToldOnceAndTheGameGoesOn)
+{
+    fs::create_directories(pathFromUtf8(userDataFolder()));
+    std::ofstream(pathFromUtf8(libraryFolder())) << "not a folder";
+    startAgain(true);
+    ASSERT_TRUE(playMadePuzzle(madePuzzle("Gamma", 3, 4)));
+    continueEntry(seriesEntryName(5));
+    escape();
+    EXPECT_EQ(messageBoxes(), 1);
+    EXPECT_EQ(getPuzzleNumber(), 5);
+}
+
+}  // namespace
