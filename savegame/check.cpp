@@ -131,17 +131,27 @@ bool imagesFit(std::span<const std::uint8_t> bytes, const Geometry& geometry)
 
 }  // namespace
 
-bool playFileValid(std::span<const std::uint8_t> bytes)
+bool playStateValid(std::span<const std::uint8_t> bytes)
 {
-    if (bytes.size() < playfile::headerSize)
+    if (bytes.size() < playfile::imageBlocksOffset)
         return false;
     const Geometry geometry = playfile::headerGeometry(bytes.first(playfile::headerSize));
-    if (!geometryFits(geometry) || bytes.size() != playfile::fileLength(geometry))
+    if (!geometryFits(geometry))
         return false;
     const int pieceCount = geometry.columns * geometry.rows;
     const std::uint8_t* header = bytes.data();
     return rotationsValid(header, pieceCount) &&
            levelsArePermutation(bytes.data() + playfile::cellBlockOffset, pieceCount) &&
            groupsConsistent(bytes.data() + playfile::groupMasksOffset, header, pieceCount) &&
-           membersInPlace(bytes, geometry) && imagesFit(bytes, geometry);
+           membersInPlace(bytes, geometry);
+}
+
+bool playFileValid(std::span<const std::uint8_t> bytes)
+{
+    if (bytes.size() < playfile::headerSize)
+        return false;
+    const Geometry geometry = playfile::headerGeometry(bytes.first(playfile::headerSize));
+    // The geometry must fit before the length it implies is worked out.
+    return geometryFits(geometry) && bytes.size() == playfile::fileLength(geometry) &&
+           playStateValid(bytes) && imagesFit(bytes, geometry);
 }

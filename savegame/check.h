@@ -12,3 +12,8 @@
 // geometry and whose rows lie inside their blocks. The fields the game never uses are not
 // looked at.
 bool playFileValid(std::span<const std::uint8_t> bytes);
+
+// The checks of the state part at the front of `bytes` (everything before the image blocks):
+// the geometry within the limits, the rotations, the drawing levels and the groups as above.
+// The length beyond the state part and the images are not looked at.
+bool playStateValid(std::span<const std::uint8_t> bytes);

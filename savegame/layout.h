@@ -56,6 +56,8 @@ struct Geometry {
     int pictureHeight() const { return (pieceCore + pieceMargin) * rows + pieceMargin; }
     int sheetWidth() const { return pieceSize() * columns; }
     int sheetHeight() const { return pieceSize() * rows; }
+
+    bool operator==(const Geometry&) const = default;
 };
 
 // The geometry the game state holds now, and the one a file's header states.

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "board/play.h"
 #include "platform/system.h"
 #include "puzzle/board_extent.h"
 #include "puzzle/state.h"
@@ -70,6 +71,15 @@ void installBoard(const std::uint8_t* file)
     rebuildZOrderList();
 }
 
+// The header and the board, with nothing carried.
+void installState(const std::uint8_t* file)
+{
+    clearBoardTables();
+    installHeader(file);
+    installBoard(file);
+    setPieceHeld(0);
+}
+
 void installImages(const std::uint8_t* file)
 {
     using namespace playfile;
@@ -92,11 +102,20 @@ bool loadPlayFileBytes(std::span<const std::uint8_t> bytes)
 {
     if (!playFileValid(bytes))
         return false;
-    clearBoardTables();
-    installHeader(bytes.data());
-    installBoard(bytes.data());
+    installState(bytes.data());
     installImages(bytes.data());
-    setPieceHeld(0);
+    return true;
+}
+
+bool loadPlayStateBytes(std::span<const std::uint8_t> bytes)
+{
+    if (bytes.size() != playfile::imageBlocksOffset || getPictureDib() == nullptr ||
+        playfile::headerGeometry(bytes.first(playfile::headerSize)) !=
+            playfile::currentGeometry() ||
+        !playStateValid(bytes))
+        return false;
+    abandonCarry();
+    installState(bytes.data());
     return true;
 }
 

@@ -15,3 +15,10 @@ bool loadPlayFileBytes(std::span<const std::uint8_t> bytes);
 // Takes the bitmap file headers of the play file just loaded as the game's own, so that saving
 // the game again gives the file's own bytes.
 void adoptImageFileHeaders(std::span<const std::uint8_t> bytes);
+
+// Installs a state part (the bytes before a play file's image blocks, as playStateBytes
+// writes them) over the puzzle in play: checked as playFileValid checks a whole file, it must
+// be exactly the state part's length and state the geometry of the puzzle in play. A carried
+// group is put down first; then header and board are installed as loadPlayFileBytes installs
+// them, the images in play kept. Answers false, having changed nothing, otherwise.
+bool loadPlayStateBytes(std::span<const std::uint8_t> bytes);

@@ -105,14 +105,32 @@ Block stepsBlock(int (*step)(int))
     return block;
 }
 
+// The blocks before the images: header, cells, rectangles, group masks, drawing order and
+// neighbour steps.
+bool writeStateBlocks(const FileTransfer& transfer)
+{
+    return transfer(headerBlock()) && transfer(cellBlock()) && transfer(rectBlock()) &&
+           transfer(groupMasksBlock()) && transfer(orderBlock(zOrderColumn)) &&
+           transfer(orderBlock(zOrderRow)) && transfer(stepsBlock(neighbourDx)) &&
+           transfer(stepsBlock(neighbourDy));
+}
+
+std::vector<std::uint8_t> collected(bool (*write)(const FileTransfer&), std::size_t length)
+{
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(length);
+    write([&bytes](std::span<const std::uint8_t> chunk) {
+        bytes.insert(bytes.end(), chunk.begin(), chunk.end());
+        return true;
+    });
+    return bytes;
+}
+
 }  // namespace
 
 bool writePlayFile(const FileTransfer& transfer)
 {
-    bool ok = transfer(headerBlock()) && transfer(cellBlock()) && transfer(rectBlock()) &&
-              transfer(groupMasksBlock()) && transfer(orderBlock(zOrderColumn)) &&
-              transfer(orderBlock(zOrderRow)) && transfer(stepsBlock(neighbourDx)) &&
-              transfer(stepsBlock(neighbourDy));
+    bool ok = writeStateBlocks(transfer);
     const playfile::Geometry geometry = playfile::currentGeometry();
     for (int index = 0; ok && index < playfile::imageBlockCount; ++index) {
         const std::size_t size = playfile::imageBlockSize(geometry, index);
@@ -126,11 +144,10 @@ bool writePlayFile(const FileTransfer& transfer)
 
 std::vector<std::uint8_t> playFileBytes()
 {
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(playfile::fileLength(playfile::currentGeometry()));
-    writePlayFile([&bytes](std::span<const std::uint8_t> chunk) {
-        bytes.insert(bytes.end(), chunk.begin(), chunk.end());
-        return true;
-    });
-    return bytes;
+    return collected(writePlayFile, playfile::fileLength(playfile::currentGeometry()));
+}
+
+std::vector<std::uint8_t> playStateBytes()
+{
+    return collected(writeStateBlocks, playfile::imageBlocksOffset);
 }

@@ -14,3 +14,7 @@ bool writePlayFile(const FileTransfer& transfer);
 
 // The same file in memory.
 std::vector<std::uint8_t> playFileBytes();
+
+// The play file's state part, the bytes it holds before the image blocks (header, cells,
+// rectangles, group masks, drawing order, neighbour steps), for the game in play.
+std::vector<std::uint8_t> playStateBytes();

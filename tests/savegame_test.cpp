@@ -420,6 +420,28 @@ TEST_F(HostileFile, ImagesThatDoNotMatchTheGeometryAreRefused)
     expectRefused(topDown, "a top-down sheet");
 }
 
+TEST_F(HostileFile, AStatePartMustBeWholeAndOfThePuzzleInPlay)
+{
+    const Bytes state(good.begin(), good.begin() + playfile::imageBlocksOffset);
+    const auto expectStateRefused = [this](Bytes part, std::size_t at, int value,
+                                           const std::string& what) {
+        if (at < part.size())
+            part[at] = static_cast<std::uint8_t>(value);
+        EXPECT_FALSE(loadPlayStateBytes(part)) << what;
+        EXPECT_TRUE(GameSnapshot::take() == before) << what << " touched the game";
+    };
+    expectStateRefused(Bytes(state.begin(), state.end() - 1), 0, 3, "a state part cut short");
+    expectStateRefused(good, 0, 3, "a whole play file");
+    expectStateRefused(state, playfile::columnsAt, 4, "four columns");
+    expectStateRefused(state, playfile::pieceMarginAt, 70, "another margin");
+    expectStateRefused(state, playfile::pictureFormatAt, 1, "another picture format");
+    expectStateRefused(state, playfile::pieceEntriesAt + 4 * 3 + 2, 5, "rotation 5");
+    // The same state over the same puzzle built afresh is taken, the images in play kept.
+    buildMade({});
+    ASSERT_TRUE(loadPlayStateBytes(state));
+    EXPECT_TRUE(playFileBytes() == good);
+}
+
 TEST_F(HostileFile, FieldsTheGameNeverUsesAreCarriedUnchecked)
 {
     Bytes file = good;
