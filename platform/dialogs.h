@@ -4,9 +4,11 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "platform/picture_file.h"
 #include "platform/types.h"
 
 // Progress bar messages of "msctls_progress32".
@@ -31,6 +33,21 @@ constexpr unsigned CBN_SELCHANGE = 1;
 // program's (setDlgItemText): WM_COMMAND with the control id in the low word and EN_CHANGE in
 // the high word.
 constexpr unsigned EN_CHANGE = 0x0300;
+
+// Every item of a thumbnail grid is a picture of exactly this size, as a list view's image
+// list holds pictures of one size.
+constexpr int thumbnailGridPictureWidth = 128;
+constexpr int thumbnailGridPictureHeight = 104;
+// A thumbnail grid tells its dialog (WM_COMMAND, control id in the low word, the code in the
+// high word) when the selection changes, when an item is activated (double click, or Enter
+// where the toolkit gives Enter to the grid) and when Delete is pressed while it has the focus.
+constexpr unsigned TGN_SELCHANGE = 1;
+constexpr unsigned TGN_ACTIVATE = 2;
+constexpr unsigned TGN_DELETE = 3;
+struct ThumbnailGridItem {
+    RgbImage picture;     // thumbnailGridPictureWidth x thumbnailGridPictureHeight
+    std::string caption;  // UTF-8; lines separated by '\n'
+};
 
 // MAKELPARAM(low, high) for PBM_SETRANGE.
 constexpr std::intptr_t makeRangeParam(int low, int high)
@@ -64,8 +81,22 @@ Rect dialogItemRect(Window* dialog, int controlId);
 std::intptr_t sendDlgItemMessage(Window* dialog, int controlId, unsigned message,
                                  std::uintptr_t wParam, std::intptr_t lParam);
 
+// LVM_DELETEALLITEMS, then LVM_INSERTITEM of every item with its picture in the image list.
+// Nothing is selected afterwards.
+void setThumbnailGridItems(Window* dialog, int controlId, std::span<const ThumbnailGridItem> items);
+// LVM_GETNEXTITEM(LVNI_SELECTED): the selected item's index, -1 for none.
+int thumbnailGridSelection(Window* dialog, int controlId);
+// LVM_SETITEMSTATE(LVIS_SELECTED | LVIS_FOCUSED) and LVM_ENSUREVISIBLE: selects the item and
+// scrolls it into view (no TGN_SELCHANGE is sent for the program's own choice). An index
+// outside the items leaves nothing selected.
+void selectThumbnailGridItem(Window* dialog, int controlId, int index);
+
 // MessageBox(owner, text, NULL, MB_OK): modal, the default caption "エラー", one OK button.
 void messageBox(Window* owner, const char* text);
+
+// MessageBox(owner, text, caption, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2): true for Yes.
+// The caption is given by the caller (UTF-8, translated by the back end like other texts).
+bool askYesNo(Window* owner, const char* caption, const char* text);
 
 // ChooseColor with CC_RGBINIT: starts at `colour`; on OK stores the choice there and answers
 // true. `customColours` (16 entries) is shown and kept as the player edits it.

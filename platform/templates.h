@@ -27,6 +27,7 @@ enum class ControlKind {
     groupBox,
     edit,            // one line of text the player types
     comboBox,        // a drop-down list the procedure fills
+    thumbnailGrid,   // a scrollable grid of pictures with captions; one item selected at a time
 };
 
 // One control; rectangles are in dialog units.

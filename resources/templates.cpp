@@ -6,6 +6,7 @@
 namespace {
 
 const std::array fileMenu{
+    MenuTemplate{"パズル一覧(&L)…\tCtrl+L", 40042},
     MenuTemplate{"画像からパズルを作る(&N)…\tCtrl+N", 40020},
     MenuTemplate{"開く(&O)…\tCtrl+O", 40006},
     MenuTemplate{"保存(&S)…\tCtrl+S", 40007},
@@ -121,6 +122,15 @@ const std::array picturePuzzleControls{
     ControlTemplate{2, ControlKind::pushButton, "キャンセル", 243, 132, 50, 14},
 };
 
+// The kept puzzles as thumbnails; the grid comes first, so it has the focus.
+const std::array puzzleListControls{
+    ControlTemplate{1401, ControlKind::thumbnailGrid, "", 7, 7, 406, 210},
+    ControlTemplate{1, ControlKind::defaultPushButton, "続ける", 201, 229, 50, 14},
+    ControlTemplate{1402, ControlKind::pushButton, "最初から", 255, 229, 50, 14},
+    ControlTemplate{1403, ControlKind::pushButton, "削除", 309, 229, 50, 14},
+    ControlTemplate{2, ControlKind::pushButton, "閉じる", 363, 229, 50, 14},
+};
+
 // The small dialogs have a modal frame and no system menu: no close box, and only the program
 // sizes them. The preview keeps its system menu, and with it the close box.
 constexpr bool systemMenu = true;
@@ -141,6 +151,8 @@ const std::array dialogs{
                    !systemMenu, modalFrame},
     DialogTemplate{141, "画像からパズルを作る", 300, 153, dialogFont, 9, false, false, true, true,
                    picturePuzzleControls, systemMenu, modalFrame},
+    DialogTemplate{142, "パズル一覧", 420, 250, dialogFont, 9, false, false, true, true,
+                   puzzleListControls, systemMenu, modalFrame},
     DialogTemplate{117, "プレビュー", 79, 115, dialogFont, 9, false, false, false, true, {},
                    systemMenu, modalFrame},
 };

@@ -155,6 +155,7 @@ TEST(KeyCodes, VirtualKeysAndShortcuts)
     EXPECT_EQ(shortcutCommand(GDK_KEY_n, true, false, false), 40020);
     EXPECT_EQ(shortcutCommand(GDK_KEY_p, true, false, false), 40005);
     EXPECT_EQ(shortcutCommand(GDK_KEY_m, true, false, false), 40009);
+    EXPECT_EQ(shortcutCommand(GDK_KEY_L, true, false, false), 40042);
     EXPECT_EQ(shortcutCommand(GDK_KEY_o, false, false, false), 0);
     EXPECT_EQ(shortcutCommand(GDK_KEY_f, false, false, true), 0);  // Alt+F stays the menu's
     EXPECT_EQ(shortcutCommand(GDK_KEY_F2, true, false, false), 0);

@@ -362,6 +362,103 @@ TEST_F(HeadlessTest, ProgressBarStepsAndWrapsPastTheHighEnd)
     EXPECT_EQ(headless::progressPosition(127), 0);
 }
 
+namespace {
+
+// What a puzzle list's procedure heard: the control, the code and the grid's selection then.
+struct Heard {
+    int id;
+    unsigned code;
+    int selection;
+    bool operator==(const Heard&) const = default;
+};
+std::vector<Heard> heard;
+const std::vector<std::string> threeCaptions{"柑橘\n12 ピース", "港", "森\n48 ピース"};
+
+void fillGrid(Window* dialog, std::size_t count)
+{
+    std::vector<ThumbnailGridItem> items;
+    for (std::size_t i = 0; i < count; ++i)
+        items.push_back({RgbImage{thumbnailGridPictureWidth, thumbnailGridPictureHeight,
+                                  std::vector<std::uint8_t>(thumbnailGridPictureWidth *
+                                                            thumbnailGridPictureHeight * 3)},
+                         threeCaptions[i]});
+    setThumbnailGridItems(dialog, 1401, items);
+}
+
+// Fills the grid and selects the second item; Delete asks and, on Yes, takes the last item
+// away; an activated item, OK or Cancel end the dialog.
+std::intptr_t puzzleListProc(Window* dialog, unsigned message, std::uintptr_t wParam,
+                             std::intptr_t)
+{
+    if (message == WM_INITDIALOG) {
+        fillGrid(dialog, 3);
+        selectThumbnailGridItem(dialog, 1401, 1);
+        return 1;
+    }
+    if (message != WM_COMMAND)
+        return 0;
+    const int id = static_cast<int>(wParam & 0xFFFF);
+    const auto code = static_cast<unsigned>(wParam >> 16);
+    heard.push_back({id, code, thumbnailGridSelection(dialog, 1401)});
+    if (id == 1401 && code == TGN_DELETE && askYesNo(dialog, "削除", "消しますか?"))
+        fillGrid(dialog, 2);
+    if ((id == 1401 && code == TGN_ACTIVATE) || id == 1 || id == 2)
+        endDialog(dialog, id);
+    return 1;
+}
+
+}  // namespace
+
+TEST_F(HeadlessTest, ThumbnailGridAnswersReachTheProcedureAndTheGridIsKept)
+{
+    using headless::activateGridItem;
+    using headless::pressDeleteInGrid;
+    using headless::selectGridItem;
+    const struct {
+        std::vector<int> script;
+        std::vector<bool> answers;
+        std::vector<Heard> heard;
+        std::size_t captionsLeft;
+        int selectedLeft;
+    } cases[] = {
+        // Selecting the selected item changes nothing; a double click selects, then activates.
+        {{selectGridItem(1401, 1), selectGridItem(1401, 2), activateGridItem(1401, 0)},
+         {},
+         {{1401, TGN_SELCHANGE, 2}, {1401, TGN_SELCHANGE, 0}, {1401, TGN_ACTIVATE, 0}},
+         3, 0},
+        {{activateGridItem(1401, 1)}, {}, {{1401, TGN_ACTIVATE, 1}}, 3, 1},
+        // A click beside the items selects nothing, and a double click there activates none.
+        {{selectGridItem(1401, 3), activateGridItem(1401, 4095), 2},
+         {},
+         {{1401, TGN_SELCHANGE, -1}, {2, 0, -1}},
+         3, -1},
+        // Delete asks: Yes refills the grid with nothing selected, No (and no answer) keeps it.
+        {{pressDeleteInGrid(1401), pressDeleteInGrid(1401), 2},
+         {false},
+         {{1401, TGN_DELETE, 1}, {1401, TGN_DELETE, 1}, {2, 0, 1}},
+         3, 1},
+        {{pressDeleteInGrid(1401), 1}, {true}, {{1401, TGN_DELETE, 1}, {1, 0, -1}}, 2, -1},
+    };
+    for (const auto& c : cases) {
+        heard.clear();
+        headless::clearEvents();
+        headless::scriptYesNo(c.answers);
+        headless::scriptDialog(142, c.script);
+        const std::intptr_t result = runModalDialog(142, main, &puzzleListProc, 0);
+        const std::string what = "case " + std::to_string(&c - cases);
+        EXPECT_EQ(result, c.heard.back().id) << what;
+        EXPECT_EQ(heard, c.heard) << what;
+        std::vector<std::string> captions = threeCaptions;
+        captions.resize(c.captionsLeft);
+        EXPECT_EQ(headless::thumbnailGridCaptions(142, 1401), captions) << what;
+        EXPECT_EQ(headless::thumbnailGridSelected(142, 1401), c.selectedLeft) << what;
+        const Events& events = headless::events();
+        EXPECT_EQ(std::count(events.begin(), events.end(), "question 消しますか?"),
+                  std::count(c.script.begin(), c.script.end(), pressDeleteInGrid(1401)))
+            << what;
+    }
+}
+
 TEST_F(HeadlessTest, ResourcesCanBeReplacedHiddenAndRestored)
 {
     headless::overrideResource("WAVE", 999, {1, 2, 3});

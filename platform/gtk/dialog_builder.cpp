@@ -3,7 +3,6 @@
 #include <string>
 
 #include "platform/dialogs.h"
-#include "platform/dialogs.h"
 #include "platform/gtk/gtk_window.h"
 #include "platform/gtk/mnemonic_text.h"
 #include "platform/language.h"
@@ -188,6 +187,14 @@ public:
             g_object_set_data(G_OBJECT(widget), controlIdKey, GINT_TO_POINTER(control.id));
             record.clickedHandler =
                 g_signal_connect(widget, "changed", G_CALLBACK(comboChanged), dialog_);
+            break;
+        case ControlKind::thumbnailGrid:
+            widget = gtkbackend::makeThumbnailGrid(dialog_, control.id, record.clickedHandler);
+            placed = gtk_scrolled_window_new(nullptr, nullptr);
+            gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(placed), GTK_SHADOW_IN);
+            gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(placed), GTK_POLICY_NEVER,
+                                           GTK_POLICY_AUTOMATIC);
+            gtk_container_add(GTK_CONTAINER(placed), widget);
             break;
         case ControlKind::readOnlyEdit:
             widget = makeReadOnlyEdit();

@@ -59,14 +59,6 @@ std::intptr_t comboBoxMessage(DialogControl& control, unsigned message, std::uin
     return answer;
 }
 
-DialogControl* findControl(Window* dialog, int controlId)
-{
-    if (!gtkbackend::isLive(dialog))
-        return nullptr;
-    const auto found = dialog->controls.find(controlId);
-    return found == dialog->controls.end() ? nullptr : &found->second;
-}
-
 // BM_SETCHECK: sets or clears the mark without telling the procedure, as the control does.
 void setButtonCheck(DialogControl& control, bool checked)
 {
@@ -93,6 +85,14 @@ void showProgress(DialogControl& control)
 }  // namespace
 
 namespace gtkbackend {
+
+DialogControl* findControl(Window* dialog, int controlId)
+{
+    if (!isLive(dialog))
+        return nullptr;
+    const auto found = dialog->controls.find(controlId);
+    return found == dialog->controls.end() ? nullptr : &found->second;
+}
 
 std::intptr_t defDialogProc(Window* dialog, unsigned message, std::uintptr_t, std::intptr_t)
 {
@@ -133,6 +133,7 @@ gboolean handleDialogKey(Window* dialog, GdkEventKey* event)
 
 }  // namespace gtkbackend
 
+using gtkbackend::findControl;
 using gtkbackend::isLive;
 
 std::intptr_t runModalDialog(int templateId, Window* owner, DialogProc proc, std::intptr_t param)

@@ -1,5 +1,4 @@
 // The save and open dialogs: GtkFileChooserDialog with the game's filters and default extension.
-#include <algorithm>
 #include <string>
 
 #include "platform/dialogs.h"
@@ -23,17 +22,7 @@ GdkPixbuf* newThumbnail(const char* path)
     PictureError error;
     if (!readPictureThumbnail(path, thumbnailSide, thumbnailSide, picture, error))
         return nullptr;
-    GdkPixbuf* thumbnail = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, picture.width,
-                                          picture.height);
-    if (thumbnail == nullptr)
-        return nullptr;
-    const int stride = gdk_pixbuf_get_rowstride(thumbnail);
-    guchar* pixels = gdk_pixbuf_get_pixels(thumbnail);
-    const std::size_t rowBytes = static_cast<std::size_t>(picture.width) * 3;
-    for (int y = 0; y < picture.height; ++y)
-        std::copy_n(picture.rgb.data() + y * rowBytes, rowBytes,
-                    pixels + static_cast<std::size_t>(y) * stride);
-    return thumbnail;
+    return gtkbackend::newPixbuf(picture);
 }
 
 // Shows a thumbnail of the selected picture file beside the list, or nothing for other files.
@@ -52,15 +41,11 @@ void updatePicturePreview(GtkFileChooser* chooser, GtkImage* image)
 bool confirmReplace(GtkWindow* parent, const std::string& path)
 {
     gchar* name = g_filename_display_basename(path.c_str());
-    GtkWidget* question =
-        gtk_message_dialog_new(parent, GTK_DIALOG_MODAL, GTK_MESSAGE_WARNING, GTK_BUTTONS_NONE,
-                               translate("%s は既に存在します。\n上書きしますか?"), name);
+    gchar* text = g_strdup_printf(translate("%s は既に存在します。\n上書きしますか?"), name);
     g_free(name);
-    gtk_window_set_title(GTK_WINDOW(question), translate("名前を付けて保存の確認"));
-    gtkbackend::addAnswerButton(GTK_DIALOG(question), "はい(&Y)", GTK_RESPONSE_YES);
-    gtkbackend::addAnswerButton(GTK_DIALOG(question), "いいえ(&N)", GTK_RESPONSE_NO);
-    const bool replace = gtkbackend::runDialog(GTK_DIALOG(question)) == GTK_RESPONSE_YES;
-    gtk_widget_destroy(question);
+    const bool replace = gtkbackend::askQuestion(parent, GTK_MESSAGE_WARNING,
+                                                 translate("名前を付けて保存の確認"), text, false);
+    g_free(text);
     return replace;
 }
 

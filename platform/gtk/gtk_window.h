@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/messages.h"
+#include "platform/picture_file.h"
 #include "platform/progress_bar.h"
 #include "platform/surface.h"
 #include "platform/templates.h"
@@ -19,11 +20,11 @@
 // One control of a dialog built from a template.
 struct DialogControl {
     ControlKind kind = ControlKind::staticText;
-    GtkWidget* widget = nullptr;      // the button, label, text view or progress bar
+    GtkWidget* widget = nullptr;  // the button, label, text view, progress bar or icon view
     GtkWidget* groupHolder = nullptr;  // radio buttons: the hidden member that holds "none set"
-    gulong clickedHandler = 0;       // buttons' "clicked", combo boxes' "changed"
+    gulong clickedHandler = 0;  // buttons' "clicked", combo boxes' "changed", grids' selection
     ProgressBarState progress;
-    Rect rect;                        // in the dialog's client pixels
+    Rect rect;                  // in the dialog's client pixels
 };
 
 // A command item of the main window's menu; only the game's checkMenuItem sets its mark.
@@ -93,6 +94,13 @@ namespace gtkbackend {
 // A button of one of the game's own questions, its text ('&' mnemonic) in the player's
 // language like the question above it.
 void addAnswerButton(GtkDialog* dialog, const char* text, int response);
+// A modal question with the buttons Yes and No (No the default when asked), its title and text
+// as given; true for Yes. A quit request ends it as No.
+bool askQuestion(GtkWindow* parent, GtkMessageType type, const char* title, const char* text,
+                 bool noByDefault);
+
+// A pixbuf of the picture, or null when it has no pixels or their memory cannot be had.
+GdkPixbuf* newPixbuf(const RgbImage& picture);
 
 // The records of the windows that exist, in creation order.
 std::vector<std::unique_ptr<Window>>& allWindows();
@@ -177,6 +185,14 @@ const char* fontFamiliesFor(const char* faceName);
 
 // A key pressed in a dialog: Escape sends IDCANCEL, Enter the default button.
 gboolean handleDialogKey(Window* dialog, GdkEventKey* event);
+
+// The control of a live dialog by id, or null.
+DialogControl* findControl(Window* dialog, int controlId);
+
+// A thumbnail grid's view (to be put in a scrolled window): it tells the dialog of the
+// player's selections, activations and Delete; `selectionHandler` receives its
+// "selection-changed" handler, blocked while the program changes the selection.
+GtkWidget* makeThumbnailGrid(Window* dialog, int controlId, gulong& selectionHandler);
 
 // Builds a dialog's toplevel and controls from its template (hidden).
 Window* buildDialog(const DialogTemplate& dialogTemplate, Window* owner, DialogProc proc);

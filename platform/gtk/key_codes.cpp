@@ -62,6 +62,8 @@ constexpr Shortcut shortcuts[] = {
     {GDK_KEY_P, control, 40005},
     {GDK_KEY_m, control, 40009},
     {GDK_KEY_M, control, 40009},
+    {GDK_KEY_l, control, 40042},
+    {GDK_KEY_L, control, 40042},
     // Zoom in, zoom out, 100 %.
     {GDK_KEY_plus, control, 40030},
     {GDK_KEY_plus, control | shift, 40030},

@@ -14,6 +14,21 @@ void addAnswerButton(GtkDialog* dialog, const char* text, int response)
     gtk_dialog_add_button(dialog, toGtkMnemonic(translate(text)).c_str(), response);
 }
 
+bool askQuestion(GtkWindow* parent, GtkMessageType type, const char* title, const char* text,
+                 bool noByDefault)
+{
+    GtkWidget* question =
+        gtk_message_dialog_new(parent, GTK_DIALOG_MODAL, type, GTK_BUTTONS_NONE, "%s", text);
+    gtk_window_set_title(GTK_WINDOW(question), title);
+    addAnswerButton(GTK_DIALOG(question), "はい(&Y)", GTK_RESPONSE_YES);
+    addAnswerButton(GTK_DIALOG(question), "いいえ(&N)", GTK_RESPONSE_NO);
+    if (noByDefault)
+        gtk_dialog_set_default_response(GTK_DIALOG(question), GTK_RESPONSE_NO);
+    const bool yes = runDialog(GTK_DIALOG(question)) == GTK_RESPONSE_YES;
+    gtk_widget_destroy(question);
+    return yes;
+}
+
 }  // namespace gtkbackend
 
 void messageBox(Window* owner, const char* text)
@@ -29,6 +44,20 @@ void messageBox(Window* owner, const char* text)
     gtk_widget_destroy(box);
     if (parent)
         invalidateWindow(owner, false);
+}
+
+bool askYesNo(Window* owner, const char* caption, const char* text)
+{
+    GtkWindow* parent = gtkbackend::isLive(owner) ? GTK_WINDOW(owner->toplevel) : nullptr;
+    gchar* validCaption = g_utf8_make_valid(translate(caption ? caption : ""), -1);
+    gchar* validText = g_utf8_make_valid(translate(text ? text : ""), -1);
+    const bool yes =
+        gtkbackend::askQuestion(parent, GTK_MESSAGE_QUESTION, validCaption, validText, true);
+    g_free(validText);
+    g_free(validCaption);
+    if (parent)
+        invalidateWindow(owner, false);
+    return yes;
 }
 
 namespace {

@@ -52,6 +52,12 @@ struct ComboBoxState {
     int selection = -1;
 };
 
+// A thumbnail grid's items and the one selected (-1 for none).
+struct ThumbnailGridState {
+    std::vector<ThumbnailGridItem> items;
+    int selection = -1;
+};
+
 // A timer of setTimer: its WM_TIMER is due when the clock reaches `due`.
 struct Timer {
     Window* window = nullptr;
@@ -79,6 +85,8 @@ struct BackEnd {
     std::map<ControlKey, ProgressBarState> progressBars;
     std::map<ControlKey, int> buttonChecks;  // BST_UNCHECKED 0, BST_CHECKED 1
     std::map<ControlKey, ComboBoxState> comboBoxes;
+    std::map<ControlKey, ThumbnailGridState> thumbnailGrids;
+    std::deque<bool> yesNoAnswers;
 
     std::array<std::uint8_t, 256> keys{};
     int cursor = 0;  // 0: the class cursor (the arrow)
@@ -116,8 +124,23 @@ void tearDownWindow(Window* window);
 // boxes toggle.
 void clickControl(Window* dialog, int controlId);
 
-// Marks a scripted answer made by chooseEntry: (index << 16) | control id under this flag.
-constexpr int entryChoiceFlag = 0x40000000;
+// What a scripted answer does to a control other than clicking it.
+enum class ControlAction { chooseEntry, selectGridItem, activateGridItem, pressDelete };
+struct ScriptedControlAction {
+    ControlAction action = ControlAction::chooseEntry;
+    int controlId = 0;
+    int index = 0;
+};
+// A scripted answer that acts on a control: under controlActionFlag, the action in bits 28-29,
+// the item's index in bits 16-27 (up to 4095) and the control id in the low 16 bits.
+constexpr int controlActionFlag = 0x40000000;
+int encodeControlAction(ControlAction action, int controlId, int index);
+// The action a scripted answer encodes, or nullopt for a plain click of a control.
+std::optional<ScriptedControlAction> decodeControlAction(int answer);
+
+// Does what a scripted action does to its control and tells the dialog procedure of it, as the
+// player's doing it would.
+void actOnControl(Window* dialog, const ScriptedControlAction& action);
 
 // Forgets the controls' state of a dialog template when a new dialog of it is made.
 void resetControls(int templateId);

@@ -1,4 +1,5 @@
-// Dialog controls in memory: progress bars, check boxes, radio buttons and combo boxes.
+// Dialog controls in memory: progress bars, check boxes, radio buttons, combo boxes and
+// thumbnail grids.
 #include <string>
 #include <utility>
 #include <vector>
@@ -6,6 +7,7 @@
 #include "platform/dialogs.h"
 #include "platform/headless/backend.h"
 #include "platform/headless/headless.h"
+#include "platform/messages.h"
 #include "platform/templates.h"
 
 using headless::backEnd;
@@ -50,7 +52,54 @@ std::intptr_t comboBoxMessage(headless::ComboBoxState& combo, unsigned message,
     }
 }
 
+// The state of a thumbnail grid of the live dialog; null when the dialog has no such grid.
+headless::ThumbnailGridState* findGrid(Window* dialog, int controlId)
+{
+    if (!headless::isLive(dialog))
+        return nullptr;
+    const ControlTemplate* control = findControl(dialog->templateId, controlId);
+    if (!control || control->kind != ControlKind::thumbnailGrid)
+        return nullptr;
+    return &backEnd().thumbnailGrids[{dialog->templateId, controlId}];
+}
+
+void notify(Window* dialog, int controlId, unsigned code)
+{
+    sendMessage(dialog, WM_COMMAND,
+                (static_cast<std::uintptr_t>(controlId) & 0xFFFFu) | (std::uintptr_t{code} << 16),
+                0);
+}
+
+// The player clicks item `index` of the grid (an index outside the items is a click beside
+// them, which leaves nothing selected); the procedure hears of a change.
+void clickGridItem(Window* dialog, int controlId, headless::ThumbnailGridState& grid, int index)
+{
+    const int chosen = index >= 0 && index < static_cast<int>(grid.items.size()) ? index : -1;
+    if (chosen == grid.selection)
+        return;
+    grid.selection = chosen;
+    notify(dialog, controlId, TGN_SELCHANGE);
+}
+
 }  // namespace
+
+void setThumbnailGridItems(Window* dialog, int controlId, std::span<const ThumbnailGridItem> items)
+{
+    if (headless::ThumbnailGridState* grid = findGrid(dialog, controlId))
+        *grid = {{items.begin(), items.end()}, -1};
+}
+
+int thumbnailGridSelection(Window* dialog, int controlId)
+{
+    const headless::ThumbnailGridState* grid = findGrid(dialog, controlId);
+    return grid ? grid->selection : -1;
+}
+
+void selectThumbnailGridItem(Window* dialog, int controlId, int index)
+{
+    if (headless::ThumbnailGridState* grid = findGrid(dialog, controlId))
+        grid->selection = index >= 0 && index < static_cast<int>(grid->items.size()) ? index : -1;
+}
 
 std::intptr_t sendDlgItemMessage(Window* dialog, int controlId, unsigned message,
                                  std::uintptr_t wParam, std::intptr_t lParam)
@@ -84,13 +133,51 @@ std::intptr_t sendDlgItemMessage(Window* dialog, int controlId, unsigned message
 
 namespace headless {
 
-void clickControl(Window* dialog, int controlId)
+int encodeControlAction(ControlAction action, int controlId, int index)
 {
-    if (controlId & entryChoiceFlag) {
-        const int id = controlId & 0xFFFF;
-        backEnd().comboBoxes[{dialog->templateId, id}].selection = (controlId >> 16) & 0x3FFF;
+    return controlActionFlag | (static_cast<int>(action) << 28) | ((index & 0xFFF) << 16) |
+           (controlId & 0xFFFF);
+}
+
+std::optional<ScriptedControlAction> decodeControlAction(int answer)
+{
+    if (!(answer & controlActionFlag))
+        return std::nullopt;
+    return ScriptedControlAction{static_cast<ControlAction>((answer >> 28) & 3), answer & 0xFFFF,
+                                 (answer >> 16) & 0xFFF};
+}
+
+void actOnControl(Window* dialog, const ScriptedControlAction& action)
+{
+    if (action.action == ControlAction::chooseEntry) {
+        backEnd().comboBoxes[{dialog->templateId, action.controlId}].selection = action.index;
+        notify(dialog, action.controlId, CBN_SELCHANGE);
         return;
     }
+    ThumbnailGridState* grid = findGrid(dialog, action.controlId);
+    if (!grid)
+        return;
+    switch (action.action) {
+    case ControlAction::selectGridItem:
+        clickGridItem(dialog, action.controlId, *grid, action.index);
+        break;
+    case ControlAction::activateGridItem:
+        clickGridItem(dialog, action.controlId, *grid, action.index);
+        // The procedure may have emptied the grid on hearing of the selection.
+        grid = findGrid(dialog, action.controlId);
+        if (grid && grid->selection == action.index && grid->selection != -1)
+            notify(dialog, action.controlId, TGN_ACTIVATE);
+        break;
+    case ControlAction::pressDelete:
+        notify(dialog, action.controlId, TGN_DELETE);
+        break;
+    case ControlAction::chooseEntry:
+        break;
+    }
+}
+
+void clickControl(Window* dialog, int controlId)
+{
     const DialogTemplate* dialogTemplate = findDialogTemplate(dialog->templateId);
     const ControlTemplate* clicked = findControl(dialog->templateId, controlId);
     if (!dialogTemplate || !clicked)
@@ -131,11 +218,43 @@ void resetControls(int templateId)
     forget(backEnd().progressBars);
     forget(backEnd().buttonChecks);
     forget(backEnd().comboBoxes);
+    forget(backEnd().thumbnailGrids);
 }
 
 int chooseEntry(int controlId, int index)
 {
-    return entryChoiceFlag | (index << 16) | controlId;
+    return encodeControlAction(ControlAction::chooseEntry, controlId, index);
+}
+
+int selectGridItem(int controlId, int index)
+{
+    return encodeControlAction(ControlAction::selectGridItem, controlId, index);
+}
+
+int activateGridItem(int controlId, int index)
+{
+    return encodeControlAction(ControlAction::activateGridItem, controlId, index);
+}
+
+int pressDeleteInGrid(int controlId)
+{
+    return encodeControlAction(ControlAction::pressDelete, controlId, 0);
+}
+
+std::vector<std::string> thumbnailGridCaptions(int templateId, int controlId)
+{
+    std::vector<std::string> captions;
+    auto grid = backEnd().thumbnailGrids.find({templateId, controlId});
+    if (grid != backEnd().thumbnailGrids.end())
+        for (const ThumbnailGridItem& item : grid->second.items)
+            captions.push_back(item.caption);
+    return captions;
+}
+
+int thumbnailGridSelected(int templateId, int controlId)
+{
+    auto grid = backEnd().thumbnailGrids.find({templateId, controlId});
+    return grid == backEnd().thumbnailGrids.end() ? -1 : grid->second.selection;
 }
 
 std::vector<std::string> comboBoxEntries(int templateId, int controlId)

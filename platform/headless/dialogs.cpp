@@ -91,11 +91,12 @@ void playDialog(Window* dialog, const DialogTemplate& dialogTemplate)
             endDialog(dialog, -1);
             break;
         }
-        headless::clickControl(dialog, id);
-        const std::uintptr_t notification =
-            (id & headless::entryChoiceFlag) ? std::uintptr_t{CBN_SELCHANGE} << 16 : 0;
-        sendMessage(dialog, WM_COMMAND, (static_cast<std::uintptr_t>(id) & 0xFFFFu) | notification,
-                    0);
+        if (const auto action = headless::decodeControlAction(id)) {
+            headless::actOnControl(dialog, *action);
+        } else {
+            headless::clickControl(dialog, id);
+            sendMessage(dialog, WM_COMMAND, static_cast<std::uintptr_t>(id) & 0xFFFFu, 0);
+        }
     }
 }
 
@@ -181,6 +182,17 @@ void messageBox(Window* /*owner*/, const char* text)
     logEvent(std::string("messagebox ") + (text ? text : ""));
 }
 
+bool askYesNo(Window* /*owner*/, const char* /*caption*/, const char* text)
+{
+    logEvent(std::string("question ") + (text ? text : ""));
+    auto& answers = backEnd().yesNoAnswers;
+    if (answers.empty())
+        return false;
+    const bool yes = answers.front();
+    answers.pop_front();
+    return yes;
+}
+
 bool chooseColour(Window* /*owner*/, Colour& colour, Colour /*customColours*/[16])
 {
     logEvent("colour dialog");
@@ -239,6 +251,11 @@ void scriptDialog(int templateId, std::vector<int> commands)
 {
     auto& script = backEnd().dialogScripts[templateId];
     script.insert(script.end(), commands.begin(), commands.end());
+}
+
+void scriptYesNo(std::vector<bool> answers)
+{
+    backEnd().yesNoAnswers.insert(backEnd().yesNoAnswers.end(), answers.begin(), answers.end());
 }
 
 void scriptColourChoice(std::optional<Colour> choice)

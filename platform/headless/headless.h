@@ -41,6 +41,21 @@ int chooseEntry(int controlId, int index);
 // The entries of a combo box of the latest dialog of the template.
 std::vector<std::string> comboBoxEntries(int templateId, int controlId);
 
+// The captions of a thumbnail grid of the latest dialog of the template (kept after it closed).
+std::vector<std::string> thumbnailGridCaptions(int templateId, int controlId);
+// The selected item of that grid as the dialog last left it (-1 for none).
+int thumbnailGridSelected(int templateId, int controlId);
+// Scripted answers for scriptDialog, like chooseEntry: the player selects item `index`
+// (TGN_SELCHANGE when that changes the selection; an index beyond the items clicks beside
+// them and selects nothing), double-clicks item `index` (selected as by selectGridItem, then
+// TGN_ACTIVATE), or presses Delete in the grid (TGN_DELETE). Indexes go up to 4095.
+int selectGridItem(int controlId, int index);
+int activateGridItem(int controlId, int index);
+int pressDeleteInGrid(int controlId);
+
+// The next answers of askYesNo, in order; with none left the answer is No.
+void scriptYesNo(std::vector<bool> answers);
+
 // The colour dialog's next answer: the colour chosen, or nullopt for Cancel.
 void scriptColourChoice(std::optional<Colour> choice);
 
@@ -69,7 +84,8 @@ void setUrlsOpen(bool open);
 
 // Everything the program did that a player would notice, in order, as short lines:
 // "sound 115", "dialog 131", "dialog 131 end 1", "modeless 127", "destroy 127",
-// "dialog 131 stuck", "progress 127 step", "messagebox <text>", "colour dialog",
+// "dialog 131 stuck", "progress 127 step", "messagebox <text>", "question <text>",
+// "colour dialog",
 // "url <address>", "save dialog <title>", "wallpaper <path>",
 // "open dialog <title>", "cursor 125", "confine l,t,r,b", "confine none",
 // "layered <key> <alpha> <flags>" (the key as six hex digits, 0x00BBGGRR: "layered 808000 0 1").

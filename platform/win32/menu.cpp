@@ -40,9 +40,9 @@ HMENU buildMenu(int menuId)
 }
 
 // F2 starts afresh, F3 and F4 are the view's; Ctrl+N makes a puzzle of a picture, Ctrl+O
-// opens, Ctrl+S saves, Ctrl+P shows the preview, Ctrl+M the message. Ctrl with plus (the
-// =/+ key, Shift or not; the ;/+ key of a Japanese keyboard is the same virtual key) or the
-// keypad's + zooms in, with minus out, with 0 back to 100 %.
+// opens, Ctrl+S saves, Ctrl+L shows the kept puzzles, Ctrl+P the preview, Ctrl+M the message.
+// Ctrl with plus (the =/+ key, Shift or not; the ;/+ key of a Japanese keyboard is the same
+// virtual key) or the keypad's + zooms in, with minus out, with 0 back to 100 %.
 HACCEL shortcutTable()
 {
     static HACCEL table = [] {
@@ -55,6 +55,7 @@ HACCEL shortcutTable()
             {FVIRTKEY | FCONTROL, 'S', 40007},
             {FVIRTKEY | FCONTROL, 'P', 40005},
             {FVIRTKEY | FCONTROL, 'M', 40009},
+            {FVIRTKEY | FCONTROL, 'L', 40042},
             {FVIRTKEY | FCONTROL, VK_OEM_PLUS, 40030},
             {FVIRTKEY | FCONTROL | FSHIFT, VK_OEM_PLUS, 40030},
             {FVIRTKEY | FCONTROL, VK_ADD, 40030},
