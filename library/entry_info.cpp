@@ -1,9 +1,10 @@
-// What the library knows of one puzzle besides its pieces, kept as a short text file.
+// What the library knows of one puzzle besides its pieces, kept as a short file.
 #include "library/entry_info.h"
 
 #include <charconv>
 #include <string_view>
 
+#include "library/thumbnail.h"
 #include "puzzle/limits.h"
 
 namespace {
@@ -57,7 +58,8 @@ public:
         return result;
     }
 
-    bool atEnd() const { return rest_.empty(); }
+    // What follows the lines read.
+    std::string_view rest() const { return rest_; }
 
 private:
     std::string_view rest_;
@@ -86,8 +88,14 @@ std::vector<std::uint8_t> entryInfoText(const EntryInfo& info)
     text += "\njoined " + std::to_string(info.joinedPieces);
     text += "\nlast " + std::to_string(info.lastPlayed);
     text += "\nfinished " + std::to_string(info.timesFinished);
-    text += "\nbest " + std::to_string(info.bestSeconds) + "\n";
-    return {text.begin(), text.end()};
+    text += "\nbest " + std::to_string(info.bestSeconds);
+    text += "\ngame " + std::to_string(info.gameKept ? 1 : 0);
+    const std::vector<std::uint8_t> thumbnail =
+        info.thumbnail.width > 0 ? thumbnailBytes(info.thumbnail) : std::vector<std::uint8_t>{};
+    text += "\nthumbnail " + std::to_string(thumbnail.size()) + "\n";
+    std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    bytes.insert(bytes.end(), thumbnail.begin(), thumbnail.end());
+    return bytes;
 }
 
 std::optional<EntryInfo> parseEntryInfo(std::span<const std::uint8_t> bytes)
@@ -123,8 +131,20 @@ std::optional<EntryInfo> parseEntryInfo(std::span<const std::uint8_t> bytes)
     const auto last = reader.number("last", 0, longest);
     const auto finished = reader.number("finished", 0, 1'000'000);
     const auto best = reader.number("best", 0, longest);
-    if (!played || !joined || !last || !finished || !best || !reader.atEnd())
+    const auto game = reader.number("game", 0, 1);
+    const auto thumbnailLength = reader.number("thumbnail", 0, maxThumbnailBytes);
+    if (!played || !joined || !last || !finished || !best || !game || !thumbnailLength ||
+        reader.rest().size() != static_cast<std::size_t>(*thumbnailLength))
         return std::nullopt;
+    if (*thumbnailLength > 0) {
+        const std::string_view rest = reader.rest();
+        std::optional<RgbImage> thumbnail = parseThumbnail(
+            {reinterpret_cast<const std::uint8_t*>(rest.data()), rest.size()});
+        if (!thumbnail)
+            return std::nullopt;
+        info.thumbnail = std::move(*thumbnail);
+    }
+    info.gameKept = *game == 1;
     info.playedSeconds = *played;
     info.joinedPieces = static_cast<int>(*joined);
     info.lastPlayed = *last;

@@ -1,5 +1,5 @@
-// What the library knows of one puzzle besides its pieces: kind, title, size and the player's
-// record with it, kept as a short text file in the entry's folder.
+// What the library knows of one puzzle besides its pieces: kind, title, size, the player's
+// record with it and its thumbnail, kept as one small file in the entry's folder.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +7,8 @@
 #include <span>
 #include <string>
 #include <vector>
+
+#include "platform/picture_file.h"
 
 // Where an entry's puzzle comes from.
 enum class EntryKind {
@@ -26,15 +28,20 @@ struct EntryInfo {
     std::int64_t lastPlayed = 0;     // seconds since 1970
     int timesFinished = 0;
     std::int64_t bestSeconds = 0;    // the shortest finished game, once finished
+    bool gameKept = false;           // a game in progress is kept beside it
+    RgbImage thumbnail;              // of the puzzle's picture; empty for the series
 };
 
-// The text kept for an entry (its title one line of at most maxTitleBytes).
+// The file kept for an entry: lines of text (its title one line of at most maxTitleBytes),
+// the last giving the length of the thumbnail that follows them, so that listing a puzzle
+// reads one file.
 std::vector<std::uint8_t> entryInfoText(const EntryInfo& info);
 
-// Reads a text entryInfoText() wrote; nullopt for anything else (a field missing, out of
-// range or out of order, a title with a line break or longer than maxTitleBytes).
+// Reads a file entryInfoText() wrote; nullopt for anything else (a field missing, out of range
+// or out of order, a title with a line break or longer than maxTitleBytes, a thumbnail of
+// another length or damaged).
 std::optional<EntryInfo> parseEntryInfo(std::span<const std::uint8_t> bytes);
 
-// The longest title kept, in bytes, and the longest info text.
+// The longest title kept, in bytes, and the longest info file.
 constexpr std::size_t maxTitleBytes = 400;
-constexpr std::size_t maxEntryInfoBytes = 1024;
+constexpr std::size_t maxEntryInfoBytes = 1024 + 16 + 128 * 96 * 3;

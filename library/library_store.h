@@ -14,7 +14,6 @@
 // The files of an entry's folder.
 inline constexpr const char* infoFileName = "info";
 inline constexpr const char* gameFileName = "game";
-inline constexpr const char* thumbnailFileName = "thumbnail.bmp";
 // The kept puzzle: the resource of a made puzzle, the play file of an opened one.
 const char* sourceFileName(EntryKind kind);
 

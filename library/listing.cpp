@@ -14,23 +14,48 @@
 
 namespace {
 
-// A series puzzle as its resource shows it, with what the library kept of its games.
-std::optional<ListedEntry> seriesEntry(int number)
+// What a series puzzle's resource shows of it: read once, since the resources never change.
+struct SeriesLook {
+    bool readable = false;
+    std::string title;
+    int pieces = 0;
+    RgbImage thumbnail;
+};
+
+const SeriesLook& seriesLook(int number)
 {
-    const std::string name = seriesEntryName(number);
+    static SeriesLook looks[lastSeriesPuzzleNumber + 1];
+    static bool made[lastSeriesPuzzleNumber + 1] = {};
+    SeriesLook& look = looks[number];
+    if (made[number])
+        return look;
+    made[number] = true;
     const std::optional<PuzzleResource> resource =
         readPuzzleResource(seriesPuzzleResource(number), 0);
     if (!resource)
-        return std::nullopt;
-    ListedEntry entry{name, readEntryInfo(name).value_or(EntryInfo{EntryKind::series, number})};
-    entry.info.title = titleOfPuzzleHeader(resource->header);
-    entry.info.pieces = resource->columns * resource->rows;
+        return look;
+    look.readable = true;
+    look.title = titleOfPuzzleHeader(resource->header);
+    look.pieces = resource->columns * resource->rows;
     const std::uint8_t* info = resource->pictureImage.data();
     const int cellStep = resource->pieceCore + resource->pieceMargin;
-    entry.thumbnail = thumbnailOfDib(info, info + dibPixelOffset(info),
-                                     cellStep * resource->columns + resource->pieceMargin,
-                                     cellStep * resource->rows + resource->pieceMargin);
-    entry.hasGame = entryFileExists(name, gameFileName);
+    look.thumbnail = thumbnailOfDib(info, info + dibPixelOffset(info),
+                                    cellStep * resource->columns + resource->pieceMargin,
+                                    cellStep * resource->rows + resource->pieceMargin);
+    return look;
+}
+
+// A series puzzle as its resource shows it, with what the library kept of its games.
+std::optional<ListedEntry> seriesEntry(int number)
+{
+    const SeriesLook& look = seriesLook(number);
+    if (!look.readable)
+        return std::nullopt;
+    const std::string name = seriesEntryName(number);
+    ListedEntry entry{name, readEntryInfo(name).value_or(EntryInfo{EntryKind::series, number})};
+    entry.info.title = look.title;
+    entry.info.pieces = look.pieces;
+    entry.info.thumbnail = look.thumbnail;
     return entry;
 }
 
@@ -39,11 +64,7 @@ std::optional<ListedEntry> keptEntry(const std::string& name)
     std::optional<EntryInfo> info = readEntryInfo(name);
     if (!info || info->kind == EntryKind::series)
         return std::nullopt;
-    ListedEntry entry{name, std::move(*info)};
-    if (const auto bytes = readEntryFile(name, thumbnailFileName, maxThumbnailFileBytes))
-        entry.thumbnail = parseThumbnailFile(*bytes).value_or(RgbImage{});
-    entry.hasGame = entryFileExists(name, gameFileName);
-    return entry;
+    return ListedEntry{name, std::move(*info)};
 }
 
 }  // namespace

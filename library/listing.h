@@ -5,13 +5,10 @@
 #include <vector>
 
 #include "library/entry_info.h"
-#include "platform/picture_file.h"
 
 struct ListedEntry {
     std::string name;
-    EntryInfo info;
-    RgbImage thumbnail;  // empty when the entry has none that reads
-    bool hasGame = false;
+    EntryInfo info;  // with the series puzzles' titles, sizes and thumbnails from the program
 };
 
 // The series puzzles first, in their order, whether played or not; then the others, the one

@@ -12,8 +12,8 @@ namespace {
 PuzzleListing listingOf(ListedEntry& entry)
 {
     const EntryInfo& info = entry.info;
-    PuzzleListing listing{entry.name, info.title, info.pieces, std::move(entry.thumbnail)};
-    listing.inProgress = entry.hasGame;
+    PuzzleListing listing{entry.name, info.title, info.pieces, std::move(entry.info.thumbnail)};
+    listing.inProgress = info.gameKept;
     listing.percentJoined =
         info.pieces > 1 ? static_cast<int>(100LL * info.joinedPieces / (info.pieces - 1)) : 0;
     listing.timesFinished = info.timesFinished;

@@ -170,16 +170,7 @@ void adoptNewEntry(EntryKind kind, std::vector<std::uint8_t> source)
     info.kind = kind;
     info.madeFromPicture = false;
     inPlay = {name, std::move(info), std::move(source)};
-    // A puzzle kept before starts with a new picture of itself, should its own be damaged.
-    removeEntryFile(name, thumbnailFileName);
     keepGameInLibrary();
-}
-
-// The thumbnail of the puzzle in play.
-std::vector<std::uint8_t> thumbnailInPlay()
-{
-    return thumbnailFileBytes(
-        thumbnailOfDib(getPictureDib(), getPictureBits(), getPictureWidth(), getPictureHeight()));
 }
 
 bool keepEntryFiles()
@@ -192,18 +183,21 @@ bool keepEntryFiles()
     bool written = true;
     if (info.kind != EntryKind::series && !entryFileExists(name, sourceFileName(info.kind)))
         written = writeEntryFile(name, sourceFileName(info.kind), inPlay.source);
-    if (info.kind != EntryKind::series && !entryFileExists(name, thumbnailFileName))
-        written = writeEntryFile(name, thumbnailFileName, thumbnailInPlay()) && written;
+    if (info.kind != EntryKind::series && info.thumbnail.width == 0)
+        info.thumbnail = thumbnailOfDib(getPictureDib(), getPictureBits(), getPictureWidth(),
+                                        getPictureHeight());
     if (puzzleComplete()) {
         removeEntryFile(name, gameFileName);
         info.playedSeconds = 0;
         info.joinedPieces = 0;
+        info.gameKept = false;
     } else {
         info.playedSeconds = secondsPlayed();
         info.joinedPieces = joinsMade();
         const std::vector<std::uint8_t> record =
             gameRecordBytes({keptView(), getPreviewShown() == 1});
-        written = !record.empty() && writeEntryFile(name, gameFileName, record) && written;
+        info.gameKept = !record.empty() && writeEntryFile(name, gameFileName, record);
+        written = info.gameKept && written;
     }
     written = writeEntryFile(name, infoFileName, entryInfoText(info)) && written;
     return writeCurrentPuzzle({name, getPuzzleNumber()}) && written;

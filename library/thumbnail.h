@@ -1,5 +1,5 @@
-// Small pictures of the kept puzzles: made from a puzzle's picture, kept as little bitmap
-// files and read back strictly.
+// Small pictures of the kept puzzles: made from a puzzle's picture, kept as binary PPM images
+// (top-down RGB, as the game holds pictures) and read back strictly.
 #pragma once
 
 #include <cstdint>
@@ -17,12 +17,12 @@ constexpr int thumbnailHeight = 96;
 RgbImage thumbnailOfDib(const std::uint8_t* info, const std::uint8_t* bits, int width,
                         int height);
 
-// A 24-bit bitmap file of the thumbnail.
-std::vector<std::uint8_t> thumbnailFileBytes(const RgbImage& thumbnail);
+// The thumbnail as a binary PPM image: "P6\nW H\n255\n" and the pixels.
+std::vector<std::uint8_t> thumbnailBytes(const RgbImage& thumbnail);
 
-// Reads a file thumbnailFileBytes() wrote: an uncompressed 24-bit bottom-up bitmap that fits
-// the box, exactly as long as its size says; nullopt for anything else.
-std::optional<RgbImage> parseThumbnailFile(std::span<const std::uint8_t> bytes);
+// Reads what thumbnailBytes() wrote, of a thumbnail that fits the box and exactly as long as
+// its size says; nullopt for anything else.
+std::optional<RgbImage> parseThumbnail(std::span<const std::uint8_t> bytes);
 
-// The longest thumbnail file.
-constexpr std::size_t maxThumbnailFileBytes = 54 + thumbnailHeight * (thumbnailWidth * 3 + 3);
+// The longest thumbnail.
+constexpr std::size_t maxThumbnailBytes = 16 + thumbnailWidth * thumbnailHeight * 3;

@@ -79,28 +79,39 @@ std::string captionOf(const PuzzleListing& listing)
     return shortenedInMiddle(displayTitle(listing), titleCells) + "\n" + second;
 }
 
-void putPixel(RgbImage& image, int x, int y, Colour colour)
-{
-    std::uint8_t* rgb = &image.rgb[(static_cast<std::size_t>(y) * image.width + x) * 3];
-    rgb[0] = static_cast<std::uint8_t>(colour & 0xFF);
-    rgb[1] = static_cast<std::uint8_t>((colour >> 8) & 0xFF);
-    rgb[2] = static_cast<std::uint8_t>((colour >> 16) & 0xFF);
-}
-
+// Paints the rows top..bottom-1 between left and right-1 in one colour.
 void fillImage(RgbImage& image, int left, int top, int right, int bottom, Colour colour)
 {
-    for (int y = top; y < bottom; ++y)
-        for (int x = left; x < right; ++x)
-            putPixel(image, x, y, colour);
+    const std::uint8_t rgb[3] = {static_cast<std::uint8_t>(colour & 0xFF),
+                                 static_cast<std::uint8_t>((colour >> 8) & 0xFF),
+                                 static_cast<std::uint8_t>((colour >> 16) & 0xFF)};
+    for (int y = top; y < bottom; ++y) {
+        std::uint8_t* pixel = &image.rgb[(static_cast<std::size_t>(y) * image.width + left) * 3];
+        for (int x = left; x < right; ++x, pixel += 3)
+            std::copy(rgb, rgb + 3, pixel);
+    }
+}
+
+// Every item's picture before its thumbnail and progress: a dark field over an empty bar.
+const RgbImage& emptyItemPicture()
+{
+    static const RgbImage empty = [] {
+        constexpr int width = thumbnailGridPictureWidth;
+        constexpr int height = thumbnailGridPictureHeight;
+        RgbImage picture{width, height, std::vector<std::uint8_t>(width * height * 3)};
+        fillImage(picture, 0, 0, width, height - barHeight, makeColour(0x30, 0x30, 0x30));
+        fillImage(picture, 0, height - barHeight, width, height, makeColour(0x70, 0x70, 0x70));
+        return picture;
+    }();
+    return empty;
 }
 
 // The thumbnail centred above a bar: the share joined in green, or all gold once finished.
 RgbImage itemPicture(const PuzzleListing& listing)
 {
-    constexpr int width = thumbnailGridPictureWidth;
-    constexpr int height = thumbnailGridPictureHeight;
-    RgbImage picture{width, height, std::vector<std::uint8_t>(width * height * 3, 0)};
-    fillImage(picture, 0, 0, width, height, makeColour(0x30, 0x30, 0x30));
+    RgbImage picture = emptyItemPicture();
+    const int width = picture.width;
+    const int height = picture.height;
     const RgbImage& thumbnail = listing.thumbnail;
     const int areaHeight = height - barHeight - 2;
     const int shownWidth = std::min(thumbnail.width, width);
@@ -108,13 +119,10 @@ RgbImage itemPicture(const PuzzleListing& listing)
     const int left = (width - shownWidth) / 2;
     const int top = (areaHeight - shownHeight) / 2;
     for (int y = 0; y < shownHeight; ++y)
-        for (int x = 0; x < shownWidth; ++x) {
-            const std::uint8_t* rgb =
-                &thumbnail.rgb[(static_cast<std::size_t>(y) * thumbnail.width + x) * 3];
-            putPixel(picture, left + x, top + y, makeColour(rgb[0], rgb[1], rgb[2]));
-        }
+        std::copy_n(&thumbnail.rgb[static_cast<std::size_t>(y) * thumbnail.width * 3],
+                    shownWidth * 3,
+                    &picture.rgb[(static_cast<std::size_t>(top + y) * width + left) * 3]);
     const int barTop = height - barHeight;
-    fillImage(picture, 0, barTop, width, height, makeColour(0x70, 0x70, 0x70));
     if (listing.inProgress) {
         const int filled = (width - 2) * std::clamp(listing.percentJoined, 0, 100) / 100;
         fillImage(picture, 1, barTop + 1, 1 + filled, height - 1, makeColour(0x40, 0xC0, 0x50));
