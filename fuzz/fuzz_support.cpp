@@ -8,7 +8,9 @@
 #include "board/surfaces.h"
 #include "platform/headless/headless.h"
 #include "platform/window.h"
+#include "puzzle/construction.h"
 #include "puzzle/state.h"
+#include "tests/support/puzzle_fixture.h"
 
 void fuzzFailure(const std::string& what)
 {
@@ -39,6 +41,14 @@ void startFuzzGame()
     fillNeighbourSteps();
     setMainWindow(createMainWindow("VELMORA", 0, 0, 64, 48, 113, 118, mainWindowProc));
     setPuzzleNumber(2);
+}
+
+void buildGameRecordPuzzle()
+{
+    static const std::vector<std::uint8_t> resource = makePuzzleResource({3, 2, 4, 4, 0});
+    headless::overrideResource("JZT", 164, resource);
+    buildPuzzle();
+    fuzzRequire(getColumns() == 3 && getRows() == 2, "the game record puzzle did not build");
 }
 
 std::uint8_t InputReader::take8()

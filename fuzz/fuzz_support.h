@@ -23,6 +23,10 @@ void requireNoFaults(const std::vector<std::string>& faults, const std::string& 
 // the drawing surfaces (made once) and a reset game state on puzzle number 2.
 void startFuzzGame();
 
+// The puzzle game records are installed over: 3 x 2 synthetic pieces of 12 pixels, built in
+// the game started by startFuzzGame. The game_record target and its seeds share it.
+void buildGameRecordPuzzle();
+
 // Reads little-endian integers off the front of the input, zero past its end.
 class InputReader {
 public:

@@ -1,7 +1,7 @@
 // Writes the seed inputs of every fuzz target from real content: tiny puzzles carrying the
 // header of the first embedded puzzle, the settings file of a first run, DIB headers of the
 // embedded images, the message lines of the embedded puzzles, small message catalogs in both
-// byte orders, the series texts of a kept game and pictures of many shapes.
+// byte orders, the series texts of a kept game, pictures of many shapes and game records.
 // Usage: fuzz_seeds FOLDER (makes FOLDER/<target>/ for each target)
 #include <unistd.h>
 
@@ -17,6 +17,7 @@
 
 #include "board/group_layout.h"
 #include "fuzz/fuzz_support.h"
+#include "library/game_record.h"
 #include "platform/dib_format.h"
 #include "platform/headless/headless.h"
 #include "platform/resource_bundle.h"
@@ -167,6 +168,37 @@ void playFileSeeds(const fs::path& folder)
     writeSeed(folder, "two-by-three-joined", playFileBytes());
 }
 
+// The first byte asks the target to sum the record again (1) or not (0).
+Bytes recordSeed(std::uint8_t sumAgain, const Bytes& record)
+{
+    Bytes seed{sumAgain};
+    seed.insert(seed.end(), record.begin(), record.end());
+    return seed;
+}
+
+// Records of the target's puzzle as built and with two pieces joined, and damaged ones: a
+// wrong checksum, a version to come, a group turned two ways, a record cut short.
+void gameRecordSeeds(const fs::path& folder)
+{
+    startFuzzGame();
+    buildGameRecordPuzzle();
+    const Bytes fresh = gameRecordBytes({});
+    writeSeed(folder, "fresh", recordSeed(0, fresh));
+    joinFirstTwoPieces();
+    const Bytes joined = gameRecordBytes({{50, {10, 20}}, true});
+    writeSeed(folder, "joined", recordSeed(0, joined));
+    Bytes damaged = joined;
+    damaged[40] ^= 1;
+    writeSeed(folder, "wrong-checksum", recordSeed(0, damaged));
+    damaged = joined;
+    damaged[8] = 2;
+    writeSeed(folder, "version-2", recordSeed(1, damaged));
+    damaged = joined;
+    damaged[34 + 16 + 4] = 1;  // piece 1 unturned, piece 0 a quarter turned
+    writeSeed(folder, "group-turned-two-ways", recordSeed(1, damaged));
+    writeSeed(folder, "cut-short", recordSeed(1, Bytes(joined.begin(), joined.end() - 16)));
+}
+
 // A message catalog of the entries (plural forms joined by NUL), its words in either order.
 Bytes catalogSeed(const std::vector<std::pair<std::string, std::string>>& entries, bool bigEndian)
 {
@@ -251,5 +283,6 @@ int main(int argc, char** argv)
     catalogSeeds(out / "mo_catalog");
     seriesSeeds(out / "series");
     pictureSeeds(out / "picture");
+    gameRecordSeeds(out / "game_record");
     return 0;
 }

@@ -39,6 +39,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <new>
 
 #include "library/checksum.h"

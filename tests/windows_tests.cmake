@@ -19,7 +19,8 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 # - profile_test, savegame_test, savegame_commands_test: file modes and the unprivileged user
 #   (fork + setuid), a small mounted file system and the file size limit.
 set(WINDOWS_TESTS
-  app_test library_test completion_test construction_test mo_catalog_test embedded_puzzles_test
+  app_test library_test completion_test construction_test game_record_test mo_catalog_test
+  embedded_puzzles_test
   file_paths_test finished_picture_test found_faults_test halftone_test headless_test
   picture_files_test picture_reading_test play_test preview_test picture_puzzle_test
   puzzle_resource_test random_test
