@@ -1,5 +1,5 @@
-"""Escape keeps the game in progress in %APPDATA%\\VELMORA (the Wine prefix's user folder) and
-the next start brings it back: the board is as it was at the end."""
+"""Escape keeps the game in progress in the library in %APPDATA%\\VELMORA (the Wine prefix's user
+folder) and the next start brings it back: the board is as it was at the end."""
 
 import os
 
@@ -15,8 +15,9 @@ def test(exe):
         game.quit_with_escape()
     finally:
         game.close()
-    kept = os.listdir(kept_game_folder())
-    assert sorted(kept) == ["autosave.jps", "autosave.series", "autosave.view"], kept
+    library = os.path.join(kept_game_folder(), "library")
+    assert sorted(os.listdir(library)) == ["current", "series-2"], os.listdir(library)
+    assert sorted(os.listdir(os.path.join(library, "series-2"))) == ["game", "info"]
 
     # A new start (in a new program folder: the kept game is the user's, not the program's).
     game = WineGame(exe, restore=True)
