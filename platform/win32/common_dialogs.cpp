@@ -1,4 +1,4 @@
-// Message boxes, the colour dialog, the save and open dialogs and the browser.
+// Message boxes and questions, the colour dialog, the save and open dialogs and the browser.
 #include <string>
 
 #include "platform/files.h"
@@ -85,6 +85,13 @@ void messageBox(Window* owner, const char* text)
 {
     MessageBoxW(handleOf(owner), utf8ToUtf16(translate(text ? text : "")).c_str(),
                 utf8ToUtf16(translate("エラー")).c_str(), MB_OK);
+}
+
+bool askYesNo(Window* owner, const char* caption, const char* text)
+{
+    return MessageBoxW(handleOf(owner), utf8ToUtf16(translate(text ? text : "")).c_str(),
+                       utf8ToUtf16(translate(caption ? caption : "")).c_str(),
+                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 bool chooseColour(Window* owner, Colour& colour, Colour customColours[16])

@@ -139,6 +139,12 @@ ControlStyle controlStyle(const ControlTemplate& control, bool first)
         result.classOrdinal = comboBoxClass;
         result.style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
         break;
+    case ControlKind::thumbnailGrid:
+        result.classOrdinal = 0;
+        result.className = WC_LISTVIEWW;
+        result.style |= LVS_ICON | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_AUTOARRANGE |
+                        WS_TABSTOP | WS_VSCROLL | WS_BORDER;
+        break;
     }
     if (control.pushLike)
         result.style |= BS_PUSHLIKE;

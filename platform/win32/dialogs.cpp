@@ -48,6 +48,17 @@ INT_PTR CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
             dialog->proc(dialog, WM_PAINT, wParam, lParam);
         });
         return TRUE;
+    case WM_NOTIFY:
+        // The list view's own answer stays 0: it may go on as it meant to.
+        if (win32backend::forwardGridNotification(dialog, *reinterpret_cast<NMHDR*>(lParam))) {
+            win32backend::flushDrawing();
+            return FALSE;
+        }
+        break;
+    case win32backend::gridSelectionCheck:
+        win32backend::checkGridSelection(dialog, static_cast<int>(wParam));
+        win32backend::flushDrawing();
+        return TRUE;
     default:
         break;
     }

@@ -42,7 +42,8 @@ void initialisePlatform(int, char**)
 {
     becomeDpiAware();
     initialiseLanguage(modulePath());
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls,
+                                  ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     SetConsoleCtrlHandler(consoleEvent, TRUE);
 }

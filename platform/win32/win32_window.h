@@ -14,6 +14,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,6 +42,7 @@ struct Window {
     bool erasePending = false;
     HMENU menu = nullptr;
     const DialogTemplate* layout = nullptr;  // a dialog's template, for controls without windows
+    std::map<int, int> knownGridSelections;  // each thumbnail grid's selection as last told
 };
 
 namespace win32backend {
@@ -85,6 +87,14 @@ bool translateMousePoint(Window* window, LPARAM& lParam);
 bool translateScreenPoint(Window* window, LPARAM& lParam);
 void wantArrowCursor();
 void applyWantedCursor();
+
+// Thumbnail grids: a list view's notification (WM_NOTIFY) turned into the grid's WM_COMMAND
+// to the game's procedure; false when it is not a grid's. A change of selection is only noted:
+// the dialog is posted gridSelectionCheck, which tells the procedure once the list view has
+// settled (it clears the old item before it selects the new one).
+bool forwardGridNotification(Window* dialog, const NMHDR& notice);
+constexpr UINT gridSelectionCheck = WM_APP + 1;  // wParam: the grid's control id
+void checkGridSelection(Window* dialog, int controlId);
 
 // What ShellExecute opens for a URL: a file URL becomes the file's path.
 std::wstring shellTarget(const char* url);

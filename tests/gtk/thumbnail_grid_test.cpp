@@ -183,7 +183,8 @@ TEST(GtkThumbnailGrid, ShowsItemsMovesWithKeysAndTellsOfDoubleClickDeleteAndEnte
     ASSERT_GT(below, 1);
     GtkTreePath* second = gtk_tree_path_new_from_indices(1, -1);
     GtkTreePath* lower = gtk_tree_path_new_from_indices(below, -1);
-    EXPECT_EQ(gtk_icon_view_get_item_column(view, lower), gtk_icon_view_get_item_column(view, second));
+    EXPECT_EQ(gtk_icon_view_get_item_column(view, lower),
+              gtk_icon_view_get_item_column(view, second));
     EXPECT_GT(gtk_icon_view_get_item_row(view, lower), gtk_icon_view_get_item_row(view, second));
     gtk_tree_path_free(second);
     gtk_tree_path_free(lower);

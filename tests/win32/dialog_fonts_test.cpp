@@ -14,7 +14,7 @@
 
 namespace {
 
-const int everyTemplate[] = {117, 119, 120, 127, 131, 132, 133, 141};
+const int everyTemplate[] = {117, 119, 120, 127, 131, 132, 133, 141, 142};
 
 std::intptr_t quietProcedure(Window*, unsigned message, std::uintptr_t, std::intptr_t)
 {

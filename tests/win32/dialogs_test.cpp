@@ -36,6 +36,7 @@ const wchar_t* expectedClass(ControlKind kind)
     case ControlKind::icon: return L"static";
     case ControlKind::readOnlyEdit: return L"edit";
     case ControlKind::progressBar: return L"msctls_progress32";
+    case ControlKind::thumbnailGrid: return L"syslistview32";
     default: return L"button";
     }
 }
@@ -66,7 +67,7 @@ void expectSameRect(const RECT& actual, const RECT& expected, const std::string&
     EXPECT_EQ(actual.bottom, expected.bottom) << what;
 }
 
-const int templateIds[] = {117, 119, 120, 127, 131, 132, 133};
+const int templateIds[] = {117, 119, 120, 127, 131, 132, 133, 142};
 
 }  // namespace
 

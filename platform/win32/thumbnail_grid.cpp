@@ -1,0 +1,200 @@
+// Thumbnail grids of Win32 dialogs: a list view of icons from an image list of the grid's
+// picture size, telling the dialog procedure of the player's selections, activations and
+// Delete as WM_COMMAND.
+#include <string>
+
+#include "platform/thumbnail_grid_picture.h"
+#include "platform/utf16.h"
+#include "platform/win32/win32_window.h"
+
+#include <commctrl.h>
+
+using win32backend::isLive;
+
+namespace {
+
+// The grid's list view, or null when the dialog has no grid of that id.
+HWND findGrid(Window* dialog, int controlId)
+{
+    if (!isLive(dialog) || !dialog->layout)
+        return nullptr;
+    for (const ControlTemplate& control : dialog->layout->controls)
+        if (control.id == controlId && control.kind == ControlKind::thumbnailGrid)
+            return GetDlgItem(dialog->hwnd, controlId);
+    return nullptr;
+}
+
+int selectedItem(HWND list)
+{
+    return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                                         LVNI_SELECTED));
+}
+
+void tell(Window* dialog, int controlId, unsigned code)
+{
+    dialog->proc(dialog, WM_COMMAND,
+                 (static_cast<std::uintptr_t>(controlId) & 0xFFFFu) |
+                     (std::uintptr_t{code} << 16),
+                 0);
+}
+
+// The picture as a bitmap the image list takes: 24 bits, rows from the top, blue first.
+HBITMAP newBitmap(const RgbImage& picture)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = picture.width;
+    info.bmiHeader.biHeight = -picture.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap)
+        return nullptr;
+    const std::size_t rowBytes = static_cast<std::size_t>(picture.width) * 3;
+    const std::size_t stride = (rowBytes + 3) & ~std::size_t{3};
+    auto* rows = static_cast<std::uint8_t*>(bits);
+    for (int y = 0; y < picture.height; ++y) {
+        const std::uint8_t* from = picture.rgb.data() + static_cast<std::size_t>(y) * rowBytes;
+        std::uint8_t* to = rows + static_cast<std::size_t>(y) * stride;
+        for (int x = 0; x < picture.width; ++x, from += 3, to += 3) {
+            to[0] = from[2];
+            to[1] = from[1];
+            to[2] = from[0];
+        }
+    }
+    return bitmap;
+}
+
+// The grid's image list, made on first use with room around each item for two lines of its
+// caption (the list view shows two lines of an item that does not have the focus).
+HIMAGELIST imageList(HWND list)
+{
+    auto images =
+        reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_NORMAL, 0));
+    if (images)
+        return images;
+    images = ImageList_Create(thumbnailGridPictureWidth, thumbnailGridPictureHeight, ILC_COLOR24,
+                              8, 8);
+    if (!images)
+        return nullptr;
+    SendMessageW(list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
+    TEXTMETRICW metrics{};
+    HDC dc = GetDC(list);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(list, dc);
+    const int width = thumbnailGridPictureWidth + 16;
+    const int height = thumbnailGridPictureHeight + 2 * metrics.tmHeight + 16;
+    SendMessageW(list, LVM_SETICONSPACING, 0, MAKELPARAM(width, height));
+    return images;
+}
+
+// The list view draws an item's caption as one wrapped paragraph.
+std::wstring captionText(const std::string& caption)
+{
+    std::wstring text = utf8ToUtf16(caption);
+    for (wchar_t& c : text)
+        if (c == L'\n' || c == L'\r')
+            c = L' ';
+    return text;
+}
+
+}  // namespace
+
+namespace win32backend {
+
+bool forwardGridNotification(Window* dialog, const NMHDR& notice)
+{
+    const int id = static_cast<int>(notice.idFrom);
+    if (!findGrid(dialog, id) || notice.hwndFrom != GetDlgItem(dialog->hwnd, id))
+        return false;
+    switch (notice.code) {
+    case LVN_ITEMCHANGED: {
+        const auto& change = reinterpret_cast<const NMLISTVIEW&>(notice);
+        if ((change.uChanged & LVIF_STATE) &&
+            ((change.uNewState ^ change.uOldState) & LVIS_SELECTED))
+            PostMessageW(dialog->hwnd, gridSelectionCheck, static_cast<WPARAM>(id), 0);
+        break;
+    }
+    case LVN_ITEMACTIVATE:
+        tell(dialog, id, TGN_ACTIVATE);
+        break;
+    case LVN_KEYDOWN:
+        if (reinterpret_cast<const NMLVKEYDOWN&>(notice).wVKey == VK_DELETE)
+            tell(dialog, id, TGN_DELETE);
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+void checkGridSelection(Window* dialog, int controlId)
+{
+    HWND list = findGrid(dialog, controlId);
+    if (!list)
+        return;
+    const int selected = selectedItem(list);
+    auto known = dialog->knownGridSelections.try_emplace(controlId, -1).first;
+    if (known->second == selected)
+        return;
+    known->second = selected;
+    tell(dialog, controlId, TGN_SELCHANGE);
+}
+
+}  // namespace win32backend
+
+void setThumbnailGridItems(Window* dialog, int controlId, std::span<const ThumbnailGridItem> items)
+{
+    HWND list = findGrid(dialog, controlId);
+    if (!list)
+        return;
+    SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+    HIMAGELIST images = imageList(list);
+    if (images)
+        ImageList_RemoveAll(images);
+    int index = 0;
+    for (const ThumbnailGridItem& item : items) {
+        int image = -1;
+        if (HBITMAP bitmap = images ? newBitmap(thumbnailGridPicture(item.picture)) : nullptr) {
+            image = ImageList_Add(images, bitmap, nullptr);
+            DeleteObject(bitmap);
+        }
+        std::wstring text = captionText(item.caption);
+        LVITEMW entry{};
+        entry.mask = LVIF_TEXT | LVIF_IMAGE;
+        entry.iItem = index++;
+        entry.iImage = image;
+        entry.pszText = text.data();
+        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry));
+    }
+    dialog->knownGridSelections[controlId] = selectedItem(list);
+}
+
+int thumbnailGridSelection(Window* dialog, int controlId)
+{
+    HWND list = findGrid(dialog, controlId);
+    return list ? selectedItem(list) : -1;
+}
+
+void selectThumbnailGridItem(Window* dialog, int controlId, int index)
+{
+    HWND list = findGrid(dialog, controlId);
+    if (!list)
+        return;
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(&state));
+    const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    if (index >= 0 && index < count) {
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&state));
+        SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
+    }
+    dialog->knownGridSelections[controlId] = selectedItem(list);
+}

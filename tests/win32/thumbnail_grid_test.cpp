@@ -1,0 +1,224 @@
+// The puzzle list's thumbnail grid through the real list view: its items and pictures, the
+// keyboard and the mouse moving the selection, a double click, Delete and Enter reaching the
+// dialog procedure; and the yes/no question's buttons.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/utf16.h"
+#include "platform/win32/win32_window.h"
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr int gridId = 1401;
+
+using Heard = std::vector<std::pair<int, unsigned>>;  // control id, notification code
+Heard heard;
+
+std::intptr_t fillingProcedure(Window* dialog, unsigned message, std::uintptr_t wParam,
+                               std::intptr_t)
+{
+    if (message == WM_INITDIALOG) {
+        std::vector<ThumbnailGridItem> items(6);
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            items[i].picture = {thumbnailGridPictureWidth, thumbnailGridPictureHeight,
+                                std::vector<std::uint8_t>(thumbnailGridPictureWidth *
+                                                          thumbnailGridPictureHeight * 3)};
+            items[i].caption = "パズル " + std::to_string(i) + "\n48 ピース";
+        }
+        // A picture of another size takes one place in the image list all the same.
+        items[4].picture = {thumbnailGridPictureWidth * 2, thumbnailGridPictureHeight,
+                            std::vector<std::uint8_t>(thumbnailGridPictureWidth * 2 *
+                                                      thumbnailGridPictureHeight * 3)};
+        setThumbnailGridItems(dialog, gridId, items);
+        return 1;
+    }
+    if (message == WM_COMMAND)
+        heard.emplace_back(static_cast<int>(wParam & 0xFFFF), static_cast<unsigned>(wParam >> 16));
+    return 0;
+}
+
+// Takes every message waiting, as the dialog's loop would.
+void pump(HWND dialog)
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        if (!IsDialogMessageW(dialog, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+}
+
+// A key pressed and released on the focused control, through the dialog manager.
+void pressKey(HWND dialog, WPARAM key)
+{
+    for (const UINT keyMessage : {WM_KEYDOWN, WM_KEYUP}) {
+        MSG message{GetFocus(), keyMessage, key, keyMessage == WM_KEYUP ? 0xC0000001 : 1, 0, {}};
+        if (!IsDialogMessageW(dialog, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    pump(dialog);
+}
+
+// A click, or a double click, of the left button on the item's picture.
+void clickItem(HWND list, int index, bool twice)
+{
+    RECT icon{};
+    icon.left = LVIR_ICON;
+    SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&icon));
+    const LPARAM point =
+        MAKELPARAM((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2);
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageW(list, WM_LBUTTONUP, 0, point);
+    if (twice) {
+        SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+        SendMessageW(list, WM_LBUTTONUP, 0, point);
+    }
+    pump(GetParent(list));
+}
+
+std::string itemText(HWND list, int index)
+{
+    wchar_t text[128] = {};
+    LVITEMW item{};
+    item.iSubItem = 0;
+    item.pszText = text;
+    item.cchTextMax = 128;
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&item));
+    return utf16ToUtf8(text);
+}
+
+TEST(Win32ThumbnailGrid, ShowsItemsMovesWithKeysAndMouseAndTellsOfActivationDeleteAndEnter)
+{
+    Window* dialog = createModelessDialog(142, nullptr, fillingProcedure, 0);
+    ASSERT_NE(dialog, nullptr);
+    HWND hwnd = dialog->hwnd;
+    HWND list = GetDlgItem(hwnd, gridId);
+    ShowWindow(hwnd, SW_SHOW);
+    SetFocus(list);
+    pump(hwnd);
+
+    const LONG_PTR style = GetWindowLongPtrW(list, GWL_STYLE);
+    const LONG_PTR stated = LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_AUTOARRANGE | WS_TABSTOP;
+    EXPECT_EQ(style & stated, stated);
+    EXPECT_EQ(style & LVS_TYPEMASK, LVS_ICON);
+    ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 6);
+    EXPECT_EQ(itemText(list, 5), "パズル 5 48 ピース");
+    auto images =
+        reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_NORMAL, 0));
+    ASSERT_NE(images, nullptr);
+    EXPECT_EQ(ImageList_GetImageCount(images), 6);
+    int width = 0;
+    int height = 0;
+    ImageList_GetIconSize(images, &width, &height);
+    EXPECT_EQ(width, thumbnailGridPictureWidth);
+    EXPECT_EQ(height, thumbnailGridPictureHeight);
+    EXPECT_EQ(thumbnailGridSelection(dialog, gridId), -1);
+
+    // The program's choice is not told; the player's keys are, each change once.
+    heard.clear();
+    selectThumbnailGridItem(dialog, gridId, 2);
+    pump(hwnd);
+    EXPECT_EQ(thumbnailGridSelection(dialog, gridId), 2);
+    EXPECT_EQ(heard, Heard{});
+    const struct {
+        WPARAM key;
+        int selected;
+    } moves[] = {{VK_END, 5}, {VK_HOME, 0}, {VK_RIGHT, 1}};
+    for (const auto& move : moves) {
+        heard.clear();
+        pressKey(hwnd, move.key);
+        EXPECT_EQ(thumbnailGridSelection(dialog, gridId), move.selected) << move.key;
+        EXPECT_EQ(heard, (Heard{{gridId, TGN_SELCHANGE}})) << move.key;
+    }
+
+    // A click selects; a double click on the selected item activates it; Delete; Enter presses
+    // the default button.
+    heard.clear();
+    clickItem(list, 3, false);
+    EXPECT_EQ(thumbnailGridSelection(dialog, gridId), 3);
+    EXPECT_EQ(heard, (Heard{{gridId, TGN_SELCHANGE}}));
+    heard.clear();
+    clickItem(list, 3, true);
+    EXPECT_EQ(heard, (Heard{{gridId, TGN_ACTIVATE}}));
+    heard.clear();
+    pressKey(hwnd, VK_DELETE);
+    EXPECT_EQ(heard, (Heard{{gridId, TGN_DELETE}}));
+    heard.clear();
+    pressKey(hwnd, VK_RETURN);
+    EXPECT_EQ(heard, (Heard{{IDOK, 0}}));
+
+    // Refilled, the grid has nothing selected and tells nothing of it.
+    heard.clear();
+    setThumbnailGridItems(dialog, gridId, {});
+    pump(hwnd);
+    EXPECT_EQ(thumbnailGridSelection(dialog, gridId), -1);
+    EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 0);
+    EXPECT_EQ(heard, Heard{});
+    destroyWindow(dialog);
+}
+
+// What the question showed, and how the player answers it: Yes clicked, or Enter.
+struct Question {
+    bool clickYes = false;
+    std::string caption;
+    bool yesAndNo = false;
+    int defaultButton = 0;
+};
+Question* asked = nullptr;
+
+BOOL CALLBACK findQuestion(HWND window, LPARAM found)
+{
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (std::wstring(name) != L"#32770" || !IsWindowVisible(window))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+void CALLBACK answerQuestion(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), findQuestion, reinterpret_cast<LPARAM>(&box));
+    if (!box)
+        return;
+    KillTimer(nullptr, timer);
+    wchar_t caption[64] = {};
+    GetWindowTextW(box, caption, 64);
+    asked->caption = utf16ToUtf8(caption);
+    HWND yes = GetDlgItem(box, IDYES);
+    HWND no = GetDlgItem(box, IDNO);
+    asked->yesAndNo = yes && no && IsWindowVisible(yes) && IsWindowVisible(no);
+    for (HWND button : {yes, no})
+        if (button && (GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+            asked->defaultButton = GetDlgCtrlID(button);
+    if (asked->clickYes)
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(yes));
+    else
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+}
+
+TEST(Win32YesNoQuestion, NoIsTheDefaultAndYesAnswersTrue)
+{
+    for (const bool clickYes : {false, true}) {
+        Question question{clickYes};
+        asked = &question;
+        SetTimer(nullptr, 0, 50, answerQuestion);
+        EXPECT_EQ(askYesNo(nullptr, "削除", "このパズルを削除しますか?"), clickYes);
+        EXPECT_EQ(question.caption, "削除");
+        EXPECT_TRUE(question.yesAndNo);
+        EXPECT_EQ(question.defaultButton, IDNO);
+    }
+}
+
+}  // namespace
