@@ -24,6 +24,7 @@
 #include "puzzle/construction.h"
 #include "puzzle/puzzle_resource.h"
 #include "puzzle/state.h"
+#include "library/entry_info.h"
 #include "savegame/series.h"
 #include "savegame/writer.h"
 #include "settings/settings.h"
@@ -242,6 +243,17 @@ void seriesSeeds(const fs::path& folder)
     writeSeed(folder, "last-made", seriesText(lastSeriesPuzzleNumber, 1));
 }
 
+// Info files of a series puzzle never finished and of a made puzzle with its thumbnail.
+void libraryEntrySeeds(const fs::path& folder)
+{
+    EntryInfo series{EntryKind::series, 3, false, "ミツバチとアスター", 12, 95, 4, 1765000000};
+    series.gameKept = true;
+    writeSeed(folder, "series", entryInfoText(series));
+    EntryInfo made{EntryKind::made, 0, false, "夜の橋", 1000, 0, 0, 1765000000, 2, 3600};
+    made.thumbnail = {3, 2, std::vector<std::uint8_t>(18, 0x80)};
+    writeSeed(folder, "made", entryInfoText(made));
+}
+
 // Pictures of the shapes players choose and of the extremes: landscape and upright photographs,
 // a square, a panorama one pixel high and a column one pixel wide, and a picture just large
 // enough for its pieces.
@@ -284,5 +296,6 @@ int main(int argc, char** argv)
     seriesSeeds(out / "series");
     pictureSeeds(out / "picture");
     gameRecordSeeds(out / "game_record");
+    libraryEntrySeeds(out / "library_entry");
     return 0;
 }

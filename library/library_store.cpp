@@ -124,7 +124,14 @@ bool removeEntryFolder(const std::string& name)
 std::optional<EntryInfo> readEntryInfo(const std::string& name)
 {
     const auto bytes = readEntryFile(name, infoFileName, maxEntryInfoBytes);
-    return bytes ? parseEntryInfo(*bytes) : std::nullopt;
+    std::optional<EntryInfo> info = bytes ? parseEntryInfo(*bytes) : std::nullopt;
+    // An info of another kind than its folder's name says is not this entry's.
+    const std::string_view text(name);
+    const bool fits =
+        info && (info->kind == EntryKind::series
+                     ? info->seriesNumber == seriesNumberOfEntry(name)
+                     : text.starts_with(info->kind == EntryKind::made ? "made-" : "file-"));
+    return fits ? info : std::nullopt;
 }
 
 std::vector<std::string> entryNames()

@@ -37,7 +37,7 @@ void removeEntryFile(const std::string& name, const char* file);
 // Removes the entry's folder and everything in it; false when something stayed.
 bool removeEntryFolder(const std::string& name);
 
-// The entry's info, nullopt when missing or damaged.
+// The entry's info, nullopt when missing, damaged or of another kind than the name says.
 std::optional<EntryInfo> readEntryInfo(const std::string& name);
 
 // The names of the entries kept, in no particular order.
