@@ -27,8 +27,9 @@ def pieces_area(game, shot):
     return shot.count(left, top, right, bottom, lambda p: p != TEAL)
 
 
-def make_puzzle(game):
-    shutil.copy(PICTURE, os.path.join(game.folder, "brushes.jpg"))
+def make_puzzle(game, picture=PICTURE):
+    """Ctrl+N on a copy of `picture` in the game's home folder, with the dialog's choices."""
+    shutil.copy(picture, os.path.join(game.env["HOME"], "brushes.jpg"))
     dialog = open_picture_chooser(game)
     x, y, width, height = game.window_geometry(dialog)
     type_into_chooser(game, "brushes.jpg")
