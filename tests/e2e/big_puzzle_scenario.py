@@ -9,7 +9,8 @@ import time
 
 from file_chooser import PICTURE_CHOOSER, PICTURE_DIALOG, wait_gone
 from harness import TEAL
-from kept_board import PlayFile, loose_pieces_apart, read_view
+from kept_board import (current_entry, entry_record, library_folder, loose_pieces_apart,
+                        outline_inset)
 
 PICTURE = os.path.join(os.path.dirname(__file__), "..", "..", "resources", "pictures",
                        "170-night-bridge.jpg")
@@ -247,8 +248,8 @@ def carry_to_edge(game, shot):
 
 def play_big_puzzle(game, make_puzzle, kept_folder, start_again):
     """The whole scenario from the first puzzle on the board: `make_puzzle(game)` makes the
-    500-piece puzzle, `start_again()` starts the program anew on the game it kept in
-    `kept_folder`."""
+    500-piece puzzle, `start_again()` starts the program anew on the game it kept in the
+    library of its data folder `kept_folder`."""
     first = view_of(game, game.screenshot())
     make_puzzle(game)
     # The first puzzle's pieces are drawn some 120 pixels across, the made one's, shown whole,
@@ -269,13 +270,16 @@ def play_big_puzzle(game, make_puzzle, kept_folder, start_again):
 
     game.key("Escape")
     assert game.wait_exit(30) == 0
-    play = PlayFile(os.path.join(kept_folder, "autosave.jps"))
-    assert 470 <= play.count <= 530, "not the 500-piece choice: %d x %d" % (
-        play.columns, play.rows)
-    loose = loose_pieces_apart(play)
-    assert loose >= play.count - 2, "only %d loose pieces" % loose
-    view_file = os.path.join(kept_folder, "autosave.view")
-    percent, left, top = read_view(view_file)
+    library = library_folder(kept_folder)
+    entry = current_entry(library)
+    assert entry.startswith("made-"), "the made puzzle is not in play: " + entry
+    record = entry_record(library, entry)
+    assert 470 <= record.count <= 530, "not the 500-piece choice: %d x %d" % (
+        record.columns, record.rows)
+    loose = loose_pieces_apart(record,
+                               outline_inset(record, os.path.join(library, entry, "puzzle.jzt")))
+    assert loose >= record.count - 2, "only %d loose pieces" % loose
+    percent, left, top = record.view
     assert percent == 150, percent
     assert left > 0 and top > 0, (left, top)
 
@@ -289,7 +293,7 @@ def play_big_puzzle(game, make_puzzle, kept_folder, start_again):
             save_screen(again, "big_again.png")
         again.key("Escape")
         assert again.wait_exit(30) == 0
-        assert read_view(view_file) == (percent, left, top)
+        assert entry_record(library).view == (percent, left, top)
     finally:
         again.close()
 

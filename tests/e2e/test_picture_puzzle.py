@@ -7,6 +7,7 @@ import time
 
 from file_chooser import PICTURE_DIALOG, open_picture_chooser, type_into_chooser, wait_gone
 from harness import Game, TEAL, main, wait_for_board
+from kept_board import current_entry, entry_record, library_folder
 from test_save_open import board
 
 PICTURE = os.path.join(os.path.dirname(__file__), "..", "..", "resources", "pictures",
@@ -26,8 +27,9 @@ def pieces_area(game, shot):
     return shot.count(left, top, right, bottom, lambda p: p != TEAL)
 
 
-def make_puzzle(game):
-    shutil.copy(PICTURE, os.path.join(game.folder, "brushes.jpg"))
+def make_puzzle(game, picture=PICTURE):
+    """Ctrl+N on a copy of `picture` in the game's home folder, with the dialog's choices."""
+    shutil.copy(picture, os.path.join(game.env["HOME"], "brushes.jpg"))
     dialog = open_picture_chooser(game)
     x, y, width, height = game.window_geometry(dialog)
     type_into_chooser(game, "brushes.jpg")
@@ -56,8 +58,10 @@ def test(binary):
         assert pieces_area(game, shot) > 20000
         game.key("Escape")
         assert game.wait_exit() == 0
-        kept = os.path.join(game.folder, "data", "velmora", "autosave.jps")
-        assert os.path.exists(kept)
+        library = library_folder(os.path.join(game.folder, "data", "velmora"))
+        entry = current_entry(library)
+        assert entry.startswith("made-"), entry
+        assert entry_record(library, entry).count == 48
 
         again = Game(binary, env={"HOME": game.folder,
                                   "XDG_DATA_HOME": os.path.join(game.folder, "data")})

@@ -11,6 +11,7 @@ import time
 
 from file_chooser import chooser, open_picture_chooser
 from harness import Game, main, wait_for_board
+from kept_board import entry_record, library_folder
 
 
 def ends_keeping_settings(binary, end, status, place, open_dialog=None):
@@ -28,8 +29,8 @@ def ends_keeping_settings(binary, end, status, place, open_dialog=None):
         assert game.wait_exit(seconds=5) == status, game.output()
         for line in ("Sound  =0", "X1  =%d" % place[0], "Y1  =%d" % place[1]):
             assert line in game.settings(), (line, game.settings())
-        kept = os.path.join(game.folder, "data", "velmora", "autosave.jps")
-        assert os.path.getsize(kept) > 0, kept
+        library = library_folder(os.path.join(game.folder, "data", "velmora"))
+        assert entry_record(library).count > 0
     finally:
         game.close()
 
