@@ -111,7 +111,7 @@ TEST(Win32ThumbnailGrid, ShowsItemsMovesWithKeysAndMouseAndTellsOfActivationDele
     EXPECT_EQ(style & stated, stated);
     EXPECT_EQ(style & LVS_TYPEMASK, LVS_ICON);
     ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 6);
-    EXPECT_EQ(itemText(list, 5), "パズル 5 48 ピース");
+    EXPECT_EQ(itemText(list, 5), "パズル 5\r\n48 ピース");
     auto images =
         reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_NORMAL, 0));
     ASSERT_NE(images, nullptr);
