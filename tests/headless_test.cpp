@@ -376,12 +376,9 @@ const std::vector<std::string> threeCaptions{"柑橘\n12 ピース", "港", "森
 
 void fillGrid(Window* dialog, std::size_t count)
 {
-    std::vector<ThumbnailGridItem> items;
+    std::vector<ThumbnailGridItem> items(count);
     for (std::size_t i = 0; i < count; ++i)
-        items.push_back({RgbImage{thumbnailGridPictureWidth, thumbnailGridPictureHeight,
-                                  std::vector<std::uint8_t>(thumbnailGridPictureWidth *
-                                                            thumbnailGridPictureHeight * 3)},
-                         threeCaptions[i]});
+        items[i].caption = threeCaptions[i];
     setThumbnailGridItems(dialog, 1401, items);
 }
 

@@ -84,18 +84,6 @@ HWND ownerHandle(const Window* dialog)
     return dialog->owner ? dialog->owner->hwnd : nullptr;
 }
 
-// Windows draws an edit control's line breaks only as "\r\n".
-std::string withWindowsLineBreaks(const std::string& text)
-{
-    std::string result;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
-            result += '\r';
-        result += text[i];
-    }
-    return result;
-}
-
 // The control's rectangle in the dialog's client pixels: its window's, or for a control drawn
 // by the game (which has no window) its template rectangle in the dialog's units.
 RECT controlRect(const Window* dialog, int controlId)
@@ -122,6 +110,21 @@ RECT controlRect(const Window* dialog, int controlId)
 }
 
 }  // namespace
+
+namespace win32backend {
+
+std::string withWindowsLineBreaks(const std::string& text)
+{
+    std::string result;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
+            result += '\r';
+        result += text[i];
+    }
+    return result;
+}
+
+}  // namespace win32backend
 
 std::intptr_t runModalDialog(int templateId, Window* owner, DialogProc proc, std::intptr_t param)
 {
@@ -169,7 +172,7 @@ void setDlgItemText(Window* dialog, int controlId, const char* text)
 {
     if (isLive(dialog))
         SetDlgItemTextW(dialog->hwnd, controlId,
-                        utf8ToUtf16(withWindowsLineBreaks(text ? text : "")).c_str());
+                        utf8ToUtf16(win32backend::withWindowsLineBreaks(text ? text : "")).c_str());
 }
 
 std::string getDlgItemText(Window* dialog, int controlId)

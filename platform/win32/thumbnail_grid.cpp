@@ -92,16 +92,6 @@ HIMAGELIST imageList(HWND list)
     return images;
 }
 
-// The list view draws an item's caption as one wrapped paragraph.
-std::wstring captionText(const std::string& caption)
-{
-    std::wstring text = utf8ToUtf16(caption);
-    for (wchar_t& c : text)
-        if (c == L'\n' || c == L'\r')
-            c = L' ';
-    return text;
-}
-
 }  // namespace
 
 namespace win32backend {
@@ -163,7 +153,8 @@ void setThumbnailGridItems(Window* dialog, int controlId, std::span<const Thumbn
             image = ImageList_Add(images, bitmap, nullptr);
             DeleteObject(bitmap);
         }
-        std::wstring text = captionText(item.caption);
+        // The list view breaks a caption's lines where Windows text has them.
+        std::wstring text = utf8ToUtf16(win32backend::withWindowsLineBreaks(item.caption));
         LVITEMW entry{};
         entry.mask = LVIF_TEXT | LVIF_IMAGE;
         entry.iItem = index++;

@@ -96,6 +96,9 @@ bool forwardGridNotification(Window* dialog, const NMHDR& notice);
 constexpr UINT gridSelectionCheck = WM_APP + 1;  // wParam: the grid's control id
 void checkGridSelection(Window* dialog, int controlId);
 
+// The text with its line breaks as Windows draws them in edit controls and list views, "\r\n".
+std::string withWindowsLineBreaks(const std::string& text);
+
 // What ShellExecute opens for a URL: a file URL becomes the file's path.
 std::wstring shellTarget(const char* url);
 
