@@ -52,8 +52,9 @@ public:
             return std::nullopt;
         std::int64_t result = 0;
         const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), result);
+        // Only the digits the writer writes: no sign, no leading zero.
         if (error != std::errc{} || end != text->data() + text->size() || result < low ||
-            result > high)
+            result > high || *text != std::to_string(result))
             return std::nullopt;
         return result;
     }

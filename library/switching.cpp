@@ -18,6 +18,7 @@
 #include "puzzle/state.h"
 #include "savegame/layout.h"
 #include "savegame/reader.h"
+#include "savegame/writer.h"
 #include "view/view.h"
 
 namespace {
@@ -46,13 +47,6 @@ bool writeFailureTold = false;
 void tell(const char* text)
 {
     messageBox(getMainWindow(), text);
-}
-
-// Seconds played as a play file counts them: before startTick plus the whole seconds since.
-std::int64_t secondsPlayed()
-{
-    return static_cast<std::uint32_t>(getElapsedSeconds()) + tickCount() / 1000 -
-           getStartTick() / 1000;
 }
 
 // Joins made: every piece that is not the first of its group was joined to it.
@@ -192,7 +186,7 @@ bool keepEntryFiles()
         info.joinedPieces = 0;
         info.gameKept = false;
     } else {
-        info.playedSeconds = secondsPlayed();
+        info.playedSeconds = playedSeconds();
         info.joinedPieces = joinsMade();
         const std::vector<std::uint8_t> record =
             gameRecordBytes({keptView(), getPreviewShown() == 1});
@@ -297,7 +291,7 @@ void noteFinishedPuzzle()
     if (inPlay.name.empty())
         return;
     EntryInfo& info = inPlay.info;
-    const std::int64_t seconds = secondsPlayed();
+    const std::int64_t seconds = playedSeconds();
     ++info.timesFinished;
     info.bestSeconds = info.timesFinished == 1 ? seconds : std::min(info.bestSeconds, seconds);
     keepGameInLibrary();

@@ -13,14 +13,6 @@ namespace {
 
 using Block = std::vector<std::uint8_t>;
 
-// Seconds played: the seconds before startTick plus the whole seconds since, each tick count
-// divided on its own, in wrapping 32-bit arithmetic.
-std::uint32_t playedSeconds()
-{
-    return static_cast<std::uint32_t>(getElapsedSeconds()) + tickCount() / 1000 -
-           getStartTick() / 1000;
-}
-
 Block headerBlock()
 {
     using namespace playfile;
@@ -127,6 +119,12 @@ std::vector<std::uint8_t> collected(bool (*write)(const FileTransfer&), std::siz
 }
 
 }  // namespace
+
+std::uint32_t playedSeconds()
+{
+    return static_cast<std::uint32_t>(getElapsedSeconds()) + tickCount() / 1000 -
+           getStartTick() / 1000;
+}
 
 bool writePlayFile(const FileTransfer& transfer)
 {

@@ -6,6 +6,10 @@
 
 #include "platform/files.h"
 
+// Seconds played: the seconds before startTick plus the whole seconds since, each tick count
+// divided on its own, in wrapping 32-bit arithmetic, as the play file keeps them.
+std::uint32_t playedSeconds();
+
 // Hands the whole play file of the current game to `transfer`, block by block in file order:
 // the header (with the play time at this moment), the cells, the rectangles, the group masks,
 // the drawing order, the neighbour steps, then each image's file header and bitmap data
