@@ -134,6 +134,18 @@ std::optional<EntryInfo> readEntryInfo(const std::string& name)
     return fits ? info : std::nullopt;
 }
 
+std::optional<EntryInfo> entryInfoOrFresh(const std::string& name)
+{
+    if (std::optional<EntryInfo> info = readEntryInfo(name))
+        return info;
+    if (const int number = seriesNumberOfEntry(name))
+        return EntryInfo{EntryKind::series, number};
+    const EntryKind kind = name.starts_with("made-") ? EntryKind::made : EntryKind::file;
+    if (isEntryName(name) && entryFileExists(name, sourceFileName(kind)))
+        return EntryInfo{kind};
+    return std::nullopt;
+}
+
 std::vector<std::string> entryNames()
 {
     std::vector<std::string> names;

@@ -40,6 +40,10 @@ bool removeEntryFolder(const std::string& name);
 // The entry's info, nullopt when missing, damaged or of another kind than the name says.
 std::optional<EntryInfo> readEntryInfo(const std::string& name);
 
+// The entry's info, or when it has none that reads, a fresh one for a series puzzle or a
+// puzzle whose file is kept, so that a damaged info loses no puzzle; nullopt for anything else.
+std::optional<EntryInfo> entryInfoOrFresh(const std::string& name);
+
 // The names of the entries kept, in no particular order.
 std::vector<std::string> entryNames();
 

@@ -61,7 +61,7 @@ std::optional<ListedEntry> seriesEntry(int number)
 
 std::optional<ListedEntry> keptEntry(const std::string& name)
 {
-    std::optional<EntryInfo> info = readEntryInfo(name);
+    std::optional<EntryInfo> info = entryInfoOrFresh(name);
     if (!info || info->kind == EntryKind::series)
         return std::nullopt;
     return ListedEntry{name, std::move(*info)};

@@ -64,16 +64,6 @@ int joinsMade()
     return joins;
 }
 
-// The info kept for an entry, or for a series puzzle never played, a fresh one.
-std::optional<EntryInfo> infoOf(const std::string& name)
-{
-    if (std::optional<EntryInfo> info = readEntryInfo(name))
-        return info;
-    if (const int number = seriesNumberOfEntry(name))
-        return EntryInfo{EntryKind::series, number};
-    return std::nullopt;
-}
-
 // Builds the entry's puzzle afresh; false, the player told and the game in play untouched,
 // when it cannot be.
 bool buildEntryPuzzle(const std::string& name, const EntryInfo& info,
@@ -129,7 +119,7 @@ bool bringBackGame(const std::string& name)
 // Puts the entry in play, continued or afresh, after keeping the game in play.
 bool putEntryInPlay(const std::string& name, bool afresh, bool& previewWasShown)
 {
-    std::optional<EntryInfo> info = infoOf(name);
+    std::optional<EntryInfo> info = entryInfoOrFresh(name);
     if (!info)
         return false;
     keepGameInLibrary();

@@ -241,6 +241,19 @@ TEST_F(Library, ADamagedGameIsToldOnceAndItsPuzzleStartsAfresh)
     EXPECT_EQ(messageBoxes(), 0);
 }
 
+TEST_F(Library, ADamagedInfoLosesNeitherThePuzzleNorItsGame)
+{
+    startProgram();
+    ASSERT_TRUE(playMadePuzzle(madePuzzle("Delta", 3, 6)));
+    movePiece(2, 480, 260);
+    const Bytes atEnd = playFileBytes();
+    escape();
+    std::ofstream(pathFromUtf8(entryFolder(entryInPlay()) + "/" + infoFileName)) << "velmora";
+    startAgain();
+    EXPECT_EQ(playFileBytes(), atEnd);
+    EXPECT_EQ(readEntryInfo(entryInPlay())->title, "Delta");
+}
+
 TEST_F(Library, AnUnwritableLibraryIsToldOnceAndTheGameGoesOn)
 {
     fs::create_directories(pathFromUtf8(userDataFolder()));

@@ -67,16 +67,23 @@ std::string displayTitle(const PuzzleListing& listing)
     return listing.title.empty() ? translate(untitledText) : listing.title;
 }
 
+// The title, then the size, the share joined and the best time, those it has, as one line.
 std::string captionOf(const PuzzleListing& listing)
 {
-    char pieces[64];
-    std::snprintf(pieces, sizeof pieces, translate(piecesText), listing.pieces);
-    std::string second = pieces;
+    std::vector<std::string> facts;
+    if (listing.pieces > 0) {
+        char pieces[64];
+        std::snprintf(pieces, sizeof pieces, translate(piecesText), listing.pieces);
+        facts.push_back(pieces);
+    }
     if (listing.inProgress)
-        second += " · " + std::to_string(listing.percentJoined) + "%";
+        facts.push_back(std::to_string(listing.percentJoined) + "%");
     if (listing.timesFinished > 0)
-        second += " · " + formatted(bestTimeText, clockText(listing.bestSeconds));
-    return shortenedInMiddle(displayTitle(listing), titleCells) + "\n" + second;
+        facts.push_back(formatted(bestTimeText, clockText(listing.bestSeconds)));
+    std::string caption = shortenedInMiddle(displayTitle(listing), titleCells) + "\n";
+    for (std::size_t i = 0; i < facts.size(); ++i)
+        caption += (i > 0 ? " · " : "") + facts[i];
+    return caption;
 }
 
 // Paints the rows top..bottom-1 between left and right-1 in one colour.
