@@ -3,6 +3,8 @@
 #include "platform/mo_catalog.h"
 
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -53,6 +55,36 @@ private:
 
 }  // namespace
 
+namespace {
+
+// The printf conversions of a text in order, each as its '*' widths, length and letter
+// ("%-8.*lld" gives "*lld"). Flags, widths and precisions take no argument.
+std::vector<std::string> printfConversions(std::string_view text)
+{
+    std::vector<std::string> conversions;
+    for (std::size_t at = text.find('%'); at != std::string_view::npos; at = text.find('%', at)) {
+        if (++at < text.size() && text[at] == '%') {
+            ++at;
+            continue;
+        }
+        std::string conversion;
+        while (at < text.size() && std::string_view("-+ #0123456789.*hlLqjzt").find(text[at]) !=
+                                       std::string_view::npos) {
+            if (std::string_view("0123456789-+ #.").find(text[at]) == std::string_view::npos)
+                conversion += text[at];
+            ++at;
+        }
+        // A '%' before anything but a conversion letter ("25%(&2)") is plain text, as "%%" is.
+        if (at >= text.size() || std::string_view("diouxXfFeEgGaAcspn").find(text[at]) ==
+                                     std::string_view::npos)
+            continue;
+        conversions.push_back(conversion + text[at++]);
+    }
+    return conversions;
+}
+
+}  // namespace
+
 bool MoCatalog::load(std::span<const std::uint8_t> bytes)
 {
     translations_.clear();
@@ -77,9 +109,12 @@ bool MoCatalog::load(std::span<const std::uint8_t> bytes)
             translations_.clear();
             return false;
         }
-        // A plural entry's key is its singular text; its first form is the translation.
-        translations_.emplace(original->substr(0, original->find('\0')),
-                              translation->substr(0, translation->find('\0')));
+        // A plural entry's key is its singular text; its first form is the translation. A
+        // translation that would hand printf other arguments than its text does is not taken.
+        const std::string key = original->substr(0, original->find('\0'));
+        std::string kept = translation->substr(0, translation->find('\0'));
+        if (printfConversions(key) == printfConversions(kept))
+            translations_.emplace(key, std::move(kept));
     }
     return true;
 }

@@ -2,6 +2,7 @@
 // build makes, and damaged files refused whole.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -57,6 +58,23 @@ TEST(MoCatalog, ReadsEitherByteOrderAndShowsUntranslatedTextsAsNone)
         EXPECT_EQ(catalog.find("ない"), nullptr);
         EXPECT_EQ(catalog.language(), "en");
     }
+}
+
+// A translation whose printf conversions differ from its text's would read arguments the
+// program never passes: the text itself is shown instead.
+TEST(MoCatalog, TakesOnlyTranslationsWithTheTextsPrintfConversions)
+{
+    const Entries entries{{"%d ピース", "%d pieces"},     {"%d ピース（%d）", "%s (%d)"},
+                          {"「%s」", "%s%s"},             {"%lld 秒", "%d s"},
+                          {"%d%% 済", "%d%% done"},        {"%-*d 個", "%*d items"},
+                          {"★ %s", "★ %n"},               {"50%(&5)", "&50%"}};
+    MoCatalog catalog;
+    ASSERT_TRUE(catalog.load(catalogFile(entries, false)));
+    const std::vector<std::string> taken{"%d ピース", "%d%% 済", "%-*d 個", "50%(&5)"};
+    for (const auto& [original, translation] : entries)
+        EXPECT_EQ(catalog.find(original) != nullptr,
+                  std::find(taken.begin(), taken.end(), original) != taken.end())
+            << original;
 }
 
 TEST(MoCatalog, ReadsTheEnglishCatalogTheBuildMakes)
