@@ -94,7 +94,10 @@ GtkWidget* makeThumbnailGrid(Window* dialog, int controlId, gulong& selectionHan
     // Captions below their pictures, centred and wrapped to the picture's width.
     gtk_icon_view_set_text_column(view, captionColumn);
     gtk_icon_view_set_item_orientation(view, GTK_ORIENTATION_VERTICAL);
-    gtk_icon_view_set_item_width(view, thumbnailGridPictureWidth);
+    // Below the picture's width the item width is only a floor: every item takes its picture's
+    // width and the caption wraps to it. At the picture's width the view lays out fewer, wider
+    // items, with room to spare beside each picture.
+    gtk_icon_view_set_item_width(view, thumbnailGridPictureWidth / 2);
     gtk_icon_view_set_selection_mode(view, GTK_SELECTION_SINGLE);
     g_object_set_data(G_OBJECT(widget), controlIdKey, GINT_TO_POINTER(controlId));
     selectionHandler =
