@@ -254,6 +254,19 @@ TEST_F(Library, ADamagedInfoLosesNeitherThePuzzleNorItsGame)
     EXPECT_EQ(readEntryInfo(entryInPlay())->title, "Delta");
 }
 
+// A second copy of the program shares the library: it may remove the puzzle this one plays.
+TEST_F(Library, APuzzleInPlayRemovedByAnotherProgramIsKeptAgain)
+{
+    startProgram();
+    ASSERT_TRUE(playMadePuzzle(madePuzzle("Epsilon", 4, 8)));
+    movePiece(5, 300, 330);
+    const Bytes atEnd = playFileBytes();
+    fs::remove_all(pathFromUtf8(entryFolder(entryInPlay())));
+    escape();
+    startAgain();
+    EXPECT_EQ(playFileBytes(), atEnd);
+}
+
 TEST_F(Library, AnUnwritableLibraryIsToldOnceAndTheGameGoesOn)
 {
     fs::create_directories(pathFromUtf8(userDataFolder()));
