@@ -1,6 +1,8 @@
 // Group placement: every member's box follows from the pivot's by the group layout rule.
 #include "board/group_placement.h"
 
+#include <algorithm>
+
 #include "settings/settings.h"
 #include "board/group_layout.h"
 #include "platform/sound.h"
@@ -40,4 +42,26 @@ void turnGroup(int x, int y, int p)
 void placeGroup(int x, int y, int p)
 {
     layOutGroup(x, y, p, false);
+}
+
+Point withinSavedRange(int x, int y, int p)
+{
+    Point least{x, y};
+    for (int column = 0; column < getColumns(); ++column)
+        for (int row = 0; row < getRows(); ++row)
+            if (inGroup(p, column, row)) {
+                const Point at = groupLayout(x, y, p, column, row);
+                least = {std::min(least.x, at.x), std::min(least.y, at.y)};
+            }
+    return {x + std::max(0, leastBoxCorner - least.x), y + std::max(0, leastBoxCorner - least.y)};
+}
+
+bool keepGroupInSavedRange(int p)
+{
+    const PieceRect& box = pieceRect(p % getColumns(), p / getColumns());
+    const Point at = withinSavedRange(box.left, box.top, p);
+    if (at.x == box.left && at.y == box.top)
+        return false;
+    placeGroup(at.x, at.y, p);
+    return true;
 }

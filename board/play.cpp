@@ -77,6 +77,10 @@ DropOutcome drop(int cursor)
     confineCursor(nullptr);
     keepCarriedGroupOnTop();
     const DropOutcome outcome = joinNeighbours(heldPiece());
+    // Snapping onto a neighbour moves the group up to ten pixels; the window shows the rare
+    // step back into range whole.
+    if (keepGroupInSavedRange(heldPiece()))
+        invalidateWindow(getMainWindow(), false);
     putDown(outcome == DropOutcome::puzzleFinished ? arrowCursor : cursor);
     return outcome;
 }
@@ -88,6 +92,7 @@ void turnAboutCursor(int x, int y, int p)
     setGrabOffsetX(x - box.left);
     setGrabOffsetY(y - box.top);
     turnGroup(x - (getPieceSize() - getGrabOffsetY()), y - getGrabOffsetX(), p);
+    keepGroupInSavedRange(p);
 }
 
 void turnInPlace(int x, int y)
@@ -161,8 +166,9 @@ void mouseMove(int x, int y)
     setCursorResource(handCursor);
     const int carried = heldPiece();
     restoreGroup(getDragLeft(), getDragTop(), windowSurface(), carried);
-    const int left = x - getGrabOffsetX();
-    const int top = y - getGrabOffsetY();
+    const Point at = withinSavedRange(x - getGrabOffsetX(), y - getGrabOffsetY(), carried);
+    const int left = at.x;
+    const int top = at.y;
     drawGroup(left, top, carried, windowSurface());
     placeGroup(left, top, carried);
     setDragLeft(left);

@@ -7,6 +7,7 @@
 
 #include "settings/settings.h"
 #include "board/carrying.h"
+#include "board/group_placement.h"
 #include "board/play.h"
 #include "board/render.h"
 #include "board/surfaces.h"
@@ -375,4 +376,37 @@ TEST_F(PlayTest, TheBoardGrowsKeepingItsContentButNeverPastTheScreensNorBack)
     headless::pumpMessages();
     EXPECT_EQ(boardSurface().width, boardWidth);
     EXPECT_EQ(boardSurface().height, boardHeight);
+}
+
+// A joined group carried, turned and dropped with its lowest piece far up and left, as a tall
+// group of a large puzzle is at the board's top edge: no member may go where a saved game
+// cannot hold it (a play file's corners, and so a kept game's, start at -1000).
+TEST_F(PlayTest, AGroupNeverReachesWhereNoSavedGameCanFollow)
+{
+    for (int k = 0; k < getPieceCount(); ++k) {
+        for (int m = 0; m < getPieceCount(); ++m)
+            groupCells(k)[m % getColumns()][m / getColumns()] = 1;
+        setPieceRotation(1, k);
+    }
+    const int last = getPieceCount() - 1;
+    placeGroup(600, 500, last);
+    const Point grab = centreOf(last);
+    leftPress(grab.x, grab.y);
+    const auto inRange = [] {
+        for (int k = 0; k < getPieceCount(); ++k)
+            if (pieceRect(k % getColumns(), k / getColumns()).left < -1000 ||
+                pieceRect(k % getColumns(), k / getColumns()).top < -1000)
+                return false;
+        return true;
+    };
+    const Point far[] = {{-3000, 40}, {40, -3000}, {-2500, -2500}};
+    for (const Point at : far) {
+        mouseMove(at.x, at.y);
+        EXPECT_TRUE(inRange()) << "carried to " << at.x << "," << at.y;
+        rightPress(at.x, at.y);
+        EXPECT_TRUE(inRange()) << "turned at " << at.x << "," << at.y;
+    }
+    leftPress(-2500, -2500);
+    EXPECT_EQ(getPieceHeld(), 0);
+    EXPECT_TRUE(inRange());
 }
