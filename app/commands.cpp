@@ -6,8 +6,8 @@
 #include <iterator>
 
 #include "app/picture_puzzle.h"
+#include "app/puzzles_window_command.h"
 #include "app/view_control.h"
-#include "library/puzzles_window_command.h"
 #include "library/switching.h"
 
 #include "settings/settings.h"

@@ -1,5 +1,5 @@
 // The Puzzles window command: the library listed, and the puzzle chosen there put in play.
-#include "library/puzzles_window_command.h"
+#include "app/puzzles_window_command.h"
 
 #include "library/listing.h"
 #include "library/switching.h"
