@@ -36,9 +36,7 @@ std::vector<std::uint8_t> encodeBmp(const std::vector<std::uint8_t>& pixels, int
 FileWriteOutcome writeBmpFile(const std::string& path, const std::vector<std::uint8_t>& pixels,
                               int width, int height)
 {
-    const std::vector<std::uint8_t> bytes = encodeBmp(pixels, width, height);
-    return replaceFileContents(
-        path, [&](const FileTransfer& transfer) { return transfer(bytes); }, true);
+    return replaceFileBytes(path, encodeBmp(pixels, width, height), true);
 }
 
 FileWriteOutcome writeJpegFile(const std::string& path, const std::vector<std::uint8_t>& pixels,

@@ -27,9 +27,7 @@ std::string entryFilePath(const std::string& name, const char* file)
 
 bool writeWhole(const std::string& path, std::span<const std::uint8_t> bytes)
 {
-    return replaceFileContents(
-               path, [bytes](const FileTransfer& transfer) { return transfer(bytes); },
-               true) == FileWriteOutcome::written;
+    return replaceFileBytes(path, bytes, true) == FileWriteOutcome::written;
 }
 
 // FNV-1a, 64 bits: the same bytes always give the same name.

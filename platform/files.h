@@ -46,3 +46,11 @@ using FileTransfer = std::function<bool(std::span<const std::uint8_t>)>;
 FileWriteOutcome replaceFileContents(const std::string& path,
                                      const std::function<bool(const FileTransfer&)>& produce,
                                      bool syncToDisk);
+
+// replaceFileContents with `bytes` as the whole file.
+inline FileWriteOutcome replaceFileBytes(const std::string& path,
+                                         std::span<const std::uint8_t> bytes, bool syncToDisk)
+{
+    return replaceFileContents(
+        path, [bytes](const FileTransfer& transfer) { return transfer(bytes); }, syncToDisk);
+}

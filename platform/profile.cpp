@@ -135,10 +135,8 @@ std::string cut(std::string text, std::size_t maxChars)
 // stays whole if anything fails.
 bool replaceFile(const std::string& path, const std::string& text)
 {
-    const auto produce = [&text](const FileTransfer& transfer) {
-        return transfer({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
-    };
-    return replaceFileContents(path, produce, false) == FileWriteOutcome::written;
+    return replaceFileBytes(path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()},
+                            false) == FileWriteOutcome::written;
 }
 
 }  // namespace
