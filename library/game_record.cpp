@@ -43,6 +43,7 @@
 #include <new>
 
 #include "library/checksum.h"
+#include "platform/byte_order.h"
 #include "puzzle/state.h"
 #include "savegame/encodings.h"
 #include "savegame/layout.h"
@@ -91,29 +92,25 @@ std::size_t recordLength(int pieceCount)
     return piecesAt + pieceRecordSize * static_cast<std::size_t>(pieceCount) + checksumSize;
 }
 
+// The record's 16- and 32-bit fields.
 void put16(std::uint8_t* out, int value)
 {
-    out[0] = static_cast<std::uint8_t>(value);
-    out[1] = static_cast<std::uint8_t>(value >> 8);
+    putLittleEndian(out, static_cast<std::uint32_t>(value), 2);
 }
 
 void put32(std::uint8_t* out, std::uint32_t value)
 {
-    for (int i = 0; i < 4; ++i)
-        out[i] = static_cast<std::uint8_t>(value >> (8 * i));
+    putLittleEndian(out, value, 4);
 }
 
 int get16(const std::uint8_t* in)
 {
-    return in[0] | in[1] << 8;
+    return static_cast<int>(readLittleEndian(in, 2));
 }
 
 std::uint32_t get32(const std::uint8_t* in)
 {
-    std::uint32_t value = 0;
-    for (int i = 0; i < 4; ++i)
-        value |= static_cast<std::uint32_t>(in[i]) << (8 * i);
-    return value;
+    return readLittleEndian(in, 4);
 }
 
 // Piece k's fields in a state part: its entry in the header, its home cell's record, its

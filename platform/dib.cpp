@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/byte_order.h"
 #include "platform/dib_format.h"
 #include "platform/halftone.h"
 #include "platform/raster_detail.h"
@@ -46,7 +47,7 @@ bool readFormat(const std::uint8_t* info, DibFormat& format)
         const std::uint32_t entries = used == 0 ? capacity : std::min(used, capacity);
         const std::uint8_t* table = info + bitmapInfoHeaderSize;
         for (std::uint32_t i = 0; i < entries; ++i)
-            format.palette[i] = readLittleEndian32(table + 4 * i) & 0xFFFFFFu;
+            format.palette[i] = readLittleEndian(table + 4 * i, 4) & 0xFFFFFFu;
     }
     return true;
 }

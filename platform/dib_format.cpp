@@ -3,15 +3,7 @@
 
 #include <cstring>
 
-namespace {
-
-void putLittleEndian(std::uint8_t* out, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out[i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
-}  // namespace
+#include "platform/byte_order.h"
 
 void writeInfoHeader(std::uint8_t* out, int width, int height, int bitCount,
                      std::uint32_t imageSize, std::uint32_t coloursUsed)
@@ -35,20 +27,14 @@ void writeFileHeader(std::uint8_t* out, std::uint32_t fileSize, std::uint32_t pi
     putLittleEndian(out + 10, pixelOffset, 4);
 }
 
-std::uint32_t readLittleEndian32(const std::uint8_t* bytes)
-{
-    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-           static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
-}
-
 DibInfo readInfoHeader(const std::uint8_t* info)
 {
     DibInfo header;
-    header.headerSize = readLittleEndian32(info);
-    header.width = static_cast<std::int32_t>(readLittleEndian32(info + 4));
-    header.height = static_cast<std::int32_t>(readLittleEndian32(info + 8));
+    header.headerSize = readLittleEndian(info, 4);
+    header.width = static_cast<std::int32_t>(readLittleEndian(info + 4, 4));
+    header.height = static_cast<std::int32_t>(readLittleEndian(info + 8, 4));
     header.bitCount = info[14] | info[15] << 8;
-    header.compression = readLittleEndian32(info + 16);
-    header.coloursUsed = readLittleEndian32(info + 32);
+    header.compression = readLittleEndian(info + 16, 4);
+    header.coloursUsed = readLittleEndian(info + 32, 4);
     return header;
 }

@@ -27,5 +27,3 @@ struct DibInfo {
 
 DibInfo readInfoHeader(const std::uint8_t* info);
 
-// A 32-bit little-endian value, as the headers and colour tables store them.
-std::uint32_t readLittleEndian32(const std::uint8_t* bytes);

@@ -9,6 +9,7 @@
 
 #include <jpeglib.h>
 
+#include "platform/byte_order.h"
 #include "platform/jpeg_check.h"
 
 namespace {
@@ -17,14 +18,6 @@ std::uint32_t bigEndian32(const std::uint8_t* at)
 {
     return std::uint32_t{at[0]} << 24 | std::uint32_t{at[1]} << 16 | std::uint32_t{at[2]} << 8 |
            at[3];
-}
-
-std::uint32_t littleEndian(const std::uint8_t* at, int size)
-{
-    std::uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i)
-        value = value << 8 | at[i];
-    return value;
 }
 
 // Sizes beyond what an int holds are stated as the largest int: refused all the same.
@@ -78,12 +71,13 @@ std::optional<PictureSize> statedPictureSize(const std::vector<std::uint8_t>& by
         return clamped(bigEndian32(data + 16), bigEndian32(data + 20));
     if (bytes.size() >= 10 && (std::memcmp(data, "GIF87a", 6) == 0 ||
                                std::memcmp(data, "GIF89a", 6) == 0))
-        return clamped(littleEndian(data + 6, 2), littleEndian(data + 8, 2));
+        return clamped(readLittleEndian(data + 6, 2), readLittleEndian(data + 8, 2));
     // BMP with a header of 40 bytes or more: width and height as signed 32-bit numbers, the
     // height negative for rows from the top.
-    if (bytes.size() >= 26 && data[0] == 'B' && data[1] == 'M' && littleEndian(data + 14, 4) >= 40) {
-        const auto width = static_cast<std::int32_t>(littleEndian(data + 18, 4));
-        const auto height = static_cast<std::int32_t>(littleEndian(data + 22, 4));
+    if (bytes.size() >= 26 && data[0] == 'B' && data[1] == 'M' &&
+        readLittleEndian(data + 14, 4) >= 40) {
+        const auto width = static_cast<std::int32_t>(readLittleEndian(data + 18, 4));
+        const auto height = static_cast<std::int32_t>(readLittleEndian(data + 22, 4));
         return clamped(static_cast<std::uint64_t>(std::llabs(width)),
                        static_cast<std::uint64_t>(std::llabs(height)));
     }
