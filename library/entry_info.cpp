@@ -1,9 +1,9 @@
 // What the library knows of one puzzle besides its pieces, kept as a short file.
 #include "library/entry_info.h"
 
-#include <charconv>
 #include <string_view>
 
+#include "library/key_lines.h"
 #include "library/thumbnail.h"
 #include "puzzle/limits.h"
 
@@ -24,47 +24,6 @@ const char* kindName(EntryKind kind)
     }
     return "series";
 }
-
-// Reads the text line by line, each "key value" in the order written.
-class LineReader {
-public:
-    explicit LineReader(std::string_view text) : rest_(text) {}
-
-    // The value after `key` on the next line; nullopt when the line is not that key's.
-    std::optional<std::string_view> value(std::string_view key)
-    {
-        const std::size_t end = rest_.find('\n');
-        if (end == std::string_view::npos)
-            return std::nullopt;
-        const std::string_view line = rest_.substr(0, end);
-        rest_.remove_prefix(end + 1);
-        if (line.size() < key.size() + 1 || line.substr(0, key.size()) != key ||
-            line[key.size()] != ' ')
-            return std::nullopt;
-        return line.substr(key.size() + 1);
-    }
-
-    // A whole number within low..high after `key`.
-    std::optional<std::int64_t> number(std::string_view key, std::int64_t low, std::int64_t high)
-    {
-        const std::optional<std::string_view> text = value(key);
-        if (!text || text->empty())
-            return std::nullopt;
-        std::int64_t result = 0;
-        const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), result);
-        // Only the digits the writer writes: no sign, no leading zero.
-        if (error != std::errc{} || end != text->data() + text->size() || result < low ||
-            result > high || *text != std::to_string(result))
-            return std::nullopt;
-        return result;
-    }
-
-    // What follows the lines read.
-    std::string_view rest() const { return rest_; }
-
-private:
-    std::string_view rest_;
-};
 
 std::optional<EntryKind> kindFromName(std::string_view name)
 {
@@ -106,7 +65,7 @@ std::optional<EntryInfo> parseEntryInfo(std::span<const std::uint8_t> bytes)
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     if (text.substr(0, firstLine.size() + 1) != std::string(firstLine) + "\n")
         return std::nullopt;
-    LineReader reader(text.substr(firstLine.size() + 1));
+    KeyLines reader(text.substr(firstLine.size() + 1));
     EntryInfo info;
     const std::optional<std::string_view> kind = reader.value("kind");
     const std::optional<EntryKind> parsedKind = kind ? kindFromName(*kind) : std::nullopt;

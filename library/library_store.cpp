@@ -1,12 +1,12 @@
 // The library on disk: entry folders and their files, the current puzzle's pointer, the list.
 #include "library/library_store.h"
 
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
 
+#include "library/key_lines.h"
 #include "library/library_folder.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -174,22 +174,11 @@ std::optional<CurrentPuzzle> readCurrentPuzzle()
     if (readWholeFile(libraryFolder() + "/" + currentFileName, bytes, 128) !=
         FileReadOutcome::read)
         return std::nullopt;
-    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    const std::size_t lineEnd = text.find('\n');
-    constexpr std::string_view entryKey = "current ";
-    constexpr std::string_view seriesKey = "series ";
-    if (lineEnd == std::string_view::npos || !text.starts_with(entryKey))
+    KeyLines lines({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+    const std::optional<std::string_view> entry = lines.value("current");
+    const std::optional<std::int64_t> series =
+        lines.number("series", firstSeriesPuzzleNumber, lastSeriesPuzzleNumber);
+    if (!entry || !series || !lines.rest().empty() || !isEntryName(std::string(*entry)))
         return std::nullopt;
-    CurrentPuzzle current{std::string(text.substr(entryKey.size(), lineEnd - entryKey.size()))};
-    const std::string_view second = text.substr(lineEnd + 1);
-    if (!isEntryName(current.entry) || !second.starts_with(seriesKey) || !second.ends_with("\n"))
-        return std::nullopt;
-    const std::string_view digits = second.substr(seriesKey.size(), second.size() - seriesKey.size() - 1);
-    const auto [end, problem] =
-        std::from_chars(digits.data(), digits.data() + digits.size(), current.seriesNumber);
-    if (problem != std::errc{} || end != digits.data() + digits.size() ||
-        current.seriesNumber < firstSeriesPuzzleNumber ||
-        current.seriesNumber > lastSeriesPuzzleNumber)
-        return std::nullopt;
-    return current;
+    return CurrentPuzzle{std::string(*entry), static_cast<int>(*series)};
 }
