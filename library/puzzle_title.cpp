@@ -5,17 +5,15 @@
 #include <string_view>
 
 #include "platform/text.h"
+#include "puzzle/puzzle_resource.h"
 #include "puzzle/state.h"
 
 namespace {
 
-constexpr std::size_t lineBytes = 111;
-constexpr std::size_t firstLineAt = 20;
-
 // The line up to its first NUL in UTF-8, blanks (half and full width) around it removed.
 std::string trimmedLine(const char* line)
 {
-    const std::string whole = cp932ToUtf8(std::string_view(line, strnlen(line, lineBytes)));
+    const std::string whole = cp932ToUtf8(std::string_view(line, strnlen(line, messageLineBytes)));
     std::string_view text = whole;
     constexpr std::string_view wideBlank = "\u3000";
     for (bool trimmed = true; trimmed;) {
@@ -54,7 +52,7 @@ std::string titleOfPuzzleInPlay()
 
 std::string titleOfPuzzleHeader(std::span<const std::uint8_t> header)
 {
-    char lines[3][lineBytes];
-    std::memcpy(lines, header.data() + firstLineAt, sizeof lines);
+    char lines[3][messageLineBytes];
+    std::memcpy(lines, header.data() + puzzleMessageLinesAt, sizeof lines);
     return titleOfLines(lines[0], lines[1], lines[2]);
 }

@@ -32,7 +32,7 @@ void readHeader(const PuzzleResource& puzzle)
     setPieceCore(puzzle.pieceCore);
     setPieceMargin(puzzle.pieceMargin);
     setPictureFormat(puzzle.pictureFormat);
-    installMessageLines(puzzle.header.data() + 20);
+    installMessageLines(puzzle.header.data() + puzzleMessageLinesAt);
     setPuzzleTag(puzzle.header[353]);
     setPictureIncluded(puzzle.pictureIncluded);
     setLayoutClass(puzzle.layoutClass);

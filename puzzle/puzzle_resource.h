@@ -9,6 +9,8 @@
 #include "platform/dib_format.h"
 
 constexpr std::size_t puzzleHeaderBytes = 6400;
+// Where the header's three message lines (messageLineBytes each) begin.
+constexpr std::size_t puzzleMessageLinesAt = 20;
 
 // A resource split into its three parts. Every span lies inside the resource.
 struct PuzzleResource {
