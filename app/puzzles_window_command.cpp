@@ -31,7 +31,8 @@ void showPuzzlesWindow()
     std::vector<PuzzleListing> listings;
     for (ListedEntry& entry : listEntries())
         listings.push_back(listingOf(entry));
-    const std::optional<PuzzleChoice> choice = askForPuzzle(std::move(listings), entryInPlay(), removeEntry);
+    const std::optional<PuzzleChoice> choice =
+        askForPuzzle(std::move(listings), entryInPlay(), removeEntry);
     if (choice && choice->startOver)
         startEntryOver(choice->key);
     else if (choice && choice->key != entryInPlay())

@@ -16,9 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     fuzzRequire(info->pieces >= 1 && info->joinedPieces >= 0 && info->joinedPieces < info->pieces,
                 "the joins are outside the puzzle");
-    fuzzRequire(info->thumbnail.width <= thumbnailWidth && info->thumbnail.height <= thumbnailHeight &&
-                    info->thumbnail.rgb.size() ==
-                        static_cast<std::size_t>(info->thumbnail.width) * info->thumbnail.height * 3,
+    const RgbImage& thumbnail = info->thumbnail;
+    fuzzRequire(thumbnail.width <= thumbnailWidth && thumbnail.height <= thumbnailHeight &&
+                    thumbnail.rgb.size() ==
+                        static_cast<std::size_t>(thumbnail.width) * thumbnail.height * 3,
                 "the thumbnail does not fit its box");
     const std::vector<std::uint8_t> written = entryInfoText(*info);
     fuzzRequire(written == std::vector<std::uint8_t>(data, data + size),

@@ -189,10 +189,10 @@ bool keepEntryFiles()
 
 }  // namespace
 
-void keepGameInLibrary()
+bool keepGameInLibrary()
 {
     if (getPictureDib() == nullptr || inPlay.name.empty())
-        return;
+        return false;
     bool written = false;
     try {
         written = keepEntryFiles();
@@ -203,6 +203,7 @@ void keepGameInLibrary()
         writeFailureTold = true;
         tell(cannotWriteText);
     }
+    return written;
 }
 
 bool resumeLastPuzzle()
@@ -216,12 +217,12 @@ bool resumeLastPuzzle()
             return previewWasShown;
     } else if (std::optional<OldKeptGame> old = takeInOldKeptGame()) {
         if (old->series)
-            inPlay = {seriesEntryName(getPuzzleNumber()), EntryInfo{EntryKind::series, getPuzzleNumber()}, {}};
+            inPlay = {seriesEntryName(getPuzzleNumber()),
+                      EntryInfo{EntryKind::series, getPuzzleNumber()}, {}};
         else
             inPlay = {sourceEntryName(EntryKind::file, old->bytes),
                       EntryInfo{EntryKind::file, 0, getMadePuzzle() == 1}, std::move(old->bytes)};
-        keepGameInLibrary();
-        if (!writeFailureTold)
+        if (keepGameInLibrary())
             forgetOldKeptGame();
         return old->previewWasShown;
     }

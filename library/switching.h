@@ -9,8 +9,8 @@
 
 // Keeps the game in play: its record (or, when finished, none), its entry's info, its puzzle
 // when the library lacks it, and the pointer to it. Nothing without a puzzle in play. A library
-// that cannot be written is told once a run; the game goes on.
-void keepGameInLibrary();
+// that cannot be written is told once a run; the game goes on. Answers whether all was written.
+bool keepGameInLibrary();
 
 // Start-up: the puzzle last in play as it was left, the game an older version kept taken in
 // once, or else the first puzzle of the series. Answers whether the preview was open in the

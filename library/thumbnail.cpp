@@ -60,7 +60,6 @@ std::optional<RgbImage> parseThumbnail(std::span<const std::uint8_t> bytes)
     const std::size_t pixels = static_cast<std::size_t>(width) * height * 3;
     if (text.substr(0, expected.size()) != expected || bytes.size() != expected.size() + pixels)
         return std::nullopt;
-    return RgbImage{width, height,
-                    std::vector<std::uint8_t>(bytes.begin() + static_cast<std::ptrdiff_t>(expected.size()),
-                                              bytes.end())};
+    const auto pixelsAt = bytes.begin() + static_cast<std::ptrdiff_t>(expected.size());
+    return RgbImage{width, height, std::vector<std::uint8_t>(pixelsAt, bytes.end())};
 }
