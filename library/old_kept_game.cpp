@@ -62,10 +62,7 @@ bool imagesInPlay(const std::vector<std::uint8_t>& bytes)
 {
     using namespace playfile;
     const Geometry geometry = currentGeometry();
-    const Geometry file = headerGeometry({bytes.data(), headerSize});
-    if (geometry.columns != file.columns || geometry.rows != file.rows ||
-        geometry.pieceCore != file.pieceCore || geometry.pieceMargin != file.pieceMargin ||
-        geometry.pictureFormat != file.pictureFormat || geometry.sheetFormat != file.sheetFormat)
+    if (headerGeometry({bytes.data(), headerSize}) != geometry)
         return false;
     std::size_t offset = imageBlocksOffset;
     for (int index = 0; index < imageBlockCount; ++index) {

@@ -151,7 +151,6 @@ void adoptNewEntry(EntryKind kind, std::vector<std::uint8_t> source)
 {
     const std::string name = sourceEntryName(kind, source);
     EntryInfo info = readEntryInfo(name).value_or(EntryInfo{kind});
-    info.kind = kind;
     info.madeFromPicture = false;
     inPlay = {name, std::move(info), std::move(source)};
     keepGameInLibrary();
