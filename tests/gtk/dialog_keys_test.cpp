@@ -12,6 +12,7 @@
 #include "platform/startup.h"
 #include "platform/window.h"
 #include "tests/gtk/display_main.h"
+#include "tests/gtk/key_press.h"
 
 namespace {
 
@@ -30,21 +31,7 @@ std::vector<int> commandsAfterEnterIn(Window* dialog, GtkWidget* widget)
     gtk_widget_show_all(dialog->toplevel);
     gtk_window_set_focus(GTK_WINDOW(dialog->toplevel), widget);
     commandsHeard.clear();
-    GdkEvent* event = gdk_event_new(GDK_KEY_PRESS);
-    event->key.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(dialog->toplevel)));
-    event->key.keyval = GDK_KEY_Return;
-    // Key bindings go by the key's code on the keyboard, as a real press carries it.
-    GdkKeymapKey* keys = nullptr;
-    gint keyCount = 0;
-    GdkDisplay* display = gtk_widget_get_display(widget);
-    if (gdk_keymap_get_entries_for_keyval(gdk_keymap_get_for_display(display), GDK_KEY_Return,
-                                          &keys, &keyCount) &&
-        keyCount > 0)
-        event->key.hardware_keycode = static_cast<guint16>(keys[0].keycode);
-    g_free(keys);
-    gdk_event_set_device(event, gdk_seat_get_keyboard(gdk_display_get_default_seat(display)));
-    gtk_widget_event(dialog->toplevel, event);
-    gdk_event_free(event);
+    sendKeyPress(dialog->toplevel, GDK_KEY_Return);
     // A button shows itself pressed for a moment before it tells of the click: the main loop
     // runs until a command comes, or a second passes without one.
     bool waited = false;

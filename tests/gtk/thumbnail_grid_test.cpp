@@ -12,6 +12,7 @@
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "tests/gtk/display_main.h"
+#include "tests/gtk/key_press.h"
 
 namespace {
 
@@ -50,24 +51,10 @@ void settle()
         dispatchMessage(message);
 }
 
-// A key pressed on the dialog as GTK delivers it, with the key's code on the keyboard that key
-// bindings go by.
+// A key pressed on the dialog as GTK delivers it, and what follows handled.
 void pressKey(Window* dialog, guint keyval)
 {
-    GdkEvent* event = gdk_event_new(GDK_KEY_PRESS);
-    event->key.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(dialog->toplevel)));
-    event->key.keyval = keyval;
-    GdkKeymapKey* keys = nullptr;
-    gint keyCount = 0;
-    GdkDisplay* display = gtk_widget_get_display(dialog->toplevel);
-    if (gdk_keymap_get_entries_for_keyval(gdk_keymap_get_for_display(display), keyval, &keys,
-                                          &keyCount) &&
-        keyCount > 0)
-        event->key.hardware_keycode = static_cast<guint16>(keys[0].keycode);
-    g_free(keys);
-    gdk_event_set_device(event, gdk_seat_get_keyboard(gdk_display_get_default_seat(display)));
-    gtk_widget_event(dialog->toplevel, event);
-    gdk_event_free(event);
+    sendKeyPress(dialog->toplevel, keyval);
     settle();
 }
 
