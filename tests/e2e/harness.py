@@ -214,6 +214,14 @@ class Game:
             time.sleep(0.1)
         raise AssertionError("no %s window appeared" % name)
 
+    def wait_window_gone(self, window, what, seconds=20):
+        """Waits until the window has left the screen; fails naming `what` if it stays."""
+        deadline = time.time() + seconds
+        while self.window_shown(window):
+            if time.time() > deadline:
+                raise AssertionError(what + " stayed open")
+            time.sleep(0.1)
+
     def window_shown(self, window):
         """Whether the window is still mapped on the screen."""
         found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "."],

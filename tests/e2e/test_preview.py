@@ -77,14 +77,6 @@ def wait_for_keys(game, left, top, right, bottom):
     raise AssertionError("settings hold %s, not %s" % (preview_keys(game), expected))
 
 
-def wait_until_gone(game, window):
-    deadline = time.time() + 10
-    while game.window_shown(window):
-        if time.time() > deadline:
-            raise AssertionError("the preview is still open")
-        time.sleep(0.1)
-
-
 def test(binary):
     game = Game(binary)
     try:
@@ -119,7 +111,7 @@ def test(binary):
 
         # The close box closes it; Ctrl+P brings it back at its last place.
         game.press_close_box(preview)
-        wait_until_gone(game, preview)
+        game.wait_window_gone(preview, "the preview", seconds=10)
         assert preview_keys(game)[0] == "rpleft=300"
         game.key("ctrl+p")
         preview = game.find_window(PREVIEW)
@@ -128,14 +120,14 @@ def test(binary):
 
         # Ctrl+P closes it too, and once more opens it again.
         game.key("ctrl+p")
-        wait_until_gone(game, preview)
+        game.wait_window_gone(preview, "the preview", seconds=10)
         game.key("ctrl+p")
         preview = game.find_window(PREVIEW)
         assert game.window_geometry(preview) == (300, 200, 146, 186)
 
         # A place off the 1280-wide screen (another monitor, gone): moved onto the screen whole.
         game.key("ctrl+p")
-        wait_until_gone(game, preview)
+        game.wait_window_gone(preview, "the preview", seconds=10)
         with open(game.ini_path, newline="") as source:
             text = source.read().replace("rpleft=300", "rpleft=2500")
         with open(game.ini_path, "w", newline="") as out:

@@ -26,10 +26,7 @@ def cancel_chooser(game, title):
     window = game.find_window(title, seconds=20)
     time.sleep(1)
     game.press_close_box(window)
-    deadline = time.time() + 10
-    while time.time() < deadline and game.window_shown(window):
-        time.sleep(0.2)
-    assert not game.window_shown(window), title + " stayed open"
+    game.wait_window_gone(window, title, seconds=10)
 
 
 def test(binary):

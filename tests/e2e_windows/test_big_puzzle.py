@@ -25,11 +25,7 @@ def make_500_piece_puzzle(game):
     chooser = game.file_dialog("画像を選ぶ")
     game.type_into(chooser, "bridge.jpg")
     game.run("xdotool", "key", "Return")
-    deadline = time.time() + 20
-    while game.window_shown(chooser):
-        if time.time() > deadline:
-            raise AssertionError("the file dialog stayed")
-        time.sleep(0.1)
+    game.wait_window_gone(chooser, "the file dialog")
     game.run("xdotool", "mousemove", str(x + width // 2), str(y + 8))
     time.sleep(1.0)
     game.run("xdotool", "key", "Tab", "Home")
@@ -37,11 +33,7 @@ def make_500_piece_puzzle(game):
         game.run("xdotool", "key", "Down")
     game.keep_screenshot("big_dialog")
     game.run("xdotool", "key", "Return")
-    deadline = time.time() + 20
-    while game.window_shown(dialog):
-        if time.time() > deadline:
-            raise AssertionError("the dialog stayed")
-        time.sleep(0.1)
+    game.wait_window_gone(dialog, "the dialog")
 
 
 def test(exe):

@@ -19,10 +19,7 @@ def choose(game, keys):
     time.sleep(1.0)
     for key in keys + ["Return"]:
         game.run("xdotool", "key", key)
-    deadline = time.time() + 20
-    while game.window_shown(dialog):
-        assert time.time() < deadline, "the Puzzles window stayed"
-        time.sleep(0.1)
+    game.wait_window_gone(dialog, "the Puzzles window")
 
 
 def settled_board(game, unlike):

@@ -119,11 +119,7 @@ class WineGame(Game):
         self.pointer = None
         time.sleep(0.5)
         self.run("xdotool", "key", key)
-        deadline = time.time() + 10
-        while self.window_shown(dialog):
-            if time.time() > deadline:
-                raise AssertionError("the dialog " + title + " stayed")
-            time.sleep(0.1)
+        self.wait_window_gone(dialog, "the dialog " + title, seconds=10)
 
     def file_dialog(self, title):
         """Waits for the file dialog with this title; answers its window."""
