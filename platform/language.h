@@ -26,5 +26,8 @@ void initialiseLanguage(const std::string& programPath);
 // The text in the player's language; `text` itself when no catalog translates it.
 const char* translate(const char* text);
 
+// translate(format) with its one "%s" filled with `value`.
+std::string translateWith(const char* format, const std::string& value);
+
 // The language of the catalog in use ("en"), or "" when the source texts are shown.
 std::string languageCode();

@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "maker/title_text.h"
@@ -185,10 +184,8 @@ void showLettersNotKept(Window* dialog)
         for (const auto& [letter, plain] : kept.replaced)
             list += (list.empty() ? "" : " ") + letter + "→" +
                     (plain.empty() ? std::string(translate(droppedLetterText)) : plain);
-        const std::string_view format = translate(lettersNotKeptText);
-        std::vector<char> text(format.size() + list.size() + 1);
-        std::snprintf(text.data(), text.size(), format.data(), list.c_str());
-        notice = shortenedInMiddle(text.data(), labelCells(lettersNotKeptId));
+        notice = shortenedInMiddle(translateWith(lettersNotKeptText, list),
+                                   labelCells(lettersNotKeptId));
     }
     setDlgItemText(dialog, lettersNotKeptId, notice.c_str());
 }

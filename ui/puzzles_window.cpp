@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <string_view>
 
 #include "platform/language.h"
 #include "platform/messages.h"
@@ -41,14 +40,6 @@ struct WindowState {
 };
 WindowState state;
 
-std::string formatted(const char* format, const std::string& value)
-{
-    const std::string_view translated = translate(format);
-    std::vector<char> text(translated.size() + value.size() + 1);
-    std::snprintf(text.data(), text.size(), translated.data(), value.c_str());
-    return text.data();
-}
-
 // "1:02:03" or "12:34".
 std::string clockText(std::int64_t seconds)
 {
@@ -79,7 +70,7 @@ std::string captionOf(const PuzzleListing& listing)
     if (listing.inProgress)
         facts.push_back(std::to_string(listing.percentJoined) + "%");
     if (listing.timesFinished > 0)
-        facts.push_back(formatted(bestTimeText, clockText(listing.bestSeconds)));
+        facts.push_back(translateWith(bestTimeText, clockText(listing.bestSeconds)));
     std::string caption = shortenedInMiddle(displayTitle(listing), titleCells) + "\n";
     for (std::size_t i = 0; i < facts.size(); ++i)
         caption += (i > 0 ? " · " : "") + facts[i];
@@ -162,7 +153,7 @@ void choose(Window* dialog, bool startOver)
     const PuzzleListing& listing = state.listings[index];
     if (startOver && listing.inProgress &&
         !askYesNo(dialog, windowCaption,
-                  formatted(startOverQuestionText, displayTitle(listing)).c_str()))
+                  translateWith(startOverQuestionText, displayTitle(listing)).c_str()))
         return;
     state.choice = PuzzleChoice{listing.key, startOver};
     endDialog(dialog, 1);
@@ -179,7 +170,7 @@ void removeSelected(Window* dialog)
         return;
     }
     if (!askYesNo(dialog, windowCaption,
-                  formatted(removeQuestionText, displayTitle(listing)).c_str()))
+                  translateWith(removeQuestionText, displayTitle(listing)).c_str()))
         return;
     if (!(*state.remove)(listing.key)) {
         messageBox(dialog, notRemovedText);
