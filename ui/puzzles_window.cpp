@@ -27,7 +27,8 @@ constexpr const char* piecesText = "%d ピース";
 constexpr const char* bestTimeText = "★ %s";
 constexpr const char* notRemovableText =
     "シリーズのパズルと、いま遊んでいるパズルは削除できません";
-constexpr const char* removeQuestionText = "「%s」を削除しますか？ 残していたゲームと記録も消えます";
+constexpr const char* removeQuestionText =
+    "「%s」を削除しますか？ 残していたゲームと記録も消えます";
 constexpr const char* startOverQuestionText =
     "「%s」を最初から始めますか？ 残していたゲームは消えます";
 constexpr const char* notRemovedText = "パズルを削除できませんでした";
@@ -43,13 +44,14 @@ WindowState state;
 // "1:02:03" or "12:34".
 std::string clockText(std::int64_t seconds)
 {
+    const long long hours = seconds / 3600;
+    const long long minutes = seconds / 60 % 60;
+    const long long rest = seconds % 60;
     char text[32];
-    if (seconds >= 3600)
-        std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
-                      static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
+    if (hours > 0)
+        std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", hours, minutes, rest);
     else
-        std::snprintf(text, sizeof text, "%lld:%02lld", static_cast<long long>(seconds / 60),
-                      static_cast<long long>(seconds % 60));
+        std::snprintf(text, sizeof text, "%lld:%02lld", minutes, rest);
     return text;
 }
 
