@@ -6,12 +6,15 @@
 #include <cstdio>
 
 #include <jpeglib.h>
+// After jpeglib.h, which it needs.
+#include <jerror.h>
 
 namespace {
 
 struct CheckingErrorManager {
     jpeg_error_mgr standard;
     std::jmp_buf recovery;
+    bool ranOut = false;  // the source reached the file's end early
 };
 
 [[noreturn]] void stopOnError(j_common_ptr decompressor)
@@ -19,11 +22,15 @@ struct CheckingErrorManager {
     std::longjmp(reinterpret_cast<CheckingErrorManager*>(decompressor->err)->recovery, 1);
 }
 
-// Counts the warnings (level -1) as libjpeg's own handler does, without printing them.
+// Counts the warnings (level -1) as libjpeg's own handler does, without printing them, and
+// notes the one the source gives when the data runs out (it then feeds an end marker).
 void countWarnings(j_common_ptr decompressor, int level)
 {
-    if (level < 0)
-        ++decompressor->err->num_warnings;
+    if (level >= 0)
+        return;
+    ++decompressor->err->num_warnings;
+    if (decompressor->err->msg_code == JWRN_JPEG_EOF)
+        reinterpret_cast<CheckingErrorManager*>(decompressor->err)->ranOut = true;
 }
 
 }  // namespace
@@ -33,7 +40,7 @@ bool looksLikeJpeg(const std::vector<std::uint8_t>& bytes)
     return bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF;
 }
 
-bool jpegDecodesCleanly(const std::vector<std::uint8_t>& bytes)
+JpegCondition jpegCondition(const std::vector<std::uint8_t>& bytes)
 {
     jpeg_decompress_struct decompressor{};
     CheckingErrorManager errors{};
@@ -42,7 +49,7 @@ bool jpegDecodesCleanly(const std::vector<std::uint8_t>& bytes)
     errors.standard.emit_message = countWarnings;
     if (setjmp(errors.recovery)) {
         jpeg_destroy_decompress(&decompressor);
-        return false;
+        return errors.ranOut ? JpegCondition::cutShort : JpegCondition::damaged;
     }
     jpeg_create_decompress(&decompressor);
     jpeg_mem_src(&decompressor, bytes.data(), static_cast<unsigned long>(bytes.size()));
@@ -56,7 +63,9 @@ bool jpegDecodesCleanly(const std::vector<std::uint8_t>& bytes)
     while (decompressor.output_scanline < decompressor.output_height)
         jpeg_read_scanlines(&decompressor, rows, 1);
     jpeg_finish_decompress(&decompressor);
-    const bool clean = errors.standard.num_warnings == 0;
+    const long warnings = errors.standard.num_warnings;
     jpeg_destroy_decompress(&decompressor);
-    return clean;
+    if (errors.ranOut)
+        return JpegCondition::cutShort;
+    return warnings == 0 ? JpegCondition::whole : JpegCondition::damaged;
 }

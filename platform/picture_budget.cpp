@@ -1,13 +1,17 @@
 // What both picture decoders share: the file read whole without waiting on a pipe, the pixel
-// budget checked against the picture's header, and the size it is decoded at.
+// budget checked against the picture's header, files cut short found, and the size a picture
+// is decoded at.
 #include "platform/picture_budget.h"
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <new>
+#include <optional>
 
 #include "platform/files.h"
+#include "platform/jpeg_check.h"
+#include "platform/picture_header.h"
 
 bool readPictureBytes(const std::string& path, std::vector<std::uint8_t>& bytes,
                       PictureError& error)
@@ -19,8 +23,10 @@ bool readPictureBytes(const std::string& path, std::vector<std::uint8_t>& bytes,
         setPictureError(error, PictureProblem::outOfMemory, path, "not enough memory");
         return false;
     }
+    if (outcome == FileReadOutcome::read && bytes.empty())
+        setPictureError(error, PictureProblem::empty, path, "the file is empty");
     if (outcome == FileReadOutcome::read)
-        return true;
+        return !bytes.empty();
     // The outcome does not say which of its reasons it was; the file's kind and size do. A
     // folder is not opened at all on Windows, only named.
     const std::filesystem::path name(std::u8string(path.begin(), path.end()));
@@ -36,6 +42,36 @@ bool readPictureBytes(const std::string& path, std::vector<std::uint8_t>& bytes,
                             std::to_string(maxPictureFileBytes >> 20) + " MB");
     else
         setPictureError(error, PictureProblem::notAFile, path, "not a regular file");
+    return false;
+}
+
+bool checkBeforeDecoding(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                         PictureError& error)
+{
+    if (const std::optional<PictureSize> stated = statedPictureSize(bytes);
+        stated && !pictureWithinBudget(path, stated->width, stated->height, error))
+        return false;
+    if (!pngOrBmpCutShort(bytes))
+        return true;
+    setPictureError(error, PictureProblem::cutShort, path, "the file is cut short");
+    return false;
+}
+
+bool jpegWhole(const std::string& path, const std::vector<std::uint8_t>& bytes,
+               PictureError& error)
+{
+    if (!looksLikeJpeg(bytes))
+        return true;
+    switch (jpegCondition(bytes)) {
+    case JpegCondition::whole:
+        return true;
+    case JpegCondition::cutShort:
+        setPictureError(error, PictureProblem::cutShort, path, "the JPEG data is cut short");
+        return false;
+    case JpegCondition::damaged:
+        break;
+    }
+    setPictureError(error, PictureProblem::damaged, path, "the JPEG data is damaged");
     return false;
 }
 

@@ -1,5 +1,6 @@
 // What both picture decoders share: the file read whole without waiting on a pipe, the pixel
-// budget checked against the picture's header, and the size it is decoded at.
+// budget checked against the picture's header, files cut short found, and the size a picture
+// is decoded at.
 #pragma once
 
 #include <cstdint>
@@ -14,10 +15,21 @@ struct PictureSize {
     int height = 0;
 };
 
-// Reads the picture file whole when it is a regular file no longer than maxPictureFileBytes;
+// Reads the picture file whole when it is a regular file of 1 to maxPictureFileBytes bytes;
 // false with the reason otherwise. A pipe or a device is refused without waiting.
 bool readPictureBytes(const std::string& path, std::vector<std::uint8_t>& bytes,
                       PictureError& error);
+
+// The checks before a decoder is given the file: the size its header states within the pixel
+// budget, and a PNG or BMP long enough for its picture; false with the reason otherwise.
+bool checkBeforeDecoding(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                         PictureError& error);
+
+// A JPEG (the bytes of any other kind pass) checked once its size is known to be within the
+// budget, since the decoders fill a JPEG cut short with grey and report nothing, or refuse it
+// without saying why: false, with cutShort or damaged, when it does not hold its whole picture.
+bool jpegWhole(const std::string& path, const std::vector<std::uint8_t>& bytes,
+               PictureError& error);
 
 // Refuses a picture of width x height beyond the pixel budget (or without pixels): false with
 // the reason and the size.

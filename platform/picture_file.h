@@ -29,10 +29,12 @@ enum class PictureProblem {
     none,
     cannotOpen,     // the file is not there or may not be read
     notAFile,       // a folder, a pipe, a device: anything but a regular file
+    empty,          // a file of no bytes
     fileTooLarge,   // longer than maxPictureFileBytes
     tooManyPixels,  // more than maxPicturePixels
     notAPicture,    // no decoder reads it
-    damaged,        // cut short or corrupt
+    cutShort,       // the file ends before the picture its header starts does
+    damaged,        // corrupt
     outOfMemory,    // the memory for its pixels could not be had
 };
 

@@ -1,5 +1,5 @@
-// A picture's size as its file's header states it, for the common kinds (PNG, JPEG, GIF, BMP),
-// read before a decoder is given the file.
+// What a picture file's header states, for the common kinds (PNG, JPEG, GIF, BMP), read before
+// a decoder is given the file.
 #include "platform/picture_header.h"
 
 #include <csetjmp>
@@ -13,6 +13,8 @@
 #include "platform/jpeg_check.h"
 
 namespace {
+
+constexpr std::uint8_t pngSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 
 std::uint32_t bigEndian32(const std::uint8_t* at)
 {
@@ -60,13 +62,66 @@ std::optional<PictureSize> jpegSize(const std::vector<std::uint8_t>& bytes)
     return size;
 }
 
+// Walks the chunks (length, type, data, checksum) from the signature: true when the file ends
+// before the closing IEND chunk.
+bool pngCutShort(const std::vector<std::uint8_t>& bytes)
+{
+    std::uint64_t at = sizeof pngSignature;
+    while (at + 8 <= bytes.size()) {
+        const std::uint64_t next = at + 12 + bigEndian32(bytes.data() + at);
+        if (std::memcmp(bytes.data() + at + 4, "IEND", 4) == 0)
+            return next > bytes.size();
+        at = next;
+    }
+    return true;
+}
+
+// A BMP shorter than its two headers, or, with rows stored as they are (BI_RGB or
+// BI_BITFIELDS), shorter than the rows its header states. A second header of a size no BMP
+// has is no BMP to judge.
+bool bmpCutShort(const std::vector<std::uint8_t>& bytes)
+{
+    const std::uint8_t* data = bytes.data();
+    if (bytes.size() < 18)
+        return true;
+    const std::uint32_t headerSize = readLittleEndian(data + 14, 4);
+    if (headerSize != 12 && (headerSize < 40 || headerSize > 124))
+        return false;
+    if (bytes.size() < 14 + headerSize)
+        return true;
+    if (headerSize < 40)
+        return false;
+    const std::uint64_t width = static_cast<std::uint64_t>(
+        std::llabs(static_cast<std::int32_t>(readLittleEndian(data + 18, 4))));
+    const std::uint64_t height = static_cast<std::uint64_t>(
+        std::llabs(static_cast<std::int32_t>(readLittleEndian(data + 22, 4))));
+    const std::uint32_t bitsPerPixel = readLittleEndian(data + 28, 2);
+    const std::uint32_t compression = readLittleEndian(data + 30, 4);
+    const std::uint32_t rowsAt = readLittleEndian(data + 10, 4);
+    if ((compression != 0 && compression != 3) || bitsPerPixel == 0 || bitsPerPixel > 32)
+        return false;
+    const std::uint64_t rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+    if (rowsAt > bytes.size())
+        return true;
+    return rowBytes != 0 && (bytes.size() - rowsAt) / rowBytes < height;
+}
+
 }  // namespace
+
+bool pngOrBmpCutShort(const std::vector<std::uint8_t>& bytes)
+{
+    if (bytes.size() >= sizeof pngSignature &&
+        std::memcmp(bytes.data(), pngSignature, sizeof pngSignature) == 0)
+        return pngCutShort(bytes);
+    if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M')
+        return bmpCutShort(bytes);
+    return false;
+}
 
 std::optional<PictureSize> statedPictureSize(const std::vector<std::uint8_t>& bytes)
 {
     const std::uint8_t* data = bytes.data();
-    static const std::uint8_t png[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    if (bytes.size() >= 24 && std::memcmp(data, png, sizeof png) == 0 &&
+    if (bytes.size() >= 24 && std::memcmp(data, pngSignature, sizeof pngSignature) == 0 &&
         std::memcmp(data + 12, "IHDR", 4) == 0)
         return clamped(bigEndian32(data + 16), bigEndian32(data + 20));
     if (bytes.size() >= 10 && (std::memcmp(data, "GIF87a", 6) == 0 ||

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #endif
 
 #include "app/commands.h"
+#include "completion/picture_files.h"
 #include "platform/headless/headless.h"
 #include "platform/jpeg.h"
 #include "platform/picture_budget.h"
@@ -181,6 +183,59 @@ TEST_F(PictureReading, OnlyRegularFilesAreReadAndNothingWaits)
     EXPECT_EQ(messagesForChoice(folder / "pipe.jpg"),
               std::vector<std::string>{pictureRefusalText(notAFile)});
 #endif
+    EXPECT_EQ(snapshotGameState(), before);
+}
+
+// A file with no bytes, or one that ends before its picture does (a download or a copy that
+// stopped), is told as such; what is no picture at all keeps its own message.
+TEST_F(PictureReading, EmptyAndCutShortFilesAreToldAsSuch)
+{
+    const fs::path whole = folder / "whole.jpg";
+    writeGradientJpeg(whole, 64, 48);
+    std::ifstream in(whole, std::ios::binary);
+    const Bytes jpeg{std::istreambuf_iterator<char>(in), {}};
+    const Bytes png = claimedPng(8, 8);
+    ASSERT_EQ(writeBmpFile((folder / "whole.bmp").string(), Bytes(8 * 8 * 3, 0x80), 8, 8),
+              FileWriteOutcome::written);
+    std::ifstream bmpIn(folder / "whole.bmp", std::ios::binary);
+    const Bytes bmp{std::istreambuf_iterator<char>(bmpIn), {}};
+    const auto cut = [](const Bytes& bytes, std::size_t size) {
+        return Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size));
+    };
+    struct Case {
+        const char* name;
+        Bytes bytes;
+        PictureProblem problem;
+    };
+    const Case cases[] = {
+        {"empty.jpg", {}, PictureProblem::empty},
+        {"header.jpg", cut(jpeg, 100), PictureProblem::cutShort},
+        {"half.jpg", cut(jpeg, jpeg.size() / 2), PictureProblem::cutShort},
+        {"noEnd.jpg", cut(jpeg, jpeg.size() - 2), PictureProblem::cutShort},
+        {"noEnd.png", cut(png, png.size() - 12), PictureProblem::cutShort},
+        {"half.png", cut(png, png.size() / 2), PictureProblem::cutShort},
+        {"rows.bmp", cut(bmp, bmp.size() - 1), PictureProblem::cutShort},
+        {"header.bmp", cut(bmp, 30), PictureProblem::cutShort},
+        {"text.jpg", {'h', 'e', 'l', 'l', 'o', '\n'}, PictureProblem::notAPicture},
+    };
+    for (const Case& test : cases) {
+        writeBytes(folder / test.name, test.bytes);
+        EXPECT_EQ(refusal(folder / test.name).problem, test.problem) << test.name;
+    }
+
+    // The player reads why, and the game goes on as it was.
+    startProgram();
+    const Bytes before = snapshotGameState();
+    for (const PictureProblem problem : {PictureProblem::empty, PictureProblem::cutShort}) {
+        PictureError error;
+        error.problem = problem;
+        const std::string text = pictureRefusalText(error);
+        PictureError notAPicture;
+        notAPicture.problem = PictureProblem::notAPicture;
+        EXPECT_NE(text, pictureRefusalText(notAPicture));
+        const char* name = problem == PictureProblem::empty ? "empty.jpg" : "half.jpg";
+        EXPECT_EQ(messagesForChoice(folder / name), std::vector<std::string>{text});
+    }
     EXPECT_EQ(snapshotGameState(), before);
 }
 

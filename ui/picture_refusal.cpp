@@ -11,6 +11,9 @@ constexpr const char* unreadableText = "画像ファイルが読み込めませ�
 constexpr const char* notAFileText =
     "画像ファイルではありません。フォルダ、パイプ、デバイスは画像として読み込めません";
 constexpr const char* notAPictureText = "画像ファイルではないか、読み込めない種類の画像です";
+constexpr const char* emptyText = "画像ファイルが空です（0 バイト）";
+constexpr const char* cutShortText =
+    "画像ファイルが途中で切れています。最後まで保存（ダウンロード）されていない、不完全なファイルです";
 constexpr const char* damagedText = "画像ファイルが壊れているか、途中で切れています";
 constexpr const char* outOfMemoryText = "メモリが足りないため、画像を読み込めません";
 constexpr const char* fileTooLargeText =
@@ -41,6 +44,10 @@ std::string pictureRefusalText(const PictureError& error)
         return translate(notAFileText);
     case PictureProblem::notAPicture:
         return translate(notAPictureText);
+    case PictureProblem::empty:
+        return translate(emptyText);
+    case PictureProblem::cutShort:
+        return translate(cutShortText);
     case PictureProblem::damaged:
         return translate(damagedText);
     case PictureProblem::outOfMemory:

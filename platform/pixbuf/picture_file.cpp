@@ -5,12 +5,9 @@
 
 #include <algorithm>
 #include <new>
-#include <optional>
 #include <set>
 
-#include "platform/jpeg_check.h"
 #include "platform/picture_budget.h"
-#include "platform/picture_header.h"
 
 namespace {
 
@@ -108,23 +105,20 @@ bool readPicture(const std::string& path, PictureSize box, long long maxPixels,
 {
     error = {};
     std::vector<std::uint8_t> bytes;
-    if (!readPictureBytes(path, bytes, error))
-        return false;
     // A loader that allocates before it tells the size is stopped by the header's own size.
-    if (const std::optional<PictureSize> stated = statedPictureSize(bytes);
-        stated && !pictureWithinBudget(path, stated->width, stated->height, error))
+    if (!readPictureBytes(path, bytes, error) || !checkBeforeDecoding(path, bytes, error))
         return false;
     Decoding decoding{path, box, maxPixels, error};
     GdkPixbuf* loaded = load(bytes, decoding);
-    if (loaded == nullptr)
-        return false;
-    // Checked once its size is known to be within the budget.
-    if (looksLikeJpeg(bytes) && !jpegDecodesCleanly(bytes)) {
-        g_object_unref(loaded);
-        setPictureError(error, PictureProblem::damaged, path,
-                        "the JPEG data is cut short or damaged");
+    // Its size is within the budget unless the loader refused it for that.
+    const bool sizeRefused = decoding.refused || error.problem == PictureProblem::outOfMemory;
+    if (!sizeRefused && !jpegWhole(path, bytes, error)) {
+        if (loaded)
+            g_object_unref(loaded);
         return false;
     }
+    if (loaded == nullptr)
+        return false;
     // Photographs often carry their camera orientation separately from the pixels.
     GdkPixbuf* upright = gdk_pixbuf_apply_embedded_orientation(loaded);
     g_object_unref(loaded);

@@ -9,12 +9,9 @@
 #include <climits>
 #include <cwchar>
 #include <new>
-#include <optional>
 #include <set>
 
-#include "platform/jpeg_check.h"
 #include "platform/picture_budget.h"
-#include "platform/picture_header.h"
 #include "platform/utf16.h"
 
 namespace {
@@ -136,17 +133,11 @@ bool turnsSideways(WICBitmapTransformOptions transform)
 }
 
 // Decodes the first frame. Its size comes from the header, before any pixel is decoded (WIC's
-// frame size, and first the file's own header where the kind is a common one): a picture
-// beyond the budget is refused there, and a large one is decoded through the scaler,
+// frame size): a picture beyond the budget is refused there, and a large one is decoded through the scaler,
 // which lets the decoder decode at a smaller size where it can (JPEG).
 bool decodePicture(const std::string& path, const std::vector<std::uint8_t>& bytes,
                    PictureSize box, RgbImage& picture, PictureError& error)
 {
-    // Some decoders decode the whole picture as soon as they open it: the size its header
-    // states is checked first where it can be read.
-    if (const std::optional<PictureSize> stated = statedPictureSize(bytes);
-        stated && !pictureWithinBudget(path, stated->width, stated->height, error))
-        return false;
     Com<IWICImagingFactory> factory;
     Com<IWICStream> stream;
     Com<IWICBitmapDecoder> decoder;
@@ -207,24 +198,26 @@ bool readPicture(const std::string& path, PictureSize box, RgbImage& picture,
 {
     error = {};
     std::vector<std::uint8_t> bytes;
-    if (!readPictureBytes(path, bytes, error))
+    // Some decoders decode the whole picture as soon as they open it: the size its header
+    // states is checked first where it can be read.
+    if (!readPictureBytes(path, bytes, error) || !checkBeforeDecoding(path, bytes, error))
         return false;
     const ComScope com;
+    bool decoded = false;
     try {
-        if (!decodePicture(path, bytes, box, picture, error))
-            return false;
+        decoded = decodePicture(path, bytes, box, picture, error);
     } catch (const std::bad_alloc&) {
         setPictureError(error, PictureProblem::outOfMemory, path, "not enough memory");
         return false;
     }
-    // Checked once its size is known to be within the budget.
-    if (looksLikeJpeg(bytes) && !jpegDecodesCleanly(bytes)) {
+    // Its size is within the budget unless the decoder refused it for that.
+    const bool sizeRefused = error.problem == PictureProblem::tooManyPixels ||
+                             error.problem == PictureProblem::outOfMemory;
+    if (!sizeRefused && !jpegWhole(path, bytes, error)) {
         picture = {};
-        setPictureError(error, PictureProblem::damaged, path,
-                        "the JPEG data is cut short or damaged");
         return false;
     }
-    return true;
+    return decoded;
 }
 
 }  // namespace
