@@ -15,6 +15,7 @@
 #include "puzzle/construction.h"
 #include "puzzle/state.h"
 #include "library/switching.h"
+#include "ui/notices.h"
 #include "ui/preview.h"
 
 namespace {
@@ -78,9 +79,16 @@ void startUp()
         setWindowExStyle(window, getWindowExStyle(window) | WS_EX_LAYERED);
         getLayeredWindowFunction()(window, composeBackgroundColor(), 0, LWA_COLORKEY);
     }
+    // What start-up has to tell (a kept game damaged, a library that cannot be written) waits
+    // until the window shows the board, so that it never appears over an unpainted window.
+    holdNotices();
     startGame();
     // Without a display the game cannot go on, but what it keeps is still written.
     setDisplayLostHandler(keepEverything);
+    placeMainWindow();
+    showWindow(window);
+    updateWindow(window);
+    showHeldNotices();
 }
 
 void keyboardPoll()
@@ -108,8 +116,6 @@ int runGame()
     setMainWindow(window);
     setLayeredWindowFunction(lookupLayeredWindowFunction());
     startUp();
-    placeMainWindow();
-    showWindow(window);
     for (;;) {
         Message message;
         while (peekMessage(message)) {

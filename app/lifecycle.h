@@ -6,7 +6,8 @@
 int runGame();
 
 // Surfaces, settings, menu check marks, see-through background, and the game kept when the
-// program last ended or else the first puzzle.
+// program last ended or else the first puzzle; then the main window placed, shown and painted,
+// and only then what start-up has to tell the player.
 void startUp();
 
 // Escape held down ends the program.

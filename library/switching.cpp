@@ -11,7 +11,6 @@
 #include "library/old_kept_game.h"
 #include "library/puzzle_title.h"
 #include "library/thumbnail.h"
-#include "platform/dialogs.h"
 #include "platform/system.h"
 #include "platform/window.h"
 #include "puzzle/construction.h"
@@ -19,6 +18,8 @@
 #include "savegame/layout.h"
 #include "savegame/reader.h"
 #include "savegame/writer.h"
+#include "ui/damaged_puzzle.h"
+#include "ui/notices.h"
 #include "view/view.h"
 
 namespace {
@@ -44,11 +45,6 @@ struct EntryInPlay {
 EntryInPlay inPlay;
 bool writeFailureTold = false;
 
-void tell(const char* text)
-{
-    messageBox(getMainWindow(), text);
-}
-
 // Joins made: every piece that is not the first of its group was joined to it.
 int joinsMade()
 {
@@ -64,38 +60,47 @@ int joinsMade()
     return joins;
 }
 
-// Builds the entry's puzzle afresh; false, the player told and the game in play untouched,
-// when it cannot be.
-bool buildEntryPuzzle(const std::string& name, const EntryInfo& info,
-                      std::vector<std::uint8_t>& source)
+enum class Building { built, failed, damaged };
+
+// Builds the entry's puzzle afresh; when it cannot be, the game in play stays untouched and the
+// answer says why: failed (the player told) or damaged (what the library keeps of the puzzle is
+// missing or no puzzle).
+Building buildEntryPuzzle(const std::string& name, const EntryInfo& info,
+                          std::vector<std::uint8_t>& source)
 {
     if (info.kind == EntryKind::series) {
         if (!buildPuzzleFrom(seriesPuzzleResource(info.seriesNumber)))
-            return false;
+            return Building::failed;
         setPuzzleNumber(info.seriesNumber);
         setMadePuzzle(0);
-        return true;
+        return Building::built;
     }
     std::optional<std::vector<std::uint8_t>> bytes =
         readEntryFile(name, sourceFileName(info.kind), maxSourceBytes);
-    if (!bytes) {
-        tell(readFailureText);
-        return false;
-    }
+    if (!bytes)
+        return Building::damaged;
     if (info.kind == EntryKind::made) {
-        if (!buildPuzzleFrom(*bytes))
-            return false;
+        if (!buildPuzzleFrom(*bytes, false))
+            return Building::damaged;
         setMadePuzzle(1);
     } else {
-        if (!loadPlayFileBytes(*bytes)) {
-            tell(readFailureText);
-            return false;
-        }
+        if (!loadPlayFileBytes(*bytes))
+            return Building::damaged;
         adoptImageFileHeaders(*bytes);
         setMadePuzzle(info.madeFromPicture ? 1 : 0);
     }
     source = std::move(*bytes);
-    return true;
+    return Building::built;
+}
+
+// The entry's puzzle is damaged: once the board shows, the player is asked whether to remove
+// the entry; No keeps it as it is.
+void offerToRemoveDamaged(const std::string& name, const std::string& title)
+{
+    whenBoardShows([name, title] {
+        if (askToRemoveDamagedPuzzle(title) && name != inPlay.name)
+            removeEntryFolder(name);
+    });
 }
 
 // The entry's kept game over its freshly built puzzle: answers whether the preview was open
@@ -109,7 +114,7 @@ bool bringBackGame(const std::string& name)
     const std::optional<GameRecordExtras> extras = installGameRecord(*bytes);
     if (!extras) {
         removeEntryFile(name, gameFileName);
-        tell(damagedGameText);
+        tellPlayer(damagedGameText);
         return false;
     }
     restoreView(extras->view);
@@ -125,14 +130,17 @@ bool putEntryInPlay(const std::string& name, bool afresh, bool& previewWasShown)
     keepGameInLibrary();
     try {
         std::vector<std::uint8_t> source;
-        if (!buildEntryPuzzle(name, *info, source))
+        const Building building = buildEntryPuzzle(name, *info, source);
+        if (building == Building::damaged)
+            offerToRemoveDamaged(name, info->title);
+        if (building != Building::built)
             return false;
         if (afresh && info->kind == EntryKind::file)
             scatterPuzzleAfresh();
         previewWasShown = !afresh && bringBackGame(name);
         inPlay = {name, std::move(*info), std::move(source)};
     } catch (const std::bad_alloc&) {
-        tell(noMemoryText);
+        tellPlayer(noMemoryText);
         return false;
     }
     invalidateWindow(getMainWindow(), false);
@@ -200,7 +208,7 @@ bool keepGameInLibrary()
     }
     if (!written && !writeFailureTold) {
         writeFailureTold = true;
-        tell(cannotWriteText);
+        tellPlayer(cannotWriteText);
     }
     return written;
 }

@@ -213,13 +213,14 @@ void buildPuzzle()
         setMadePuzzle(0);
 }
 
-bool buildPuzzleFrom(std::span<const std::uint8_t> bytes)
+bool buildPuzzleFrom(std::span<const std::uint8_t> bytes, bool tellUnreadable)
 {
     setBuildInProgress(1);
     const std::optional<PuzzleResource> puzzle = readPuzzleResource(bytes, getMaskRowPad());
     if (!puzzle) {
         // Nothing has been touched yet: the puzzle in play stays as it was.
-        messageBox(getMainWindow(), readFailureText);
+        if (tellUnreadable)
+            messageBox(getMainWindow(), readFailureText);
         setBuildInProgress(0);
         return false;
     }

@@ -13,8 +13,9 @@ void buildPuzzle();
 std::span<const std::uint8_t> seriesPuzzleResource(int number);
 
 // Builds the puzzle resource `bytes` the same way, with the same checks, progress and message;
-// answers whether it is now in play (otherwise the puzzle in play stays as it was).
-bool buildPuzzleFrom(std::span<const std::uint8_t> bytes);
+// answers whether it is now in play (otherwise the puzzle in play stays as it was). A caller
+// that tells of an unreadable resource in its own words asks for no message.
+bool buildPuzzleFrom(std::span<const std::uint8_t> bytes, bool tellUnreadable = true);
 
 // The puzzle in play laid out anew: every piece turned and scattered at random, alone in its
 // group, the play time from zero.

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
+#include <utility>
 #include <vector>
 
 #include "app/commands.h"
@@ -20,7 +22,9 @@
 #include "platform/input.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
+#include "platform/surface.h"
 #include "platform/system.h"
+#include "platform/window.h"
 #include "puzzle/state.h"
 #include "savegame/writer.h"
 #include "support/program_fixture.h"
@@ -46,12 +50,14 @@ protected:
         shutDown();
         headless::setKeyDown(VK_ESCAPE, false);
     }
-    // A new run of the program in the same folder.
-    void startAgain(bool keepEvents = false)
+    // A new run of the program in the same folder, the player's answers to its questions
+    // scripted.
+    void startAgain(bool keepEvents = false, std::vector<bool> answers = {})
     {
         headless::reset();
         resetGameState();
         headless::setModulePath((folder / "velmora").string());
+        headless::scriptYesNo(std::move(answers));
         startProgram(keepEvents);
     }
     // A puzzle made from a picture of stripes, as Ctrl+N makes one.
@@ -88,12 +94,17 @@ protected:
         headless::scriptDialog(puzzlesDialogId, more);
         command(puzzlesCommandId);
     }
-    static int messageBoxes()
+    static int messageBoxes(const char* kind = "messagebox")
     {
         return static_cast<int>(std::count_if(headless::events().begin(), headless::events().end(),
-                                              [](const std::string& event) {
-                                                  return event.starts_with("messagebox");
+                                              [kind](const std::string& event) {
+                                                  return event.starts_with(kind);
                                               }));
+    }
+    // Cuts one of the entry's files short.
+    static void damage(const std::string& entry, const char* file)
+    {
+        fs::resize_file(pathFromUtf8(entryFolder(entry) + "/" + file), 40);
     }
 };
 
@@ -226,13 +237,99 @@ TEST_F(Library, TheOldKeptGameIsTakenInOnce)
     }
 }
 
+// Switching keeps the game being left, whatever the kinds of the two puzzles: each comes back
+// exactly as it was left.
+TEST_F(Library, SwitchingAndBackBringsTheGameLeftBackExactly)
+{
+    startProgram();
+    ASSERT_TRUE(playMadePuzzle(madePuzzle("Theta", 3, 11)));
+    const std::string made = entryInPlay();
+    const std::pair<std::string, std::string> switches[] = {
+        {seriesEntryName(2), made}, {made, seriesEntryName(3)}, {seriesEntryName(3), seriesEntryName(2)}};
+    int moves = 0;
+    for (const auto& [left, next] : switches) {
+        SCOPED_TRACE(left + " to " + next);
+        ASSERT_TRUE(continueEntry(left));
+        movePiece(1, 200 + 10 * moves, 300);
+        const Bytes atLeaving = playFileBytes();
+        ASSERT_TRUE(continueEntry(next));
+        movePiece(2, 400, 150 + 10 * ++moves);
+        ASSERT_TRUE(continueEntry(left));
+        EXPECT_EQ(playFileBytes(), atLeaving);
+    }
+}
+
+// A made puzzle whose kept puzzle file is damaged is named, and the player may remove it; the
+// game in play stays either way.
+TEST_F(Library, ADamagedPuzzleIsNamedAndRemovedOnlyWhenThePlayerSaysYes)
+{
+    for (const bool yes : {false, true}) {
+        SCOPED_TRACE(yes);
+        startAgain();
+        ASSERT_TRUE(playMadePuzzle(madePuzzle("Zeta", 3, 7)));
+        const std::string made = entryInPlay();
+        ASSERT_TRUE(continueEntry(seriesEntryName(4)));
+        movePiece(1, 250, 260);
+        const Bytes inPlay = playFileBytes();
+        damage(made, sourceFileName(EntryKind::made));
+        headless::clearEvents();
+        headless::scriptYesNo({yes});
+        EXPECT_FALSE(continueEntry(made));
+        EXPECT_EQ(messageBoxes("messagebox"), 0);
+        ASSERT_EQ(messageBoxes("question"), 1);
+        EXPECT_NE(headless::events().back().find("「Zeta」"), std::string::npos);
+        EXPECT_EQ(playFileBytes(), inPlay);
+        EXPECT_EQ(entryInPlay(), seriesEntryName(4));
+        EXPECT_EQ(fs::exists(pathFromUtf8(entryFolder(made))), !yes);
+    }
+}
+
+// What start-up has to tell appears over the board already painted, never over an empty
+// window: a damaged kept game, a damaged puzzle last in play, a library that cannot be written.
+TEST_F(Library, StartUpMessagesAppearOverThePaintedBoard)
+{
+    struct Case {
+        const char* fault;
+        void (*make)(const std::string& made);
+        const char* kind;
+    };
+    const Case cases[] = {
+        {"game", [](const std::string& made) { damage(made, gameFileName); }, "messagebox"},
+        {"puzzle",
+         [](const std::string& made) { damage(made, sourceFileName(EntryKind::made)); },
+         "question"},
+        {"library",
+         [](const std::string&) {
+             fs::remove_all(pathFromUtf8(libraryFolder()));
+             std::ofstream(pathFromUtf8(libraryFolder())) << "not a folder";
+         },
+         "messagebox"},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.fault);
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        startAgain();
+        ASSERT_TRUE(playMadePuzzle(madePuzzle("Iota", 4, 13)));
+        movePiece(2, 500, 420);
+        const std::string made = entryInPlay();
+        escape();
+        test.make(made);
+        startAgain(true);
+        EXPECT_EQ(messageBoxes("messagebox") + messageBoxes("question"), 1);
+        EXPECT_EQ(messageBoxes(test.kind), 1);
+        const Surface& underBox = headless::mainWindowUnderLastBox();
+        EXPECT_EQ(underBox.pixels, clientSurface(getMainWindow()).pixels);
+        EXPECT_GT(std::set<Colour>(underBox.pixels.begin(), underBox.pixels.end()).size(), 2u);
+    }
+}
+
 TEST_F(Library, ADamagedGameIsToldOnceAndItsPuzzleStartsAfresh)
 {
     startProgram();
     movePiece(0, 600, 400);
     escape();
-    const std::string game = entryFolder(seriesEntryName(2)) + "/" + gameFileName;
-    std::fstream(pathFromUtf8(game), std::ios::in | std::ios::out | std::ios::binary).seekp(40).put('\x7f');
+    damage(seriesEntryName(2), gameFileName);
     startAgain(true);
     EXPECT_EQ(messageBoxes(), 1);
     EXPECT_NE(pieceRect(0, 0).left, 600);

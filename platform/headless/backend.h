@@ -87,6 +87,7 @@ struct BackEnd {
     std::map<ControlKey, ComboBoxState> comboBoxes;
     std::map<ControlKey, ThumbnailGridState> thumbnailGrids;
     std::deque<bool> yesNoAnswers;
+    Surface mainWindowUnderBox;  // what the main window showed when the last box appeared
 
     std::array<std::uint8_t, 256> keys{};
     int cursor = 0;  // 0: the class cursor (the arrow)

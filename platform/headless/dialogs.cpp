@@ -177,14 +177,27 @@ void setDlgItemText(Window* dialog, int controlId, const char* text)
                         0);
 }
 
+namespace {
+
+// A message box or question appears over the main window as it shows now.
+void showBox(const std::string& line)
+{
+    logEvent(line);
+    const Window* window = backEnd().mainWindow;
+    backEnd().mainWindowUnderBox =
+        isLive(window) && window->visible ? window->surface : Surface{};
+}
+
+}  // namespace
+
 void messageBox(Window* /*owner*/, const char* text)
 {
-    logEvent(std::string("messagebox ") + (text ? text : ""));
+    showBox(std::string("messagebox ") + (text ? text : ""));
 }
 
 bool askYesNo(Window* /*owner*/, const char* /*caption*/, const char* text)
 {
-    logEvent(std::string("question ") + (text ? text : ""));
+    showBox(std::string("question ") + (text ? text : ""));
     auto& answers = backEnd().yesNoAnswers;
     if (answers.empty())
         return false;
@@ -266,6 +279,11 @@ void scriptColourChoice(std::optional<Colour> choice)
 void scriptFileChoice(std::optional<std::string> path)
 {
     backEnd().fileChoices.push_back(std::move(path));
+}
+
+const Surface& mainWindowUnderLastBox()
+{
+    return backEnd().mainWindowUnderBox;
 }
 
 std::optional<FileDialogRequest> lastFileDialog()

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/dialogs.h"
+#include "platform/surface.h"
 #include "platform/types.h"
 #include "platform/window.h"
 
@@ -63,6 +64,10 @@ void scriptColourChoice(std::optional<Colour> choice);
 // appends the default extension as the real one does; an open dialog that must find the file
 // and does not ends as cancelled. With no answer scripted the dialog is cancelled.
 void scriptFileChoice(std::optional<std::string> path);
+
+// The main window's client area as it showed when the latest message box or question
+// appeared (empty while the window was hidden).
+const Surface& mainWindowUnderLastBox();
 
 // The request of the latest save or open dialog.
 std::optional<FileDialogRequest> lastFileDialog();
