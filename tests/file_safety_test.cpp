@@ -10,7 +10,9 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,7 +26,11 @@
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "puzzle/state.h"
+#include "library/library_folder.h"
+#include "library/library_store.h"
 #include "library/old_kept_game.h"
+#include "library/switching.h"
+#include "maker/make.h"
 #include "settings/settings.h"
 #include "support/puzzle_fixture.h"
 
@@ -150,6 +156,54 @@ TEST_F(FileSafety, OnlyAFolderSyncRefusedAsUnsupportedCountsAsWritten)
         EXPECT_TRUE(fs::is_regular_file(path)) << error;
     }
     failure = EIO;
+}
+
+// A write whose sync fails has failed: every file the library keeps and the play file Ctrl+S
+// saves stays as it was (the puzzle's file, written only while missing, stays missing), and
+// the player is told once.
+TEST_F(FileSafety, ASyncThatFailsLeavesEachOldFileAsItWasAndIsToldOnce)
+{
+    resumeLastPuzzle();
+    RgbImage picture{160, 120, std::vector<std::uint8_t>(160 * 120 * 3, 0x60)};
+    ASSERT_TRUE(playMadePuzzle(makePuzzleResource(picture, {3, 3, 40, 80}, "Kappa", 5)));
+    const fs::path entry = entryFolder(entryInPlay());
+    const fs::path playFile = folder / "game.jps";
+    const auto keep = [] { keepGameInLibrary(); };
+    const auto save = [&playFile] {
+        headless::scriptFileChoice(playFile.string());
+        sendMessage(getMainWindow(), WM_COMMAND, saveCommandId, 0);
+    };
+    const std::string cannotKeep = "messagebox パズルライブラリに書き込めないため、ゲームを残せません";
+    struct Case {
+        fs::path file;
+        std::optional<std::string> old;  // nullopt: no file
+        std::function<void()> write;
+        std::string told;
+    };
+    const Case cases[] = {
+        {entry / infoFileName, "old", keep, cannotKeep},
+        {entry / gameFileName, "old", keep, cannotKeep},
+        {entry / sourceFileName(EntryKind::made), std::nullopt, keep, cannotKeep},
+        {fs::path(libraryFolder()) / "current", "old", keep, cannotKeep},
+        {playFile, "old", save, "messagebox NO"},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.file.filename().string());
+        // The failure of an earlier case is told once a run: a new run begins.
+        resumeLastPuzzle();
+        if (test.old)
+            std::ofstream(test.file) << *test.old;
+        else
+            fs::remove(test.file);
+        headless::clearEvents();
+        fileCalls() = {recordWrite, recordSync, recordRename};
+        failing = "sync file";
+        test.write();
+        fileCalls() = systemCalls;
+        EXPECT_EQ(fs::exists(test.file), test.old.has_value());
+        EXPECT_EQ(text(test.file), test.old.value_or(""));
+        EXPECT_EQ(count(test.told), 1);
+    }
 }
 
 // The temporary file is always a new one: a file already under its name is left alone.
