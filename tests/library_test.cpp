@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -15,6 +16,7 @@
 #include "app/view_control.h"
 #include "library/library_folder.h"
 #include "library/library_store.h"
+#include "library/listing.h"
 #include "library/old_kept_game.h"
 #include "library/switching.h"
 #include "maker/make.h"
@@ -257,6 +259,39 @@ TEST_F(Library, SwitchingAndBackBringsTheGameLeftBackExactly)
         ASSERT_TRUE(continueEntry(left));
         EXPECT_EQ(playFileBytes(), atLeaving);
     }
+}
+
+// The series first in its order, then the puzzles made or opened, the one played last first.
+TEST_F(Library, ThePuzzlesListPutsTheLastPlayedMadePuzzleFirstAfterTheSeries)
+{
+    struct Kept {
+        EntryKind kind;
+        const char* title;
+        std::int64_t lastPlayed;
+    };
+    const Kept kept[] = {{EntryKind::made, "Old", 100},
+                         {EntryKind::made, "Newest", 300},
+                         {EntryKind::file, "Opened", 250},
+                         {EntryKind::made, "Middle", 200}};
+    for (const Kept& entry : kept) {
+        EntryInfo info{entry.kind};
+        info.title = entry.title;
+        info.pieces = 12;
+        info.lastPlayed = entry.lastPlayed;
+        const Bytes source(entry.title, entry.title + std::strlen(entry.title));
+        ASSERT_TRUE(writeEntryFile(sourceEntryName(entry.kind, source), infoFileName,
+                                   entryInfoText(info)));
+    }
+    std::vector<std::string> listed;
+    for (const ListedEntry& entry : listEntries())
+        listed.push_back(entry.info.kind == EntryKind::series
+                             ? seriesEntryName(entry.info.seriesNumber)
+                             : entry.info.title);
+    const std::vector<std::string> expected = {
+        seriesEntryName(2), seriesEntryName(3), seriesEntryName(4), seriesEntryName(5),
+        seriesEntryName(6), seriesEntryName(7), seriesEntryName(8),
+        "Newest", "Opened", "Middle", "Old"};
+    EXPECT_EQ(listed, expected);
 }
 
 // A made puzzle whose kept puzzle file is damaged is named, and the player may remove it; the

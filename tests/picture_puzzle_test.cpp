@@ -13,6 +13,7 @@
 #include "app/commands.h"
 #include "completion/flow.h"
 #include "maker/limits.h"
+#include "puzzle/board_extent.h"
 #include "puzzle/construction.h"
 #include "maker/size_choices.h"
 #include "maker/title_text.h"
@@ -106,6 +107,22 @@ TEST(SizeChoices, OnlyCountsThePictureCanMake)
     }
 }
 
+// Cells are at least 48 pixels only where the picture has that many pixels across a piece;
+// otherwise as many as it has, and at least what fits the window.
+TEST(SizeChoices, CellsGrowNoLargerThanThePicturesOwnPixels)
+{
+    struct Case {
+        SizeChoice choice;
+        int width, height;
+        int step;
+    };
+    for (const Case c : {Case{{20, 15}, 800, 600, 41}, Case{{35, 26}, 800, 600, 22},
+                         Case{{20, 15}, 4000, 3000, 48}}) {
+        EXPECT_EQ(geometryForChoice(c.choice, c.width, c.height).cellStep(), c.step)
+            << c.choice.columns << "x" << c.choice.rows << " of " << c.width << "x" << c.height;
+    }
+}
+
 TEST(KeptTitle, LettersOutsideTheCodePageBecomeTheirPlainForms)
 {
     struct Case {
@@ -161,6 +178,61 @@ TEST(ScatterArea, TwelvePiecesKeepTheClassicHeap)
     EXPECT_EQ(area.width, 500);
     EXPECT_EQ(area.height, 300);
     resetGameState();
+}
+
+// The board and the heap of made puzzles, their geometries set in play as building them
+// would set them.
+class MadeBoard : public ProgramTest {
+protected:
+    static void setGeometry(const PuzzleGeometry& geometry)
+    {
+        setColumns(geometry.columns);
+        setRows(geometry.rows);
+        setPieceCore(geometry.core);
+        setPieceMargin(geometry.margin);
+        setPieceSize(geometry.pieceSize());
+    }
+};
+
+// About four times the picture's area in the proportions 5 : 3, but room for the picture and
+// two pieces' boxes on each side, and never less than the least board.
+TEST_F(MadeBoard, TheBoardGrowsWithThePicture)
+{
+    startProgram();
+    struct Case {
+        SizeChoice choice;
+        int width, height;      // the picture's
+        int boardWidth, boardHeight;
+    };
+    // 1952 x 1232 pixels in 80-pixel boxes; 2000 x 176 in 80; 560 x 440 in 200.
+    for (const Case c : {Case{{40, 25}, 4000, 2500, 4004, 2402},
+                         Case{{41, 3}, 8200, 600, 2320, 1200},
+                         Case{{4, 3}, 400, 300, 2000, 1240}}) {
+        setGeometry(geometryForChoice(c.choice, c.width, c.height));
+        const BoardExtent board = boardExtent();
+        EXPECT_EQ(board.width, c.boardWidth) << c.choice.columns << "x" << c.choice.rows;
+        EXPECT_EQ(board.height, c.boardHeight) << c.choice.columns << "x" << c.choice.rows;
+    }
+}
+
+// The pieces' boxes spread evenly around the middle of the window while the assembled picture
+// fits there, and of the board otherwise.
+TEST_F(MadeBoard, TheHeapLiesCentred)
+{
+    startProgram();
+    const Rect client = getClientRect(getMainWindow());
+    for (const SizeChoice choice : {SizeChoice{8, 6}, SizeChoice{40, 25}}) {
+        setGeometry(geometryForChoice(choice, 4000, 3000));
+        const bool fitsWindow = getPictureWidth() <= client.right;
+        const ScatterArea area = scatterArea();
+        // Bottom-right corners from `right` to `right + width - 1`: boxes from right - size.
+        const double middleX = area.right + (area.width - 1 - getPieceSize()) / 2.0;
+        const double middleY = area.bottom + (area.height - 1 - getPieceSize()) / 2.0;
+        EXPECT_NEAR(middleX, (fitsWindow ? client.right : boardExtent().width) / 2.0, 1.0)
+            << choice.columns << "x" << choice.rows;
+        EXPECT_NEAR(middleY, (fitsWindow ? client.bottom : boardExtent().height) / 2.0, 1.0)
+            << choice.columns << "x" << choice.rows;
+    }
 }
 
 class PicturePuzzle : public ProgramTest {

@@ -247,7 +247,8 @@ TEST_F(PictureReading, PicturesBeyondThePixelBudgetAreRefusedFromTheirHeader)
         bool refused;
     };
     for (const Case test : {Case{30000, 30000, true}, Case{64001, 1000, true},
-                            Case{20000, 4000, true}, Case{8000, 6000, false}}) {
+                            Case{20000, 4000, true}, Case{8000, 8001, true},
+                            Case{8000, 6000, false}}) {
         const fs::path path = folder / "claimed.png";
         writeBytes(path, claimedPng(test.width, test.height));
         RgbImage picture;
@@ -263,6 +264,11 @@ TEST_F(PictureReading, PicturesBeyondThePixelBudgetAreRefusedFromTheirHeader)
         EXPECT_EQ(refused.width, static_cast<int>(test.width));
         EXPECT_EQ(refused.height, static_cast<int>(test.height));
     }
+
+    // The budget's own edge is within it.
+    PictureError error;
+    EXPECT_TRUE(pictureWithinBudget("edge.png", 8000, 8000, error));
+    EXPECT_FALSE(pictureWithinBudget("edge.png", 8000, 8001, error));
 
     // The player sees the picture's size and the limit.
     writeBytes(folder / "bomb.png", claimedPng(30000, 30000));
