@@ -23,10 +23,11 @@ bool readPictureBytes(const std::string& path, std::vector<std::uint8_t>& bytes,
         setPictureError(error, PictureProblem::outOfMemory, path, "not enough memory");
         return false;
     }
-    if (outcome == FileReadOutcome::read && bytes.empty())
-        setPictureError(error, PictureProblem::empty, path, "the file is empty");
-    if (outcome == FileReadOutcome::read)
+    if (outcome == FileReadOutcome::read) {
+        if (bytes.empty())
+            setPictureError(error, PictureProblem::empty, path, "the file is empty");
         return !bytes.empty();
+    }
     // The outcome does not say which of its reasons it was; the file's kind and size do. A
     // folder is not opened at all on Windows, only named.
     const std::filesystem::path name(std::u8string(path.begin(), path.end()));

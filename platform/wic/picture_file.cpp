@@ -133,8 +133,8 @@ bool turnsSideways(WICBitmapTransformOptions transform)
 }
 
 // Decodes the first frame. Its size comes from the header, before any pixel is decoded (WIC's
-// frame size): a picture beyond the budget is refused there, and a large one is decoded through the scaler,
-// which lets the decoder decode at a smaller size where it can (JPEG).
+// frame size): a picture beyond the budget is refused there, and a large one is decoded
+// through the scaler, which lets the decoder decode at a smaller size where it can (JPEG).
 bool decodePicture(const std::string& path, const std::vector<std::uint8_t>& bytes,
                    PictureSize box, RgbImage& picture, PictureError& error)
 {
