@@ -19,7 +19,7 @@
 namespace {
 
 // How long a later copy waits for the first to answer; the first may still be starting.
-constexpr int answerWaitMilliseconds = 5000;
+constexpr int answerWaitMilliseconds = 10000;
 constexpr int connectRetryMilliseconds = 100;
 constexpr char answer = '+';
 

@@ -10,7 +10,7 @@ namespace {
 
 constexpr const wchar_t* listenerClass = L"VELMORA running copy";
 constexpr UINT comeForwardMessage = WM_APP + 1;
-constexpr DWORD answerWaitMilliseconds = 5000;
+constexpr DWORD answerWaitMilliseconds = 10000;
 constexpr DWORD findRetryMilliseconds = 100;
 
 std::wstring wide(const std::string& ascii)
