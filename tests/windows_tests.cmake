@@ -13,6 +13,8 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 # - language_test: the gettext environment (LANGUAGE, LC_MESSAGES); Windows picks its catalog
 #   by the display language, checked by tests/e2e_windows/test_english.py;
 # - file_safety_test: the POSIX file-call seam (platform/file_calls.h) and /dev/full;
+# - instance_lock_test: a second process made with fork (tests/e2e_windows/test_two_copies.py
+#   starts two copies of the program instead);
 # - hostile_files_test: named pipes (mkfifo) and links to /dev/zero as play files;
 # - soak_test, heap_tidy_test: their made puzzles come from the content tool's maker on a
 #   mkdtemp folder (tests/support/made_puzzle.cpp);
