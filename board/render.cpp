@@ -102,23 +102,33 @@ void drawPiece(Surface& target, int k, int x, int y)
     compositePiece(target, x, y);
 }
 
-// Gives the part of `area` (window pixels) that lies beyond the board's right or bottom edge
-// the window's own background, as the client area outside the board shows it, on `target`
-// whose (0, 0) is the window pixel `origin`.
-void blankBeyondBoard(Surface& target, const Rect& area, Point origin = {})
+// The client area around a board smaller than the window: a darker shade of the board's
+// colour, so that the board's edges show; a see-through board leaves it see-through too.
+Colour marginColour()
 {
-    const Point scroll = viewScroll();
-    const Point board = scaledBoardSize();
-    const int right = board.x - scroll.x - origin.x;
-    const int bottom = board.y - scroll.y - origin.y;
+    const Colour board = getBackgroundColor();
+    if (getTransparentBackground() == 1)
+        return board;
+    const auto darker = [board](int shift) { return ((board >> shift) & 0xFF) * 3 / 5 << shift; };
+    return darker(0) | darker(8) | darker(16);
+}
+
+// Gives the part of `area` (window pixels) that lies outside the board the margin's colour, on
+// `target` whose (0, 0) is the window pixel `origin`.
+void paintMargins(Surface& target, const Rect& area, Point origin = {})
+{
+    const Rect window = boardInWindow();
+    const Rect board{window.left - origin.x, window.top - origin.y, window.right - origin.x,
+                     window.bottom - origin.y};
     const Rect at{area.left - origin.x, area.top - origin.y, area.right - origin.x,
                   area.bottom - origin.y};
-    if (at.right > right)
-        fillRect(target, std::max(at.left, right), at.top, at.right, at.bottom,
-                 windowClassBackground);
-    if (at.bottom > bottom)
-        fillRect(target, at.left, std::max(at.top, bottom), at.right, at.bottom,
-                 windowClassBackground);
+    const Colour colour = marginColour();
+    const int top = std::clamp(board.top, at.top, at.bottom);
+    const int bottom = std::clamp(board.bottom, at.top, at.bottom);
+    fillRect(target, at.left, at.top, at.right, top, colour);
+    fillRect(target, at.left, bottom, at.right, at.bottom, colour);
+    fillRect(target, at.left, top, std::min(at.right, board.left), bottom, colour);
+    fillRect(target, std::max(at.left, board.right), top, at.right, bottom, colour);
 }
 
 // Whether a carried group must stay out of the board copy.
@@ -168,9 +178,9 @@ void restoreGroup(int x, int y, Surface& target, int pivot)
     restoreGroupBoxes(x, y, target, pivot, 0);
 }
 
-void restoreGroupWide(int x, int y, Surface& target, int pivot)
+void restoreGroupWide(int x, int y, Surface& target, int pivot, int reach)
 {
-    restoreGroupBoxes(x, y, target, pivot, getPieceSize() / 4);
+    restoreGroupBoxes(x, y, target, pivot, std::max(getPieceSize() / 4, reach));
 }
 
 void liftGroup(int k)
@@ -188,8 +198,8 @@ void liftGroup(int k)
         const PieceRect& member = pieceRect(column, row);
         const Point memberAt = boardToWindow({member.left, member.top});
         fillRect(scratch, 0, 0, windowSide, windowSide, getBackgroundColor());
-        blankBeyondBoard(scratch, {memberAt.x, memberAt.y, memberAt.x + windowSide,
-                                   memberAt.y + windowSide}, memberAt);
+        paintMargins(scratch, {memberAt.x, memberAt.y, memberAt.x + windowSide,
+                               memberAt.y + windowSide}, memberAt);
         for (int other = 0; other < count; ++other) {
             const int otherColumn = zOrderColumn(other);
             const int otherRow = zOrderRow(other);
@@ -217,7 +227,7 @@ void paintBoard()
     fitViewToWindow();
     Surface& board = boardSurface();
     fillRect(board, 0, 0, board.width, board.height, getBackgroundColor());
-    blankBeyondBoard(board, {0, 0, board.width, board.height});
+    paintMargins(board, {0, 0, board.width, board.height});
     const bool drawPieces = getBuildInProgress() == 0;
     const bool carrying = drawPieces && carryingGroup();
     const int side = windowLength(getPieceSize());
