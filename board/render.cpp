@@ -165,6 +165,9 @@ void compositePiece(Surface& target, int x, int y)
 
 void drawGroup(int x, int y, int pivot, Surface& target)
 {
+    // A group drawn over the window is no part of the board copy, which the window may hold.
+    if (&target == &windowSurface())
+        settleBoardCopy();
     for (int column = 0; column < getColumns(); ++column)
         for (int row = 0; row < getRows(); ++row)
             if (inGroup(pivot, column, row)) {
@@ -225,11 +228,16 @@ void paintBoard()
     growBoardToWindow();
     followNewLayout();
     fitViewToWindow();
-    Surface& board = boardSurface();
-    fillRect(board, 0, 0, board.width, board.height, getBackgroundColor());
-    paintMargins(board, {0, 0, board.width, board.height});
     const bool drawPieces = getBuildInProgress() == 0;
     const bool carrying = drawPieces && carryingGroup();
+    Surface& window = windowSurface();
+    // Drawn straight into the window when it holds the whole board copy and nothing carried
+    // must stay out of the copy: the copy is taken from the window only when next needed.
+    const bool straight = !carrying && window.width <= boardSurface().width &&
+                          window.height <= boardSurface().height;
+    Surface& target = straight ? window : boardSurface();
+    fillRect(target, 0, 0, target.width, target.height, getBackgroundColor());
+    paintMargins(target, {0, 0, target.width, target.height});
     const int side = windowLength(getPieceSize());
     if (drawPieces)
         for (int level = 0; level < getPieceCount(); ++level) {
@@ -239,11 +247,14 @@ void paintBoard()
                 continue;
             const PieceRect& box = pieceRect(column, row);
             const Point at = boardToWindow({box.left, box.top});
-            if (at.x < board.width && at.y < board.height && at.x + side > 0 && at.y + side > 0)
-                drawPiece(board, pieceIndex(column, row), at.x, at.y);
+            if (at.x < window.width && at.y < window.height && at.x + side > 0 && at.y + side > 0)
+                drawPiece(target, pieceIndex(column, row), at.x, at.y);
         }
-    Surface& window = windowSurface();
-    copyRect(window, 0, 0, board.width, board.height, board, 0, 0, RasterOp::copy);
+    if (straight) {
+        takeBoardFromWindow();
+        return;
+    }
+    copyRect(window, 0, 0, target.width, target.height, target, 0, 0, RasterOp::copy);
     if (carrying) {
         const PieceRect& held = pieceRect(getHeldColumn(), getHeldRow());
         drawGroup(held.left, held.top, heldPiece(), window);

@@ -203,8 +203,8 @@ TEST_F(RenderTest, PaintDuringBuildShowsBackgroundOnly)
 {
     setBuildInProgress(1);
     paintBoard();
-    for (int y = 0; y < boardHeight; y += 5)
-        for (int x = 0; x < boardWidth; x += 5)
+    for (int y = 0; y < windowSurface().height; y += 5)
+        for (int x = 0; x < windowSurface().width; x += 5)
             ASSERT_EQ(pixelAt(boardSurface(), x, y), getBackgroundColor());
     EXPECT_EQ(pixelAt(windowSurface(), 60, 60), getBackgroundColor());
 }
