@@ -24,6 +24,7 @@
 #include "savegame/commands.h"
 #include "ui/dialogs.h"
 #include "ui/preview.h"
+#include "view/view.h"
 
 namespace {
 
@@ -88,6 +89,9 @@ void switchTransparency()
         layered(window, composeBackgroundColor(), 255, LWA_ALPHA);
     }
     checkMenuItem(getMainWindow(), transparencyCommandId, getTransparentBackground() == 1);
+    // The margins around a board smaller than the window follow: see-through or a darker shade.
+    if (!viewIsIdentity())
+        invalidateWindow(getMainWindow(), false);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "board/play.h"
 #include "platform/messages.h"
@@ -64,10 +65,20 @@ void updateScrollBars()
     }
 }
 
-void updateMenuChecks()
+// The View menu offers only what it can do: a level below the one that shows the whole board
+// is greyed, as are zooming in at the largest level and out at the smallest; the levels shown
+// are checked (the whole board too when it is what the window shows).
+void updateViewMenu()
 {
-    for (const LevelCommand& level : levelCommands)
-        checkMenuItem(getMainWindow(), level.commandId, chosenViewLevel() == level.percent);
+    Window* window = getMainWindow();
+    for (const LevelCommand& level : levelCommands) {
+        enableMenuItem(window, level.commandId, level.percent == 0 || levelOffered(level.percent));
+        checkMenuItem(window, level.commandId, levelShown(level.percent));
+    }
+    const std::vector<int> levels = viewLevelSteps();
+    const int shown = viewScale().windowStep;
+    enableMenuItem(window, zoomInCommandId, shown < levels.back());
+    enableMenuItem(window, zoomOutCommandId, shown > levels.front());
 }
 
 // After the view moved under a carried piece: the piece comes back under the pointer (kept
@@ -90,17 +101,16 @@ Point edgeDirection(Point window)
     if (viewIsIdentity())
         return {};
     const Rect limits = carriedPointerLimits();
-    const Point scroll = viewScroll();
     const Rect client = getClientRect(getMainWindow());
-    const Point board = scaledBoardSize();
+    const Rect board = boardInWindow();
     Point direction;
-    if (window.x <= limits.left + edgeZone && scroll.x > 0)
+    if (window.x <= limits.left + edgeZone && board.left < client.left)
         direction.x = -1;
-    else if (window.x >= limits.right - 1 - edgeZone && scroll.x + client.right < board.x)
+    else if (window.x >= limits.right - 1 - edgeZone && board.right > client.right)
         direction.x = 1;
-    if (window.y <= limits.top + edgeZone && scroll.y > 0)
+    if (window.y <= limits.top + edgeZone && board.top < client.top)
         direction.y = -1;
-    else if (window.y >= limits.bottom - 1 - edgeZone && scroll.y + client.bottom < board.y)
+    else if (window.y >= limits.bottom - 1 - edgeZone && board.bottom > client.bottom)
         direction.y = 1;
     return direction;
 }
@@ -254,5 +264,5 @@ void prepareViewForPaint()
 {
     followNewLayout();
     updateScrollBars();
-    updateMenuChecks();
+    updateViewMenu();
 }

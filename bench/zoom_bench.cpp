@@ -1,18 +1,23 @@
-// The board zoomed out with made puzzles of 500 and 1000 pieces: a frame of the 1000-piece
-// board in a 2560 x 1440 window against copying the window's pixels with memcpy, caching a
-// level's piece tiles against one halftone reduction of the assembled picture to that level,
-// and a drag step of a 500-piece group at 50 % against copying its members' boxes with memcpy.
+// The board zoomed with made puzzles of 500 and 1000 pieces: a frame of the 1000-piece board in
+// a 2560 x 1440 window against copying the window's pixels with memcpy, a zoom command to its
+// painted frame against a halftone pass of the area it shows, caching a level's piece tiles
+// against one halftone reduction of the assembled picture to that level, and a drag step of a
+// 500-piece group at 50 % against copying its members' boxes with memcpy.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 
+#include "app/view_control.h"
 #include "bench/board_scene.h"
 #include "board/group_layout.h"
 #include "board/render.h"
 #include "board/surfaces.h"
+#include "platform/headless/headless.h"
 #include "platform/surface.h"
+#include "platform/window.h"
 #include "puzzle/construction.h"
 #include "puzzle/state.h"
 #include "tests/support/made_puzzle.h"
@@ -23,10 +28,12 @@
 namespace {
 
 // Builds the paint-brushes picture cut into columns x rows pieces of cell step 48 in a main
-// window of the given client size, and paints it once at the view it starts with.
+// window of the given client size on a screen as large, and paints it once at the view it
+// starts with.
 void setUpMadeBoard(int columns, int rows, int clientWidth, int clientHeight)
 {
     startEmbeddedGame(clientWidth, clientHeight);
+    headless::setMonitorWorkAreas({{0, 0, clientWidth, clientHeight}});
     buildPuzzleFrom(
         makeMadePuzzle(VELMORA_PICTURE_DIR "/166-paint-brushes.jpg", columns, rows, 16, 32));
     paintBoard();
@@ -58,6 +65,58 @@ void paintThousandPiecesZoomed(benchmark::State& state)
     state.counters["pieces"] = getPieceCount();
     state.counters["window_width"] = window.width;
     state.counters["window_height"] = window.height;
+}
+
+// The View menu's command of a level (0 for the whole board).
+int levelCommand(int percent)
+{
+    switch (percent) {
+    case 0: return wholeBoardCommandId;
+    case 100: return actualSizeCommandId;
+    case 150: return firstLevelCommandId + 4;
+    case 200: return lastLevelCommandId;
+    default: return firstLevelCommandId + 3;  // 75 %
+    }
+}
+
+// From 100 % to the level the benchmark's argument names, the menu command carried out to the
+// painted frame, with no piece of that level made before; against a halftone pass over the
+// board area the new view shows, from its full size to the window.
+void zoomCommandToPaintedFrame(benchmark::State& state)
+{
+    setUpMadeBoard(40, 25, 2560, 1440);
+    const int command = levelCommand(static_cast<int>(state.range(0)));
+    runViewCommand(command);
+    headless::pumpMessages();
+    const Rect client = getClientRect(getMainWindow());
+    const Point from = windowToBoard({std::max(0, boardInWindow().left),
+                                      std::max(0, boardInWindow().top)});
+    const Point to = windowToBoard({std::min(client.right, boardInWindow().right),
+                                    std::min(client.bottom, boardInWindow().bottom)});
+    Surface shown, window;
+    resizeSurface(shown, to.x - from.x, to.y - from.y, 0x406080);
+    resizeSurface(window, client.right, client.bottom, 0);
+    const double halftoneSeconds = secondsPerCall([&] {
+        stretchRect(window, 0, 0, window.width, window.height, shown, 0, 0, shown.width,
+                    shown.height, StretchMode::halftone);
+        benchmark::ClobberMemory();
+    });
+    double seconds = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        runViewCommand(actualSizeCommandId);
+        headless::pumpMessages();
+        releaseScaledTiles();
+        state.ResumeTiming();
+        const auto start = std::chrono::steady_clock::now();
+        runViewCommand(command);
+        headless::pumpMessages();
+        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    seconds /= static_cast<double>(state.iterations());
+    state.counters["milliseconds"] = 1000 * seconds;
+    state.counters["ratio_to_halftone"] = seconds / halftoneSeconds;
+    state.counters["percent"] = viewPercent();
 }
 
 void cacheThousandPieceLevel(benchmark::State& state)
@@ -138,5 +197,8 @@ void dragFiveHundredPieceGroupZoomed(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(paintThousandPiecesZoomed)->Arg(50)->Arg(25)->Unit(benchmark::kMillisecond);
+BENCHMARK(zoomCommandToPaintedFrame)
+    ->Arg(0)->Arg(75)->Arg(150)->Arg(200)->Arg(100)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(cacheThousandPieceLevel)->Arg(50)->Arg(25)->Unit(benchmark::kMillisecond);
 BENCHMARK(dragFiveHundredPieceGroupZoomed)->Arg(50)->Unit(benchmark::kMicrosecond);

@@ -1,6 +1,7 @@
 // Joining neighbours on a drop, and the completion check that follows every join.
 #include "board/joining.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "settings/settings.h"
@@ -10,16 +11,17 @@
 #include "board/render.h"
 #include "platform/sound.h"
 #include "puzzle/state.h"
+#include "view/view.h"
 
 namespace {
 
 constexpr int joinSound = 115;
-// A neighbour joins when its expected place minus its actual one lies in -10..9 on each axis.
-constexpr int joinTolerance = 10;
+constexpr int joinPixels = 10;
 
-bool withinTolerance(int expected, int actual)
+// A neighbour joins when its expected place minus its actual one lies in -t..t-1 on each axis.
+bool withinTolerance(int expected, int actual, int tolerance)
 {
-    return actual - joinTolerance <= expected && expected < actual + joinTolerance;
+    return actual - tolerance <= expected && expected < actual + tolerance;
 }
 
 // Merges n's group into a's and gives every member of the merged group the same matrix.
@@ -46,7 +48,7 @@ void joinNeighbour(int a, int nc, int nr)
     mergeGroups(a, n);
     placeGroup(left, top, n);
     liftGroup(a);
-    restoreGroupWide(left, top, windowSurface(), n);
+    restoreGroupWide(left, top, windowSurface(), n, joinTolerance());
     raiseGroup(nc, nr);
     if (getSoundOn() == 1)
         playSoundResource(joinSound);
@@ -65,11 +67,17 @@ bool neighbourFits(int a, int column, int row, int direction)
         turnByRotation(neighbourDx(direction), neighbourDy(direction), getPieceRotation(a));
     const PieceRect& member = pieceRect(column, row);
     const PieceRect& neighbour = pieceRect(nc, nr);
-    return withinTolerance(member.left + getCellStep() * step.x, neighbour.left) &&
-           withinTolerance(member.top + getCellStep() * step.y, neighbour.top);
+    const int tolerance = joinTolerance();
+    return withinTolerance(member.left + getCellStep() * step.x, neighbour.left, tolerance) &&
+           withinTolerance(member.top + getCellStep() * step.y, neighbour.top, tolerance);
 }
 
 }  // namespace
+
+int joinTolerance()
+{
+    return std::max(joinPixels, boardLength(joinPixels));
+}
 
 bool puzzleComplete()
 {

@@ -6,8 +6,13 @@ enum class DropOutcome {
     puzzleFinished,  // a join made one group of every piece
 };
 
+// How near (in board pixels) a neighbour must lie to where it belongs to join: 10 board pixels
+// at 100 % and above; below, 10 window pixels at the level shown, so that a join asks no finer
+// hand zoomed out than at 100 %.
+int joinTolerance();
+
 // Tests every neighbour of every member of the carried piece a's group, in row order, and
-// joins each one that has a's rotation and lies within 10 pixels of its place: the groups
+// joins each one that has a's rotation and lies within joinTolerance of its place: the groups
 // merge, the carried part snaps to the stationary neighbour and the join sound plays. Stops at
 // the join that finishes the puzzle and says so; what follows is the caller's to run.
 DropOutcome joinNeighbours(int a);

@@ -130,8 +130,7 @@ void turnWhileCarrying(int x, int y)
 Rect carriedPointerLimits()
 {
     const Rect client = getClientRect(getMainWindow());
-    const Point scroll = viewScroll();
-    const Point board = scaledBoardSize();
+    const Rect board = boardInWindow();
     const int side = windowLength(getPieceSize());
     const PieceRect& box = pieceRect(getHeldColumn(), getHeldRow());
     const Point boxAt = boardToWindow({box.left, box.top});
@@ -139,9 +138,11 @@ Rect carriedPointerLimits()
         boardToWindow({box.left + getGrabOffsetX(), box.top + getGrabOffsetY()});
     const int grabX = grabAt.x - boxAt.x;
     const int grabY = grabAt.y - boxAt.y;
-    const int right = std::min(client.right, board.x - scroll.x);
-    const int bottom = std::min(client.bottom - bottomStrip, board.y - scroll.y);
-    return {grabX, grabY, right - side + grabX, bottom - side + grabY};
+    const int left = std::max(client.left, board.left);
+    const int top = std::max(client.top, board.top);
+    const int right = std::min(client.right, board.right);
+    const int bottom = std::min(client.bottom - bottomStrip, board.bottom);
+    return {left + grabX, top + grabY, right - side + grabX, bottom - side + grabY};
 }
 
 void confineCarriedPiece()

@@ -102,23 +102,33 @@ void drawPiece(Surface& target, int k, int x, int y)
     compositePiece(target, x, y);
 }
 
-// Gives the part of `area` (window pixels) that lies beyond the board's right or bottom edge
-// the window's own background, as the client area outside the board shows it, on `target`
-// whose (0, 0) is the window pixel `origin`.
-void blankBeyondBoard(Surface& target, const Rect& area, Point origin = {})
+// The client area around a board smaller than the window: a darker shade of the board's
+// colour, so that the board's edges show; a see-through board leaves it see-through too.
+Colour marginColour()
 {
-    const Point scroll = viewScroll();
-    const Point board = scaledBoardSize();
-    const int right = board.x - scroll.x - origin.x;
-    const int bottom = board.y - scroll.y - origin.y;
+    const Colour board = getBackgroundColor();
+    if (getTransparentBackground() == 1)
+        return board;
+    const auto darker = [board](int shift) { return ((board >> shift) & 0xFF) * 3 / 5 << shift; };
+    return darker(0) | darker(8) | darker(16);
+}
+
+// Gives the part of `area` (window pixels) that lies outside the board the margin's colour, on
+// `target` whose (0, 0) is the window pixel `origin`.
+void paintMargins(Surface& target, const Rect& area, Point origin = {})
+{
+    const Rect window = boardInWindow();
+    const Rect board{window.left - origin.x, window.top - origin.y, window.right - origin.x,
+                     window.bottom - origin.y};
     const Rect at{area.left - origin.x, area.top - origin.y, area.right - origin.x,
                   area.bottom - origin.y};
-    if (at.right > right)
-        fillRect(target, std::max(at.left, right), at.top, at.right, at.bottom,
-                 windowClassBackground);
-    if (at.bottom > bottom)
-        fillRect(target, at.left, std::max(at.top, bottom), at.right, at.bottom,
-                 windowClassBackground);
+    const Colour colour = marginColour();
+    const int top = std::clamp(board.top, at.top, at.bottom);
+    const int bottom = std::clamp(board.bottom, at.top, at.bottom);
+    fillRect(target, at.left, at.top, at.right, top, colour);
+    fillRect(target, at.left, bottom, at.right, at.bottom, colour);
+    fillRect(target, at.left, top, std::min(at.right, board.left), bottom, colour);
+    fillRect(target, std::max(at.left, board.right), top, at.right, bottom, colour);
 }
 
 // Whether a carried group must stay out of the board copy.
@@ -155,6 +165,9 @@ void compositePiece(Surface& target, int x, int y)
 
 void drawGroup(int x, int y, int pivot, Surface& target)
 {
+    // A group drawn over the window is no part of the board copy, which the window may hold.
+    if (&target == &windowSurface())
+        settleBoardCopy();
     for (int column = 0; column < getColumns(); ++column)
         for (int row = 0; row < getRows(); ++row)
             if (inGroup(pivot, column, row)) {
@@ -168,9 +181,9 @@ void restoreGroup(int x, int y, Surface& target, int pivot)
     restoreGroupBoxes(x, y, target, pivot, 0);
 }
 
-void restoreGroupWide(int x, int y, Surface& target, int pivot)
+void restoreGroupWide(int x, int y, Surface& target, int pivot, int reach)
 {
-    restoreGroupBoxes(x, y, target, pivot, getPieceSize() / 4);
+    restoreGroupBoxes(x, y, target, pivot, std::max(getPieceSize() / 4, reach));
 }
 
 void liftGroup(int k)
@@ -188,8 +201,8 @@ void liftGroup(int k)
         const PieceRect& member = pieceRect(column, row);
         const Point memberAt = boardToWindow({member.left, member.top});
         fillRect(scratch, 0, 0, windowSide, windowSide, getBackgroundColor());
-        blankBeyondBoard(scratch, {memberAt.x, memberAt.y, memberAt.x + windowSide,
-                                   memberAt.y + windowSide}, memberAt);
+        paintMargins(scratch, {memberAt.x, memberAt.y, memberAt.x + windowSide,
+                               memberAt.y + windowSide}, memberAt);
         for (int other = 0; other < count; ++other) {
             const int otherColumn = zOrderColumn(other);
             const int otherRow = zOrderRow(other);
@@ -215,11 +228,16 @@ void paintBoard()
     growBoardToWindow();
     followNewLayout();
     fitViewToWindow();
-    Surface& board = boardSurface();
-    fillRect(board, 0, 0, board.width, board.height, getBackgroundColor());
-    blankBeyondBoard(board, {0, 0, board.width, board.height});
     const bool drawPieces = getBuildInProgress() == 0;
     const bool carrying = drawPieces && carryingGroup();
+    Surface& window = windowSurface();
+    // Drawn straight into the window when it holds the whole board copy and nothing carried
+    // must stay out of the copy: the copy is taken from the window only when next needed.
+    const bool straight = !carrying && window.width <= boardSurface().width &&
+                          window.height <= boardSurface().height;
+    Surface& target = straight ? window : boardSurface();
+    fillRect(target, 0, 0, target.width, target.height, getBackgroundColor());
+    paintMargins(target, {0, 0, target.width, target.height});
     const int side = windowLength(getPieceSize());
     if (drawPieces)
         for (int level = 0; level < getPieceCount(); ++level) {
@@ -229,11 +247,14 @@ void paintBoard()
                 continue;
             const PieceRect& box = pieceRect(column, row);
             const Point at = boardToWindow({box.left, box.top});
-            if (at.x < board.width && at.y < board.height && at.x + side > 0 && at.y + side > 0)
-                drawPiece(board, pieceIndex(column, row), at.x, at.y);
+            if (at.x < window.width && at.y < window.height && at.x + side > 0 && at.y + side > 0)
+                drawPiece(target, pieceIndex(column, row), at.x, at.y);
         }
-    Surface& window = windowSurface();
-    copyRect(window, 0, 0, board.width, board.height, board, 0, 0, RasterOp::copy);
+    if (straight) {
+        takeBoardFromWindow();
+        return;
+    }
+    copyRect(window, 0, 0, target.width, target.height, target, 0, 0, RasterOp::copy);
     if (carrying) {
         const PieceRect& held = pieceRect(getHeldColumn(), getHeldRow());
         drawGroup(held.left, held.top, heldPiece(), window);

@@ -22,9 +22,9 @@ void compositePiece(Surface& target, int x, int y);
 void drawGroup(int x, int y, int pivot, Surface& target);
 // Copies from boardSurface onto `target` the box of every member of the pivot's group.
 void restoreGroup(int x, int y, Surface& target, int pivot);
-// The same with a quarter of a box's side added around every box (covers a group still
-// drawn up to 10 pixels away from the place now recorded).
-void restoreGroupWide(int x, int y, Surface& target, int pivot);
+// The same with a quarter of a box's side, or `reach` board pixels if more, added around every
+// box: covers a group still drawn up to `reach` pixels away from the place now recorded.
+void restoreGroupWide(int x, int y, Surface& target, int pivot, int reach);
 
 // Rebuilds the boxes of boardSurface under piece k's group from the background and the
 // other pieces, so that boardSurface shows the board without the group.

@@ -17,6 +17,8 @@ Surface maskTile;
 Surface scratch;
 Surface picture;
 Surface label;
+// The board's pixels are in the window's client surface, not yet copied into `board`.
+bool boardInWindowOnly = false;
 
 constexpr Colour freshBitmapColour = 0;  // a new compatible bitmap is black
 
@@ -27,7 +29,26 @@ void releaseSurface(Surface& surface)
 
 }  // namespace
 
-Surface& boardSurface() { return board; }
+Surface& boardSurface()
+{
+    settleBoardCopy();
+    return board;
+}
+
+void settleBoardCopy()
+{
+    if (!boardInWindowOnly)
+        return;
+    boardInWindowOnly = false;
+    const Surface& shown = clientSurface(getMainWindow());
+    copyRect(board, 0, 0, shown.width, shown.height, shown, 0, 0, RasterOp::copy);
+}
+
+void takeBoardFromWindow()
+{
+    boardInWindowOnly = true;
+}
+
 Surface& pieceTileSurface() { return pieceTile; }
 Surface& maskTileSurface() { return maskTile; }
 Surface& scratchSurface() { return scratch; }
@@ -64,6 +85,7 @@ void growBoardToWindow()
 
 void releaseDrawingSurfaces()
 {
+    boardInWindowOnly = false;
     releaseSurface(pieceTile);
     releaseSurface(maskTile);
     releaseSurface(scratch);

@@ -11,8 +11,15 @@ constexpr int tileSurfaceSide = 400;
 // Holds the largest piece's box at the largest zoom level (200 %).
 constexpr int scratchSurfaceSide = 2 * maxPieceSize;
 
-// The board as last painted, minus the group being carried.
+// The board as last painted, minus the group being carried: within the window's client area,
+// what the window shows.
 Surface& boardSurface();
+// The window's client area shows the board as boardSurface should hold it (nothing is carried):
+// boardSurface copies it from there when next asked for, so that a paint drawn straight into
+// the window costs no second pass over its pixels.
+void takeBoardFromWindow();
+// Takes that copy now, before something that is no part of the board is drawn over the window.
+void settleBoardCopy();
 // One piece's picture and silhouette, at (0, 0).
 Surface& pieceTileSurface();
 Surface& maskTileSurface();

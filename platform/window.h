@@ -69,6 +69,9 @@ void setScrollBar(Window* window, ScrollBarAxis axis, int range, int page, int p
 
 // CheckMenuItem on the window's menu by command id.
 void checkMenuItem(Window* window, int commandId, bool checked);
+// EnableMenuItem (MF_ENABLED or MF_GRAYED) on the window's menu by command id: a greyed item
+// cannot be chosen.
+void enableMenuItem(Window* window, int commandId, bool enabled);
 
 // SetFocus.
 void setFocus(Window* window);

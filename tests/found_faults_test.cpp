@@ -18,6 +18,8 @@
 #include "settings/settings.h"
 #include "support/game_invariants.h"
 #include "support/puzzle_fixture.h"
+#include "view/scaled_tiles.h"
+#include "view/view.h"
 
 namespace {
 
@@ -102,22 +104,31 @@ TEST_F(FoundFaults, DropAfterReversingKeepsTheGroupOnTop)
 }
 
 // The pieces drawn for one puzzle were kept for the next when both had the same geometry: the
-// second puzzle showed the first one's picture.
+// second puzzle showed the first one's picture, at 100 % and (from the scaled tiles) at the
+// other levels.
 TEST_F(FoundFaults, ASecondPuzzleOfTheSameGeometryPaintsItsOwnPicture)
 {
     const int resource = 162 + getPuzzleNumber();  // the embedded puzzle the number builds
-    SyntheticPuzzle puzzle;
-    headless::overrideResource("JZT", resource, makePuzzleResource(puzzle));
-    buildPuzzle();
-    paintBoard();
-    puzzle.picture = [](int x, int y) { return gradientPicture(y, x) ^ 0xFFFFFFu; };
-    headless::overrideResource("JZT", resource, makePuzzleResource(puzzle));
-    buildPuzzle();
-    paintBoard();
-    const std::vector<std::uint32_t> shown = boardSurface().pixels;
-    releasePieceTiles();
-    paintBoard();
-    EXPECT_TRUE(boardSurface().pixels == shown) << "the board differs from a fresh paint";
+    for (const int level : {100, 50, 0}) {
+        SyntheticPuzzle puzzle;
+        const auto buildAndPaint = [&] {
+            headless::overrideResource("JZT", resource, makePuzzleResource(puzzle));
+            buildPuzzle();
+            followNewLayout();
+            zoomViewTo(level, {0, 0});
+            paintBoard();
+        };
+        buildAndPaint();
+        puzzle.picture = [](int x, int y) { return gradientPicture(y, x) ^ 0xFFFFFFu; };
+        buildAndPaint();
+        ASSERT_EQ(viewAtFullSize(), level == 100);
+        const std::vector<std::uint32_t> shown = boardSurface().pixels;
+        releasePieceTiles();
+        releaseScaledTiles();
+        paintBoard();
+        EXPECT_TRUE(boardSurface().pixels == shown)
+            << "the board differs from a fresh paint at level " << level;
+    }
 }
 
 }  // namespace

@@ -179,7 +179,7 @@ TEST_F(RenderTest, DrawAndRestoreGroupFollowTheLayout)
     restoreGroup(600, 300, window, 0);
     EXPECT_EQ(pixelAt(window, 650, 463), syntheticPieceColour(1, 2));
     drawGroup(600, 308, 0, window);
-    restoreGroupWide(600, 300, window, 0);
+    restoreGroupWide(600, 300, window, 0, 10);
     for (int y = 280; y < 480; ++y)
         for (int x = 590; x < 720; ++x)
             ASSERT_EQ(pixelAt(window, x, y), background) << x << "," << y;
@@ -203,8 +203,8 @@ TEST_F(RenderTest, PaintDuringBuildShowsBackgroundOnly)
 {
     setBuildInProgress(1);
     paintBoard();
-    for (int y = 0; y < boardHeight; y += 5)
-        for (int x = 0; x < boardWidth; x += 5)
+    for (int y = 0; y < windowSurface().height; y += 5)
+        for (int x = 0; x < windowSurface().width; x += 5)
             ASSERT_EQ(pixelAt(boardSurface(), x, y), getBackgroundColor());
     EXPECT_EQ(pixelAt(windowSurface(), 60, 60), getBackgroundColor());
 }

@@ -2,6 +2,7 @@
 // window at every level, scaled pieces by exact area averages, seamless groups, pixel pins.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -10,9 +11,11 @@
 
 #include "app/view_control.h"
 #include "board/carrying.h"
+#include "board/joining.h"
 #include "board/render.h"
 #include "board/surfaces.h"
 #include "settings/settings.h"
+#include "platform/headless/headless.h"
 #include "platform/messages.h"
 #include "puzzle/board_extent.h"
 #include "platform/window.h"
@@ -67,7 +70,7 @@ TEST_F(ViewTest, BoardAndWindowPointsMatchAtEveryLevelAndScroll)
         }
 }
 
-TEST_F(ViewTest, ClicksPickTheirPieceAtEveryLevelAndSnapWithinTenBoardPixels)
+TEST_F(ViewTest, ClicksPickTheirPieceAtEveryLevelAndSnapWithinTheJoinTolerance)
 {
     for (const int level : levelsToTry) {
         SetUp();
@@ -87,6 +90,7 @@ TEST_F(ViewTest, ClicksPickTheirPieceAtEveryLevelAndSnapWithinTenBoardPixels)
 
         // Piece 1 carried to where it belongs right of piece 0, `offset` board pixels too far
         // right (as near as the window's pixels allow): the join is decided in board pixels.
+        const int tolerance = joinTolerance();
         for (const int offset : {9, 13}) {
             SetUp();
             zoomViewTo(level, {0, 0});
@@ -105,7 +109,8 @@ TEST_F(ViewTest, ClicksPickTheirPieceAtEveryLevelAndSnapWithinTenBoardPixels)
             ASSERT_GT(dx, offset - 4);
             ASSERT_LT(dx, offset + 3);
             const bool joined = groupCells(0)[1][0] == 1;
-            EXPECT_EQ(joined, dx >= -10 && dx < 10 && dy >= -10 && dy < 10)
+            EXPECT_EQ(joined, dx >= -tolerance && dx < tolerance && dy >= -tolerance &&
+                                  dy < tolerance)
                 << "offset " << dx << "," << dy;
         }
     }
@@ -203,12 +208,18 @@ TEST_F(ViewTest, LiftingAGroupLeavesTheBoardAsAPaintWithoutItAtEveryLevel)
         scrollViewTo(0, 1'000'000);
         paintBoard();
         liftGroup(1);
-        const std::vector<std::uint32_t> lifted = boardSurface().pixels;
+        const Surface lifted = boardSurface();
         setPieceHeld(1);
         setHeldColumn(1);
         setHeldRow(0);
         paintBoard();
-        EXPECT_TRUE(boardSurface().pixels == lifted) << "level " << level;
+        // The board copy holds what the window shows.
+        const Surface& window = clientSurface(getMainWindow());
+        for (int y = 0; y < window.height; ++y)
+            ASSERT_TRUE(std::equal(&lifted.pixels[y * lifted.width],
+                                   &lifted.pixels[y * lifted.width + window.width],
+                                   &boardSurface().pixels[y * lifted.width]))
+                << "level " << level << " row " << y;
     }
 }
 
@@ -255,6 +266,132 @@ TEST_F(ViewTest, AKeptViewComesBackWhereItWasBesideItsScrollBars)
         EXPECT_EQ(keptView().scroll.x, kept.scroll.x) << "scrolled to " << target.x;
         EXPECT_EQ(keptView().scroll.y, kept.scroll.y) << "scrolled to " << target.y;
     }
+}
+
+// A neighbour joins within 10 board pixels at 100 % and above, and within 10 window pixels
+// below: 40 board pixels at 25 %, 23 at 44 % (the whole board in an 880 x 600 window).
+TEST(JoinToleranceTest, TenWindowPixelsBelowFullSizeTenBoardPixelsAbove)
+{
+    struct Case {
+        Point client;
+        int level;
+        int percentShown;
+        int tolerance;
+    };
+    const Case cases[] = {{{480, 300}, 25, 25, 40},
+                          {{880, 600}, 0, 44, 23},
+                          {{1000, 700}, 100, 100, 10},
+                          {{1000, 700}, 200, 200, 10}};
+    // A cell step of 100 board pixels makes these levels exact.
+    const SyntheticGeometry geometry{3, 4, 60, 40};
+    for (const Case& test : cases) {
+        for (const int offset : {-test.tolerance - 1, -test.tolerance, test.tolerance - 1,
+                                 test.tolerance}) {
+            setUpBoard(geometry);
+            moveWindow(getMainWindow(), 0, 0, test.client.x, test.client.y, false);
+            zoomViewTo(test.level, {0, 0});
+            ASSERT_EQ(viewPercent(), test.percentShown);
+            // Piece 0 dropped `offset` board pixels right of where it belongs left of piece 1.
+            placePiece(1, 700, 500);
+            placePiece(0, 700 - getCellStep() + offset, 500);
+            joinNeighbours(0);
+            const bool joined = groupCells(0)[1][0] == 1;
+            EXPECT_EQ(joined, offset >= -test.tolerance && offset < test.tolerance)
+                << viewPercent() << " % offset " << offset;
+        }
+    }
+}
+
+// The View menu greys the levels below the one that shows the whole board, and zooming past
+// the ends; it checks the level shown, the whole board item too when that is what is shown.
+TEST_F(ViewTest, TheViewMenuOffersAndChecksOnlyWhatItShows)
+{
+    constexpr int whole = wholeBoardCommandId, in = zoomInCommandId, out = zoomOutCommandId;
+    constexpr int p25 = firstLevelCommandId, p33 = p25 + 1, p50 = p25 + 2, p75 = p25 + 3;
+    constexpr int p100 = actualSizeCommandId, p150 = p25 + 4, p200 = lastLevelCommandId;
+    constexpr int items[] = {whole, in, out, p25, p33, p50, p75, p100, p150, p200};
+    struct Case {
+        Point client;
+        int level;
+        std::vector<int> checked;
+        std::vector<int> greyed;
+    };
+    // 1000 x 700 shows the whole 2000 x 1200 board at 50 %, 480 x 300 at 23 %.
+    const Case cases[] = {{{1000, 700}, 25, {whole, p50}, {p25, p33, out}},
+                          {{1000, 700}, 75, {p75}, {p25, p33}},
+                          {{1000, 700}, 200, {p200}, {p25, p33, in}},
+                          {{480, 300}, 0, {whole}, {out}},
+                          {{480, 300}, 25, {p25}, {}}};
+    for (const Case& test : cases) {
+        moveWindow(getMainWindow(), 0, 0, test.client.x, test.client.y, false);
+        zoomViewTo(test.level, {0, 0});
+        prepareViewForPaint();
+        for (const int item : items) {
+            const auto listed = [item](const std::vector<int>& ids) {
+                return std::find(ids.begin(), ids.end(), item) != ids.end();
+            };
+            EXPECT_EQ(headless::menuItemChecked(item), listed(test.checked))
+                << "item " << item << " at level " << test.level << " in " << test.client.x;
+            EXPECT_EQ(headless::menuItemEnabled(item), !listed(test.greyed))
+                << "item " << item << " at level " << test.level << " in " << test.client.x;
+        }
+    }
+}
+
+// Zooming in from 100 % goes to 150 %; Ctrl+wheel steps a level a notch, up and down.
+TEST_F(ViewTest, ZoomInAndTheCtrlWheelStepThroughTheLevels)
+{
+    ASSERT_EQ(viewPercent(), 100);
+    runViewCommand(zoomInCommandId);
+    EXPECT_EQ(viewPercent(), 150);
+    runViewCommand(actualSizeCommandId);
+    const auto notch = [](int delta) {
+        const std::uintptr_t wParam = MK_CONTROL | (static_cast<std::uintptr_t>(delta) & 0xFFFF)
+                                                       << 16;
+        sendMessage(getMainWindow(), WM_MOUSEWHEEL, wParam, makePointParam(300, 200));
+        return viewPercent();
+    };
+    EXPECT_EQ(notch(WHEEL_DELTA), 150);
+    EXPECT_EQ(notch(WHEEL_DELTA), 200);
+    EXPECT_EQ(notch(-WHEEL_DELTA), 150);
+}
+
+// Zoomed out in a window larger than the board, the board is centred with a darker margin
+// around it (see-through when the board is), and points convert through the same offset.
+TEST_F(ViewTest, ABoardSmallerThanTheWindowIsCentredInADarkerMargin)
+{
+    // The whole 2000 x 1200 board at 25/60 in a 700 x 1000 window: 700 x 420, 290 from the top.
+    moveWindow(getMainWindow(), 0, 0, 700, 1000, false);
+    zoomViewTo(0, {0, 0});
+    EXPECT_EQ(boardInWindow().top, 290);
+    EXPECT_EQ(boardInWindow().bottom, 710);
+    // In a 1000 x 500 window: 834 x 500, 83 from the left.
+    moveWindow(getMainWindow(), 0, 0, 1000, 500, false);
+    const Rect board = boardInWindow();
+    EXPECT_EQ(board.left, 83);
+    EXPECT_EQ(board.top, 0);
+    EXPECT_EQ(board.right, 917);
+    EXPECT_EQ(boardToWindow({0, 0}).x, 83);
+    EXPECT_EQ(windowToBoard({83, 0}).x, 1);
+    placePiece(0, 0, 0);
+    paintBoard();
+    const Surface& window = clientSurface(getMainWindow());
+    const Colour margin = makeColour(0, 76, 76);  // three fifths of (0, 128, 128)
+    for (const Point at : {Point{0, 0}, Point{82, 250}, Point{917, 250}, Point{999, 499}})
+        EXPECT_EQ(pixelAt(window, at.x, at.y), margin) << at.x << "," << at.y;
+    EXPECT_EQ(pixelAt(window, 83, 499), getBackgroundColor());
+    EXPECT_EQ(pixelAt(window, 916, 250), getBackgroundColor());
+    // A click in the margin beside piece 0 picks nothing; one on its middle picks it.
+    send(WM_LBUTTONDOWN, {78, 10});
+    EXPECT_EQ(getPieceHeld(), 0);
+    send(WM_LBUTTONDOWN, boardToWindow({getPieceSize() / 2, getPieceSize() / 2}));
+    EXPECT_EQ(getPieceHeld(), 1);
+    send(WM_LBUTTONDOWN, boardToWindow({getPieceSize() / 2, getPieceSize() / 2}));
+
+    setTransparentBackground(1);
+    paintBoard();
+    EXPECT_EQ(pixelAt(window, 0, 0), getBackgroundColor());
+    setTransparentBackground(0);
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ set(WINDOWS_TESTS
   file_paths_test finished_picture_test found_faults_test halftone_test headless_test
   picture_files_test picture_reading_test play_test preview_test picture_puzzle_test
   puzzle_resource_test random_test
-  render_test state_test surface_test text_test window_fit_test)
+  render_test state_test surface_test text_test view_test window_fit_test)
 file(GLOB TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/support/*.cpp)
 list(FILTER TEST_SUPPORT EXCLUDE REGEX "/(made_puzzle|ordinary_user)\\.cpp$")
 add_library(velmora_test_support STATIC ${TEST_SUPPORT})

@@ -104,7 +104,8 @@ ViewScale viewScale()
 
 bool viewIsIdentity()
 {
-    return viewAtFullSize() && scroll.x == 0 && scroll.y == 0;
+    const Rect board = boardInWindow();
+    return viewAtFullSize() && board.left == 0 && board.top == 0;
 }
 
 bool viewAtFullSize()
@@ -134,22 +135,39 @@ Point viewScroll()
     return scroll;
 }
 
+Rect boardInWindow()
+{
+    const Rect client = clientArea();
+    const Point board = scaledBoardSize();
+    // At 100 % and above the board covers any client area the screens allow (see boardExtent).
+    const bool reduced = viewScale().windowStep < viewScale().boardStep;
+    const auto start = [reduced](int clientLength, int boardLength, int scrolled) {
+        return reduced && boardLength < clientLength ? (clientLength - boardLength) / 2
+                                                     : -scrolled;
+    };
+    const int left = start(client.right - client.left, board.x, scroll.x);
+    const int top = start(client.bottom - client.top, board.y, scroll.y);
+    return {left, top, left + board.x, top + board.y};
+}
+
 Point boardToWindow(Point board)
 {
     const ViewScale scale = viewScale();
+    const Rect origin = boardInWindow();
     return {static_cast<int>(floorDiv(static_cast<long long>(board.x) * scale.windowStep,
-                                      scale.boardStep) - scroll.x),
+                                      scale.boardStep) + origin.left),
             static_cast<int>(floorDiv(static_cast<long long>(board.y) * scale.windowStep,
-                                      scale.boardStep) - scroll.y)};
+                                      scale.boardStep) + origin.top)};
 }
 
 Point windowToBoard(Point window)
 {
     const ViewScale scale = viewScale();
+    const Rect origin = boardInWindow();
     const auto toBoard = [&scale](long long at) {
         return static_cast<int>(floorDiv((2 * at + 1) * scale.boardStep, 2LL * scale.windowStep));
     };
-    return {toBoard(window.x + scroll.x), toBoard(window.y + scroll.y)};
+    return {toBoard(window.x - origin.left), toBoard(window.y - origin.top)};
 }
 
 int windowLength(int boardLength)
@@ -165,6 +183,13 @@ Point scaledBoardSize()
     return {windowLength(extent.width), windowLength(extent.height)};
 }
 
+int boardLength(int windowLength)
+{
+    const ViewScale scale = viewScale();
+    return static_cast<int>(
+        ceilDiv(static_cast<long long>(windowLength) * scale.boardStep, scale.windowStep));
+}
+
 std::vector<int> viewLevelSteps()
 {
     std::vector<int> steps{wholeBoardStep()};
@@ -172,6 +197,18 @@ std::vector<int> viewLevelSteps()
         if (stepForPercent(percent) > steps.back())
             steps.push_back(stepForPercent(percent));
     return steps;
+}
+
+bool levelOffered(int percent)
+{
+    return stepForPercent(percent) >= wholeBoardStep();
+}
+
+bool levelShown(int percent)
+{
+    const int shown = viewScale().windowStep;
+    return percent == 0 ? shown == wholeBoardStep()
+                        : levelOffered(percent) && stepForPercent(percent) == shown;
 }
 
 void resetView()

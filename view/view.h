@@ -18,8 +18,8 @@ struct ViewScale {
 };
 
 ViewScale viewScale();
-// Whether board points are window points (100 %, not scrolled): the board is drawn as it always
-// was.
+// Whether board points are window points (100 %, not scrolled, not centred): the board is drawn
+// as it always was.
 bool viewIsIdentity();
 // 100 % at any scroll offset.
 bool viewAtFullSize();
@@ -30,6 +30,9 @@ bool viewShowsWholeBoard();
 int chosenViewLevel();
 // The scaled board's pixel at the window's top-left corner.
 Point viewScroll();
+// The scaled board's rectangle in window pixels: zoomed out, along an axis where it is smaller
+// than the client area it is centred; otherwise it starts at minus the scroll offset.
+Rect boardInWindow();
 
 // Board point -> window point: the window pixel that holds the board pixel.
 Point boardToWindow(Point board);
@@ -40,10 +43,17 @@ Point windowToBoard(Point window);
 int windowLength(int boardLength);
 // The board's extent in window pixels at this level.
 Point scaledBoardSize();
+// The number of board pixels that `windowLength` window pixels cover, rounded up.
+int boardLength(int windowLength);
 
 // The window steps of the levels the player can pick for the puzzle in play and the window's
 // client area, smallest first: the whole board, then every level of zoomPercents above it.
 std::vector<int> viewLevelSteps();
+// Whether a level of zoomPercents can be shown: not when the whole board already fits the
+// window at a larger level (asking for it would show that one).
+bool levelOffered(int percent);
+// Whether the view shows a level: a percentage of zoomPercents, or 0 for the whole board.
+bool levelShown(int percent);
 
 // Starts the view of a puzzle laid out afresh or opened: 100 % at the top-left corner when the
 // pieces lie within the window there, otherwise the whole board.

@@ -121,3 +121,12 @@ void checkMenuItem(Window* window, int commandId, bool checked)
     gtk_check_menu_item_set_active(command.item, checked);
     g_signal_handler_unblock(command.item, command.activateHandler);
 }
+
+void enableMenuItem(Window* window, int commandId, bool enabled)
+{
+    if (!gtkbackend::isLive(window))
+        return;
+    const auto found = window->menuItems.find(commandId);
+    if (found != window->menuItems.end())
+        gtk_widget_set_sensitive(GTK_WIDGET(found->second.item), enabled);
+}

@@ -34,6 +34,7 @@ struct Window {
     bool paintPending = false;
     std::uint32_t exStyle = 0;
     std::map<int, bool> menuChecks;  // every command item of the menu, by command id
+    std::set<int> menuGreyed;        // the command items greyed by enableMenuItem
     headless::ScrollBarRecord horizontalBar;
     headless::ScrollBarRecord verticalBar;
     Surface surface;

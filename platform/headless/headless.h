@@ -106,6 +106,8 @@ int progressPosition(int templateId);
 
 // Whether the menu item of the latest main window is checked.
 bool menuItemChecked(int commandId);
+// Whether the menu item of the latest main window can be chosen (not greyed).
+bool menuItemEnabled(int commandId);
 
 // Whether a WM_PAINT is waiting for the window (there is never more than one per window).
 bool paintPending(Window* window);

@@ -191,6 +191,16 @@ void checkMenuItem(Window* window, int commandId, bool checked)
         item->second = checked;
 }
 
+void enableMenuItem(Window* window, int commandId, bool enabled)
+{
+    if (!window || !window->menuChecks.contains(commandId))
+        return;
+    if (enabled)
+        window->menuGreyed.erase(commandId);
+    else
+        window->menuGreyed.insert(commandId);
+}
+
 void setFocus(Window* window)
 {
     if (isLive(window))
@@ -250,6 +260,13 @@ bool menuItemChecked(int commandId)
         return false;
     auto item = window->menuChecks.find(commandId);
     return item != window->menuChecks.end() && item->second;
+}
+
+bool menuItemEnabled(int commandId)
+{
+    const Window* window = backEnd().mainWindow;
+    return window && window->menuChecks.contains(commandId) &&
+           !window->menuGreyed.contains(commandId);
 }
 
 bool paintPending(Window* window)

@@ -89,3 +89,10 @@ void checkMenuItem(Window* window, int commandId, bool checked)
         CheckMenuItem(window->menu, static_cast<UINT>(commandId),
                       MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
+
+void enableMenuItem(Window* window, int commandId, bool enabled)
+{
+    if (win32backend::isLive(window) && window->menu)
+        EnableMenuItem(window->menu, static_cast<UINT>(commandId),
+                       MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
