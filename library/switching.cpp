@@ -287,6 +287,11 @@ void noteFinishedPuzzle()
     keepGameInLibrary();
 }
 
+bool seriesPuzzleInPlay()
+{
+    return inPlay.name.empty() || inPlay.info.kind == EntryKind::series;
+}
+
 void goOnWithSeries()
 {
     continueEntry(seriesEntryName(getPuzzleNumber()));
