@@ -30,7 +30,8 @@ void afterDrop(DropOutcome outcome)
 {
     if (outcome == DropOutcome::puzzleFinished) {
         noteFinishedPuzzle();
-        celebrateFinishedPuzzle(goOnWithSeries);
+        celebrateFinishedPuzzle(goOnWithSeries,
+                                seriesPuzzleInPlay() ? SeriesStep::next : SeriesStep::same);
     }
 }
 

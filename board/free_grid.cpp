@@ -114,9 +114,11 @@ std::vector<Point> layOutOnFreeGrid(const FreeGridRequest& request)
     const int roomySpacing =
         std::max(clearSpacing, std::min(request.boxSide, clearSpacing + request.roomyGap));
     const int leastSpacing = std::clamp(request.leastSpacing, 1, clearSpacing);
-    for (int spacing = roomySpacing; spacing >= clearSpacing; --spacing)
-        if (auto chosen = placesWithin(rankedPlaces(request, spacing), request.count, 0))
-            return *chosen;
+    for (int worstAllowed = 0; worstAllowed <= request.areaTiers; ++worstAllowed)
+        for (int spacing = roomySpacing; spacing >= clearSpacing; --spacing)
+            if (auto chosen =
+                    placesWithin(rankedPlaces(request, spacing), request.count, worstAllowed))
+                return *chosen;
     const int lastTier = static_cast<int>(request.obstacleTiers.size());
     for (int spacing = clearSpacing; spacing >= leastSpacing; --spacing)
         if (auto chosen =

@@ -18,12 +18,17 @@ struct FreeGridRequest {
     // The boxes already on the board that the new ones should not cover, in tiers: when room
     // runs short the first tier is given up first, the last tier only when nothing else is left.
     std::vector<std::vector<Rect>> obstacleTiers;
+    // How many of the first tiers are areas to keep out of (the heap's) rather than boxes:
+    // entering one hides nothing, so while the boxes can stand apart they take such an area
+    // before they close up.
+    int areaTiers = 0;
 };
 
 // Top-left corners for `count` boxes inside the board, in the grid's reading order (rows from
 // the board's top, each from left to right), so that they fill a band along the top first.
 // The grid's spacing is the widest, from the outlines a roomy gap apart down to outlines just
-// clear of each other, at which every box has room that covers no obstacle; failing that, the
+// clear of each other, at which every box has room that covers no obstacle (nor any area tier;
+// failing that, at which they fit covering only areas, the first given up first); failing that, the
 // widest down to leastSpacing at which they fit without covering the last tier (boxes clear of
 // every tier first, then those covering only earlier tiers, the fewest obstacles first);
 // failing that, leastSpacing with every grid place in the same order of preference, places

@@ -39,6 +39,16 @@ Rect boxOf(int k)
     return {box.left, box.top, box.right, box.bottom};
 }
 
+// The smallest rectangle holding every box.
+Rect boundsOf(const std::vector<Rect>& boxes)
+{
+    Rect bounds = boxes.front();
+    for (const Rect& box : boxes)
+        bounds = {std::min(bounds.left, box.left), std::min(bounds.top, box.top),
+                  std::max(bounds.right, box.right), std::max(bounds.bottom, box.bottom)};
+    return bounds;
+}
+
 // The board's pieces split in two: the loose ones, and the boxes of every joined group.
 struct BoardPieces {
     std::vector<int> loose;
@@ -57,8 +67,10 @@ BoardPieces splitBoardPieces()
     return pieces;
 }
 
-// The grid for `count` pieces' boxes, avoiding the obstacle tiers (see layOutOnFreeGrid).
-std::vector<Point> freeGridPlaces(int count, std::vector<std::vector<Rect>> obstacleTiers)
+// The grid for `count` pieces' boxes, avoiding the obstacle tiers, the first `areaTiers` of
+// them areas rather than pieces (see layOutOnFreeGrid).
+std::vector<Point> freeGridPlaces(int count, std::vector<std::vector<Rect>> obstacleTiers,
+                                  int areaTiers = 0)
 {
     const BoardExtent board = boardExtent();
     FreeGridRequest request;
@@ -71,6 +83,7 @@ std::vector<Point> freeGridPlaces(int count, std::vector<std::vector<Rect>> obst
     // Closer than half a cell, pieces would hide more of each other than they show.
     request.leastSpacing = std::max(1, getCellStep() / 2);
     request.obstacleTiers = std::move(obstacleTiers);
+    request.areaTiers = areaTiers;
     return layOutOnFreeGrid(request);
 }
 
@@ -113,11 +126,16 @@ void gatherEdgePieces()
     }
     std::stable_sort(edgePieces.begin(), edgePieces.end(),
                      [](int a, int b) { return gatheringOrder(a) < gatheringOrder(b); });
-    // The rows go where nothing lies, so that they stand apart from the rest, rather than into
-    // the gaps the edge pieces leave; short of room they take those gaps first, then cover
-    // other loose pieces, and groups last: a joined part is the player's work.
-    const std::vector<Point> places = freeGridPlaces(
-        static_cast<int>(edgePieces.size()), {edgeBoxes, otherLooseBoxes, pieces.groupBoxes});
+    // The rows go where nothing lies, outside the heap of the other loose pieces, so that they
+    // stand together apart from it rather than in the holes the player left in it; short of
+    // room they take those holes, then the places the edge pieces leave, then cover other loose
+    // pieces, and groups last: a joined part is the player's work.
+    std::vector<Rect> heapArea;
+    if (!otherLooseBoxes.empty())
+        heapArea.push_back(boundsOf(otherLooseBoxes));
+    const std::vector<Point> places =
+        freeGridPlaces(static_cast<int>(edgePieces.size()),
+                       {heapArea, edgeBoxes, otherLooseBoxes, pieces.groupBoxes}, 1);
     for (std::size_t index = 0; index < places.size(); ++index) {
         const int k = edgePieces[index];
         placeGroup(places[index].x, places[index].y, k);

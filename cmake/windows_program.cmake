@@ -38,4 +38,11 @@ if(TARGET velmora)
     COMMENT "Packing velmora-windows.zip"
     VERBATIM)
   add_custom_target(velmora_zip ALL DEPENDS ${ZIP_FILE})
+  # The zip's README.txt says where files go as the README does.
+  find_program(PYTHON3 python3)
+  if(PYTHON3)
+    add_test(NAME windows_zip_readme COMMAND ${PYTHON3} ${CMAKE_SOURCE_DIR}/tests/windows_zip_readme.py
+                                             ${ZIP_FILE} ${CMAKE_SOURCE_DIR}/README.md)
+    set_tests_properties(windows_zip_readme PROPERTIES LABELS windows TIMEOUT 60)
+  endif()
 endif()

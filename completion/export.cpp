@@ -10,9 +10,13 @@
 
 #include "completion/composition.h"
 #include "completion/picture_files.h"
+#include "completion/picture_name.h"
 #include "platform/dialogs.h"
+#include "platform/language.h"
 #include "platform/paths.h"
+#include "platform/system.h"
 #include "platform/wallpaper.h"
+#include "puzzle/puzzle_title.h"
 #include "puzzle/state.h"
 
 namespace {
@@ -20,8 +24,17 @@ namespace {
 constexpr const char* cannotOpenText = "出力ファイルが開けません";
 constexpr const char* unknownExtensionText = "この拡張子では保存できません（.bmp か .jpg）";
 constexpr const char* wallpaperFailedText = "壁紙を設定できませんでした";
+constexpr const char* untitledPictureText = "完成画像";
 
-// Runs the save dialog, proposing `typed`: the name the player chose last time round.
+// The puzzle's title as a BMP file in the player's Pictures folder.
+std::string proposedPicturePath()
+{
+    const std::string name =
+        pictureFileStem(titleOfPuzzleInPlay(), translate(untitledPictureText)) + ".bmp";
+    return utf8FromPath(pathFromUtf8(picturesFolder()) / pathFromUtf8(name));
+}
+
+// Runs the save dialog, proposing `typed`: the path the player chose last time round.
 std::optional<std::string> askForFile(bool wallpaper, const std::string& typed)
 {
     FileDialogRequest request;
@@ -101,7 +114,7 @@ void exportFinishedPicture(const Surface& finishedCanvas, bool wallpaper)
     const std::vector<std::uint8_t> finishedPixels = captureFinishedPixels(finishedCanvas);
     // A refused name or a failed write brings the dialog back with that name: the picture is
     // given up only when the player cancels.
-    std::string typed;
+    std::string typed = proposedPicturePath();
     while (const std::optional<std::string> path = askForFile(wallpaper, typed)) {
         typed = *path;
         if (wallpaper ? saveAsWallpaper(*path, finishedPixels)

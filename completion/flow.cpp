@@ -1,5 +1,5 @@
 // After a finished puzzle: the player's choices, the finished picture composed and exported,
-// then the next puzzle of the series laid out.
+// then the series puzzle that follows laid out.
 #include "completion/flow.h"
 
 #include "completion/choice_dialogs.h"
@@ -29,23 +29,25 @@ void finishPicture()
 
 }  // namespace
 
-void celebrateFinishedPuzzle(void (*startNextPuzzle)())
+void celebrateFinishedPuzzle(void (*startNextPuzzle)(), SeriesStep step)
 {
     if (getSoundOn() == 1)
         playSoundResource(completionSound);
     showCongratulationDialog();
     playSoundResource(completionMusic);
     showAttachedMessageDialog();
-    runCompletionFlow(startNextPuzzle);
+    runCompletionFlow(startNextPuzzle, step);
 }
 
-void runCompletionFlow(void (*startNextPuzzle)())
+void runCompletionFlow(void (*startNextPuzzle)(), SeriesStep step)
 {
     showPictureChoiceDialog();
     if (getPictureChoice() != leavePicture)
         finishPicture();
-    // After the last puzzle the series starts again at the first.
-    const int next = getPuzzleNumber() + 1;
-    setPuzzleNumber(next > lastSeriesPuzzleNumber ? firstSeriesPuzzleNumber : next);
+    if (step == SeriesStep::next) {
+        // After the last puzzle the series starts again at the first.
+        const int next = getPuzzleNumber() + 1;
+        setPuzzleNumber(next > lastSeriesPuzzleNumber ? firstSeriesPuzzleNumber : next);
+    }
     startNextPuzzle();
 }

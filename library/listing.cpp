@@ -4,12 +4,12 @@
 #include <algorithm>
 
 #include "library/library_store.h"
-#include "library/puzzle_title.h"
 #include "library/switching.h"
 #include "library/thumbnail.h"
 #include "platform/surface.h"
 #include "puzzle/construction.h"
 #include "puzzle/puzzle_resource.h"
+#include "puzzle/puzzle_title.h"
 #include "puzzle/state.h"
 
 namespace {

@@ -9,11 +9,11 @@
 #include "library/game_record.h"
 #include "library/library_store.h"
 #include "library/old_kept_game.h"
-#include "library/puzzle_title.h"
 #include "library/thumbnail.h"
 #include "platform/system.h"
 #include "platform/window.h"
 #include "puzzle/construction.h"
+#include "puzzle/puzzle_title.h"
 #include "puzzle/state.h"
 #include "savegame/layout.h"
 #include "savegame/reader.h"
@@ -293,6 +293,11 @@ void noteFinishedPuzzle()
     ++info.timesFinished;
     info.bestSeconds = info.timesFinished == 1 ? seconds : std::min(info.bestSeconds, seconds);
     keepGameInLibrary();
+}
+
+bool seriesPuzzleInPlay()
+{
+    return inPlay.name.empty() || inPlay.info.kind == EntryKind::series;
 }
 
 void goOnWithSeries()

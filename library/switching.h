@@ -39,6 +39,10 @@ void restartPuzzle();
 // recorded and its game forgotten.
 void noteFinishedPuzzle();
 
+// Whether the puzzle in play is one of the series rather than a made puzzle or a play file
+// (before start-up: as a puzzle of the series).
+bool seriesPuzzleInPlay();
+
 // After a finished puzzle: the series puzzle whose number is now chosen, continued when the
 // library keeps a game of it, else laid out afresh.
 void goOnWithSeries();

@@ -1,4 +1,5 @@
-// Clock, time of day, the C runtime's random numbers and the program's own path.
+// Clock, time of day, the C runtime's random numbers, the program's own path and the player's
+// folders.
 #pragma once
 
 #include <cstdint>
@@ -22,3 +23,7 @@ std::string modulePath();
 // SHGetFolderPath(CSIDL_APPDATA) joined with the program's own folder: where the program keeps
 // files for this user. The folder may not exist yet.
 std::string userDataFolder();
+
+// SHGetKnownFolderPath(FOLDERID_Pictures): the player's Pictures folder, or the home folder (the
+// profile on Windows) when there is none.
+std::string picturesFolder();

@@ -33,25 +33,27 @@ void showMessage(const char* text)
     messageBox(getMainWindow(), text);
 }
 
-void readChosenFile(const std::string& path, bool (*putInPlay)(std::vector<std::uint8_t>))
+// Puts the chosen file in play, or says why not; true when it is in play.
+bool readChosenFile(const std::string& path, bool (*putInPlay)(std::vector<std::uint8_t>))
 {
     std::vector<std::uint8_t> bytes;
     switch (readWholeFile(path, bytes, playfile::maxFileLength)) {
     case FileReadOutcome::cannotOpen:
         showMessage(cannotOpenText);
-        return;
+        return false;
     case FileReadOutcome::failed:
         showMessage(readFailureText);
-        return;
+        return false;
     case FileReadOutcome::read:
         break;
     }
     if (!playFileValid(bytes) || !putInPlay(std::move(bytes))) {
         showMessage(readFailureText);
-        return;
+        return false;
     }
     if (getPreviewShown() == 1)
         placePreviewWindow();
+    return true;
 }
 
 }  // namespace
@@ -67,9 +69,8 @@ void savePlayFileCommand()
     const std::optional<std::string> chosen = runSaveFileDialog(getMainWindow(), request);
     if (!chosen)
         return;
-    lastSavePath = *chosen;
-    writeSettingsString("gspath", lastSavePath);
-    switch (replaceFileContents(lastSavePath, writePlayFile, true)) {
+    // Only a path that now holds the game is proposed again, in this run and the next.
+    switch (replaceFileContents(*chosen, writePlayFile, true)) {
     case FileWriteOutcome::cannotCreate:
         showMessage(cannotCreateText);
         break;
@@ -77,6 +78,8 @@ void savePlayFileCommand()
         showMessage(saveFailedText);
         break;
     case FileWriteOutcome::written:
+        lastSavePath = *chosen;
+        writeSettingsString("gspath", lastSavePath);
         break;
     }
 }
@@ -98,10 +101,11 @@ void openPlayFileCommand(bool (*putInPlay)(std::vector<std::uint8_t>))
     request.fileName = readSettingsString("gopath", lastOpenPath);
     request.defaultExtension = "jps";
     request.fileMustExist = true;
-    if (const std::optional<std::string> chosen = runOpenFileDialog(getMainWindow(), request)) {
+    // Only a file that was opened is proposed again, in this run and the next.
+    const std::optional<std::string> chosen = runOpenFileDialog(getMainWindow(), request);
+    if (chosen && readChosenFile(*chosen, putInPlay)) {
         lastOpenPath = *chosen;
         writeSettingsString("gopath", lastOpenPath);
-        readChosenFile(lastOpenPath, putInPlay);
     }
     // Paints during the dialog and the messages left the board out; whichever way the
     // command went, the board is drawn again.

@@ -10,8 +10,11 @@
 
 #include "completion/choice_dialogs.h"
 #include "completion/flow.h"
+#include "completion/picture_name.h"
 #include "platform/dialogs.h"
 #include "platform/headless/headless.h"
+#include "platform/paths.h"
+#include "platform/system.h"
 #include "platform/text.h"
 #include "puzzle/construction.h"
 #include "puzzle/state.h"
@@ -133,6 +136,52 @@ TEST_F(Completion, SavingAsBmpWritesTheFinishedPicture)
     EXPECT_EQ(fs::file_size(folder / "finished.bmp"), 518454u);
     EXPECT_EQ(signature(folder / "finished.bmp"), "bmp");
     expectNextPuzzle();
+}
+
+// The dialog opens in the player's Pictures folder with the puzzle's title as the name, for a
+// file and for the wallpaper; a name refused comes back as typed.
+TEST_F(Completion, TheSaveDialogProposesTheTitleInThePicturesFolder)
+{
+    for (const int choice : {1007, 1008}) {
+        headless::scriptDialog(pictureChoiceDialogId, {choice, ok});
+        headless::scriptDialog(panelDialogId, {ok});
+        headless::scriptFileChoice(std::nullopt);
+        setPuzzleNumber(2);
+        buildPuzzle();
+        runCompletionFlow();
+        const auto request = headless::lastFileDialog();
+        ASSERT_TRUE(request) << choice;
+        EXPECT_EQ(pathFromUtf8(request->fileName),
+                  pathFromUtf8(picturesFolder()) / pathFromUtf8("柑橘の輪切り.bmp"))
+            << choice;
+    }
+}
+
+TEST(PictureFileStem, TitlesBecomeNamesEveryFileSystemTakes)
+{
+    const struct {
+        std::string title;
+        std::string stem;
+    } cases[] = {
+        {"ミツバチとアスター", "ミツバチとアスター"},
+        {"a/b\\c:d*e?f\"g<h>i|j", "a_b_c_d_e_f_g_h_i_j"},
+        {"tab\there\x7f", "tab_here_"},
+        {"  \u3000..Hidden title. .", "Hidden title"},
+        {"", "untitled"},
+        {" . ", "untitled"},
+        {".", "untitled"},
+        {"..", "untitled"},
+        {"con", "con_"},
+        {"Lpt3.old", "Lpt3.old_"},
+        {"COM10", "COM10"},
+        {"Console", "Console"},
+        // Cut to 64 characters, never inside one, and no blank left at the cut.
+        {std::string(70, 'x'), std::string(64, 'x')},
+        {std::string(63, 'x') + " tail", std::string(63, 'x')},
+        {std::string(63, 'x') + "あい", std::string(63, 'x') + "あ"},
+    };
+    for (const auto& entry : cases)
+        EXPECT_EQ(pictureFileStem(entry.title, "untitled"), entry.stem) << entry.title;
 }
 
 TEST_F(Completion, ExtensionsMatchWithoutCaseAndJpegCountsAsJpg)

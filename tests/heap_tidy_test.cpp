@@ -17,6 +17,7 @@
 #include "board/free_grid.h"
 #include "board/group_layout.h"
 #include "board/group_placement.h"
+#include "board/outline_inset.h"
 #include "platform/headless/headless.h"
 #include "platform/messages.h"
 #include "platform/window.h"
@@ -238,6 +239,107 @@ INSTANTIATE_TEST_SUITE_P(
                       HeapCase{"Made1000FreshHeap", 40, 25, BoardState::freshHeap},
                       HeapCase{"Made1000GroupsJoined", 40, 25, BoardState::groupsJoined}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
+
+// Where F3 may put the edge pieces on a board already worked on: outside the heap of the other
+// loose pieces, though the player left holes in it; and, on a board with no room left, over
+// loose pieces rather than over a group.
+enum class WorkedBoard { holesInSpreadHeap, crowded };
+
+void setUpWorkedBoard(WorkedBoard board)
+{
+    setUpGame({"", 38, 26, BoardState::freshHeap});
+    if (board == WorkedBoard::holesInSpreadHeap) {
+        // F4, then a 5 x 3 block of inner pieces taken out of the grid and joined in the
+        // board's lower right corner: 15 holes wherever the grid had put them.
+        sendMessage(getMainWindow(), WM_COMMAND, spreadPiecesCommandId, 0);
+        const BoardExtent extent = boardExtent();
+        const Point corner{extent.width - 6 * getCellStep(), extent.height - 4 * getCellStep()};
+        joinBlock(getColumns() / 2, getRows() / 2, 5, 3, &corner);
+    } else {
+        // Rows over the whole board, less than two pieces apart: every fourth of strips of eight
+        // joined pieces, the others of loose inner pieces, with gaps narrower than a piece.
+        const BoardExtent extent = boardExtent();
+        const int size = getPieceSize();
+        const int gap = size * 5 / 6;
+        const int stripSpan = 7 * getCellStep() + size;
+        // `count` starts spread from 0 to `length` - `span`, at most `span` + `gap` apart.
+        const auto spread = [gap](int length, int span) {
+            const int count = (length - span + span + gap - 1) / (span + gap) + 1;
+            std::vector<int> starts;
+            for (int i = 0; i < count; ++i)
+                starts.push_back(i * (length - span) / (count - 1));
+            return starts;
+        };
+        std::vector<Point> strips;
+        for (int r = 1; r + 1 < getRows(); ++r)
+            for (int c = 1; c + 8 < getColumns(); c += 8)
+                strips.push_back({c, r});
+        const std::vector<int> rowTops = spread(extent.height, size);
+        std::size_t strip = 0;
+        for (std::size_t row = 0; row < rowTops.size(); row += 4)
+            for (int left : spread(extent.width, stripSpan)) {
+                ASSERT_LT(strip, strips.size());
+                const Point at{left, rowTops[row]};
+                setPieceRotation(1, pieceIndex(strips[strip].x, strips[strip].y));  // lying across
+                joinBlock(strips[strip].x, strips[strip].y, 8, 1, &at);
+                ++strip;
+            }
+        std::vector<int> looseInner;
+        for (int k = 0; k < getPieceCount(); ++k)
+            if (!onBorder(k, false) && std::count(&groupCells(k)[0][0],
+                                                  &groupCells(k)[0][0] + sizeof(GroupMatrix), 1) == 1)
+                looseInner.push_back(k);
+        std::size_t next = 0;
+        for (std::size_t row = 0; row < rowTops.size(); ++row)
+            for (int left : spread(extent.width, size))
+                if (row % 4 != 0 && next < looseInner.size())
+                    placeGroup(left, rowTops[row], looseInner[next++]);
+    }
+    headless::pumpMessages();
+    ASSERT_EQ(describeFaults(puzzleStateFaults()), "");
+}
+
+TEST(HeapTidy, GatheredEdgesStayOutOfTheHeapAndOffGroups)
+{
+    for (const WorkedBoard board : {WorkedBoard::holesInSpreadHeap, WorkedBoard::crowded}) {
+        const int name = static_cast<int>(board);
+        setUpWorkedBoard(board);
+        const std::vector<PieceRecord> before = recordBoard();
+        std::vector<int> edges, otherLoose, grouped;
+        for (int k = 0; k < getPieceCount(); ++k)
+            (!loose(before[k]) ? grouped : onBorder(k, false) ? edges : otherLoose).push_back(k);
+        // The heap: the smallest rectangle holding the outlines of the other loose pieces.
+        const int inset = outlineInset();
+        const auto outline = [&](int k) {
+            const PieceRect& box = pieceRect(k % getColumns(), k / getColumns());
+            return Rect{box.left + inset, box.top + inset, box.right - inset, box.bottom - inset};
+        };
+        Rect heap = outline(otherLoose.front());
+        for (int k : otherLoose)
+            heap = {std::min(heap.left, outline(k).left), std::min(heap.top, outline(k).top),
+                    std::max(heap.right, outline(k).right),
+                    std::max(heap.bottom, outline(k).bottom)};
+
+        sendMessage(getMainWindow(), WM_COMMAND, gatherEdgesCommandId, 0);
+        headless::pumpMessages();
+        EXPECT_EQ(describeFaults(puzzleStateFaults()), "") << name;
+        const auto [onGroups, onEachOther] = sharedOutlinePixels(edges, grouped);
+        EXPECT_EQ(onGroups, 0) << name << ": edge pieces cover a group";
+        if (board == WorkedBoard::holesInSpreadHeap) {
+            EXPECT_EQ(onEachOther, 0) << name;
+            for (int k : edges) {
+                const Rect at = outline(k);
+                EXPECT_TRUE(at.right <= heap.left || at.left >= heap.right ||
+                            at.bottom <= heap.top || at.top >= heap.bottom)
+                    << "edge piece " << k << " in the heap at " << at.left << ", " << at.top;
+            }
+        } else {
+            // Crowded indeed: the edge pieces had to cover loose pieces.
+            EXPECT_GT(sharedOutlinePixels(edges, otherLoose).first, 0) << name;
+        }
+        resetGameState();
+    }
+}
 
 // Both commands put a carried group down where it lies before they move anything.
 TEST(HeapTidy, CommandsEndACarryFirst)

@@ -212,6 +212,44 @@ TEST_F(Library, FinishingRecordsTheTimeAndTheNextPuzzleContinuesItsKeptGame)
     EXPECT_EQ(playFileBytes(), third);
 }
 
+// A made puzzle and an opened play file leave the series where it was: once finished, the series
+// puzzle last in play comes back with its kept game; a finished series puzzle is followed by the
+// next one.
+TEST_F(Library, AfterAMadeOrOpenedPuzzleTheSeriesPuzzleLastInPlayComesBack)
+{
+    enum class Finished { made, opened, series };
+    for (const Finished finished : {Finished::made, Finished::opened, Finished::series}) {
+        startAgain();
+        continueEntry(seriesEntryName(3));
+        const Bytes third = playFileBytes();
+        const Bytes playFile = playFileBytes();
+        continueEntry(seriesEntryName(2));
+        movePiece(4, 333, 222);
+        const Bytes second = playFileBytes();
+        if (finished == Finished::made) {
+            ASSERT_TRUE(playMadePuzzle(madePuzzle("Zeta", 3, 5)));
+        } else if (finished == Finished::opened) {
+            ASSERT_TRUE(playOpenedFile(playFile));
+        }
+        // Every piece unturned at its place, each on its own: one drop finishes the puzzle.
+        for (int k = 0; k < getPieceCount(); ++k) {
+            const int c = k % getColumns();
+            const int r = k / getColumns();
+            movePiece(k, 300 + c * getCellStep(), 50 + r * getCellStep());
+            setPieceRotation(1, k);
+        }
+        const PieceRect& box = pieceRect(0, 0);
+        const std::intptr_t at = makePointParam(box.left + getPieceSize() / 2,
+                                                box.top + getPieceSize() / 2);
+        sendMessage(getMainWindow(), WM_LBUTTONDOWN, 0, at);
+        sendMessage(getMainWindow(), WM_LBUTTONDOWN, 0, at);
+        headless::pumpMessages();
+        const int name = static_cast<int>(finished);
+        EXPECT_EQ(getPuzzleNumber(), finished == Finished::series ? 3 : 2) << name;
+        EXPECT_TRUE(playFileBytes() == (finished == Finished::series ? third : second)) << name;
+    }
+}
+
 // An older version kept its game as a play file beside two small files: a puzzle of the
 // series is taken in as that puzzle, any other as a play file of its own; both once.
 TEST_F(Library, TheOldKeptGameIsTakenInOnce)

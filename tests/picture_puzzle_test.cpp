@@ -332,11 +332,11 @@ TEST_F(PicturePuzzle, AMadePuzzleIsBuiltSavedOpenedAndFinishedOutsideTheSeries)
     EXPECT_EQ(playFileBytes(), saved);
     EXPECT_EQ(getMadePuzzle(), 0);
 
-    // Finishing it goes on with the embedded puzzle after the one current before.
+    // Finishing it leaves the series where it was: the embedded puzzle current before.
     setMadePuzzle(1);
     headless::scriptDialog(132, {1009, okId});
-    runCompletionFlow();
-    EXPECT_EQ(getPuzzleNumber(), 5);
+    runCompletionFlow(buildPuzzle, SeriesStep::same);
+    EXPECT_EQ(getPuzzleNumber(), 4);
     EXPECT_EQ(getMadePuzzle(), 0);
     EXPECT_EQ(getColumns() * getRows(), 12);
 }

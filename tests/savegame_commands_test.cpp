@@ -210,7 +210,7 @@ TEST_F(SaveAndOpen, AnOpenPlacesAShownPreviewForTheOpenedPicture)
     EXPECT_EQ(getPreviewShown(), 1);
 }
 
-TEST_F(SaveAndOpen, AnOpenedPuzzleIsFollowedByTheOneAfterThePuzzleBeforeTheOpen)
+TEST_F(SaveAndOpen, AnOpenedPuzzleIsFollowedByThePuzzleBeforeTheOpen)
 {
     // Every piece unturned at its place, each on its own: one drop completes the puzzle.
     for (int k = 0; k < getPieceCount(); ++k) {
@@ -230,7 +230,7 @@ TEST_F(SaveAndOpen, AnOpenedPuzzleIsFollowedByTheOneAfterThePuzzleBeforeTheOpen)
     mouse(WM_LBUTTONDOWN, at.x, at.y);
     mouse(WM_LBUTTONDOWN, at.x, at.y);
     headless::pumpMessages();
-    EXPECT_EQ(getPuzzleNumber(), 6);
+    EXPECT_EQ(getPuzzleNumber(), 5);
     EXPECT_EQ(getPieceHeld(), 0);
     EXPECT_EQ(getElapsedSeconds(), 0);
 }
@@ -259,6 +259,7 @@ TEST_F(SaveAndOpen, ABadFileSaysSoOnceAndTheGameGoesOn)
     cut.resize(20000);  // ends before the rectangles
     std::ofstream(folder / "cut.jps", std::ios::binary)
         .write(reinterpret_cast<const char*>(cut.data()), static_cast<std::streamsize>(cut.size()));
+    open(folder / "game.jps");
     headless::setTickCount(getStartTick() + 30000);
     const Bytes before = playFileBytes();
     const std::uint32_t startTick = getStartTick();
@@ -270,16 +271,24 @@ TEST_F(SaveAndOpen, ABadFileSaysSoOnceAndTheGameGoesOn)
     EXPECT_EQ(getStartTick(), startTick);
     EXPECT_EQ(getBuildInProgress(), 0);
     EXPECT_EQ(screen(), shown);
-    EXPECT_EQ(setting("gopath"), (folder / "cut.jps").string());
+    // The refused file is not proposed next time: the one last opened is.
+    EXPECT_EQ(setting("gopath"), (folder / "game.jps").string());
+    headless::scriptFileChoice(std::nullopt);
+    command(openCommandId);
+    EXPECT_EQ(headless::lastFileDialog()->fileName, (folder / "game.jps").string());
 }
 
-TEST_F(SaveAndOpen, AFileThatCannotBeCreatedIsReportedAndRemembered)
+TEST_F(SaveAndOpen, AFileThatCannotBeCreatedIsReportedAndNotRemembered)
 {
+    save(folder / "game.jps");
+    headless::clearEvents();
     std::ofstream(folder / "plain") << "x";
-    const fs::path path = folder / "plain" / "game.jps";
-    save(path);
+    save(folder / "plain" / "game.jps");
     EXPECT_EQ(messages(), std::vector<std::string>{"出力ファイルが開けません"});
-    EXPECT_EQ(setting("gspath"), path.string());
+    EXPECT_EQ(setting("gspath"), (folder / "game.jps").string());
+    headless::scriptFileChoice(std::nullopt);
+    command(saveCommandId);
+    EXPECT_EQ(headless::lastFileDialog()->fileName, (folder / "game.jps").string());
 }
 
 TEST_F(SaveAndOpen, AFileThatCannotBeOpenedIsReported)

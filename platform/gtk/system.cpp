@@ -1,4 +1,4 @@
-// Clock, time of day, the program's path and the user's data folder on Linux.
+// Clock, time of day, the program's path and the user's data and Pictures folders on Linux.
 #include "platform/system.h"
 
 #include <glib.h>
@@ -23,6 +23,16 @@ std::string modulePath()
     if (!realpath("/proc/self/exe", path))
         return {};
     return path;
+}
+
+std::string picturesFolder()
+{
+    // XDG_PICTURES_DIR of user-dirs.dirs; GLib answers the home folder when it is unset, and a
+    // folder named there may not exist.
+    const char* pictures = g_get_user_special_dir(G_USER_DIRECTORY_PICTURES);
+    if (pictures && g_file_test(pictures, G_FILE_TEST_IS_DIR))
+        return pictures;
+    return g_get_home_dir();
 }
 
 std::string userDataFolder()

@@ -68,6 +68,12 @@ std::string userDataFolder()
     return (std::filesystem::path(modulePath()).parent_path() / "data").string();
 }
 
+std::string picturesFolder()
+{
+    // Beside the program too: a test's own Pictures folder.
+    return (std::filesystem::path(modulePath()).parent_path() / "Pictures").string();
+}
+
 namespace headless {
 
 void setTickCount(std::uint32_t ticks)

@@ -1,10 +1,13 @@
-// Clock, time of day, the program's path, the user's data folder and the desktop wallpaper on Windows.
+// Clock, time of day, the program's path, the user's data and Pictures folders and the desktop
+// wallpaper on Windows.
 #include "platform/system.h"
 #include "platform/utf16.h"
 #include "platform/wallpaper.h"
 #include "platform/win32/win32_window.h"
 
+#include <knownfolders.h>
 #include <shlobj.h>
+#include <shlwapi.h>
 
 #include <ctime>
 
@@ -24,6 +27,23 @@ std::string modulePath()
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     path.resize(length);
     return utf16ToUtf8(path);
+}
+
+std::string picturesFolder()
+{
+    std::wstring folder;
+    PWSTR pictures = nullptr;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &pictures)))
+        folder = pictures;
+    CoTaskMemFree(pictures);
+    if (folder.empty() || !PathIsDirectoryW(folder.c_str())) {
+        wchar_t profile[MAX_PATH] = {};
+        folder = SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_PROFILE, nullptr, SHGFP_TYPE_CURRENT,
+                                            profile))
+                     ? profile
+                     : L".";
+    }
+    return utf16ToUtf8(folder);
 }
 
 std::string userDataFolder()

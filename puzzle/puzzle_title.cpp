@@ -1,5 +1,5 @@
 // A puzzle's title as the library shows it, from the lines of its attached message.
-#include "library/puzzle_title.h"
+#include "puzzle/puzzle_title.h"
 
 #include <cstring>
 #include <string_view>
