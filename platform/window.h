@@ -90,7 +90,8 @@ using LayeredWindowFunction = void (*)(Window* window, Colour key, std::uint8_t 
 // On Windows the session ending counts: `lastWords` runs when the main window gets
 // WM_ENDSESSION (also sent when the console closes), after the window's procedure has had the
 // message, in whatever loop is running, a modal dialog's included; the process may be ended
-// right after.
+// right after. A session end before `lastWords` is registered (during start-up) closes the
+// main window, as its close box does, as soon as it is.
 void setDisplayLostHandler(void (*lastWords)());
 
 // LoadLibrary("user32.dll") + GetProcAddress: null when the platform cannot make windows

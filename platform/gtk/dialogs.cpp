@@ -154,7 +154,7 @@ std::intptr_t runModalDialog(int templateId, Window* owner, DialogProc proc, std
     // quit request ends it as the dialog's cancel would.
     while (running())
         if (!gtkbackend::dispatchModalStep())
-            gtk_main_iteration_do(TRUE);
+            gtkbackend::waitForEventUnlessQuitting();
     const std::intptr_t result =
         isLive(dialog) && !dialog->ended ? static_cast<std::intptr_t>(IDCANCEL) : dialog->result;
     destroyWindow(dialog);

@@ -150,6 +150,10 @@ void connectToplevelEvents(Window* window);
 // by its close box (the quit message when there is none yet).
 void requestQuit();
 bool quitRequested();
+// Every loop of ours waits for GTK's next event through this, so that a quit request set while
+// pending work ran (a signal handled among the pending events) is seen before the wait, which
+// nothing else would end: with a request it returns at once.
+void waitForEventUnlessQuitting();
 // gtk_dialog_run that a quit request ends (GTK_RESPONSE_DELETE_EVENT), or does not start.
 gint runDialog(GtkDialog* dialog);
 

@@ -136,7 +136,7 @@ void waitMessage()
 {
     gtkbackend::flushDrawing();
     if (queue.empty() && !quitPosted && !windowWithPendingPaint() && !gtkbackend::timerDue())
-        gtk_main_iteration_do(TRUE);
+        gtkbackend::waitForEventUnlessQuitting();
 }
 
 std::intptr_t dispatchMessage(const Message& message)

@@ -41,6 +41,12 @@ void requestQuit()
     postQuitMessage(0);
 }
 
+void waitForEventUnlessQuitting()
+{
+    if (!quitting)
+        gtk_main_iteration_do(TRUE);
+}
+
 gint runDialog(GtkDialog* dialog)
 {
     if (quitting)

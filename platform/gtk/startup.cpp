@@ -23,10 +23,27 @@ gboolean quitOnSignal(gpointer)
     return G_SOURCE_CONTINUE;
 }
 
+// Installed before anything slow (opening the display, reading the library, building the first
+// puzzle), so that no signal finds the default action of ending the program without keeping
+// anything: one caught during start-up ends the game as soon as start-up is done. A launcher
+// may have started the game with these signals held back: they are let through once handled,
+// and one already waiting arrives then.
+void quitOnSignals()
+{
+    sigset_t signals;
+    sigemptyset(&signals);
+    for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
+        g_unix_signal_add(signalNumber, quitOnSignal, nullptr);
+        sigaddset(&signals, signalNumber);
+    }
+    sigprocmask(SIG_UNBLOCK, &signals, nullptr);
+}
+
 }  // namespace
 
 void initialisePlatform(int argc, char** argv)
 {
+    quitOnSignals();
     // Windows are placed by position, which needs X11 (XWayland under Wayland).
     gdk_set_allowed_backends("x11");
     // Everything is drawn by our raster into cairo image surfaces, never through OpenGL: GDK
@@ -48,8 +65,6 @@ void initialisePlatform(int argc, char** argv)
     // The dialog font "ＭＳ Ｐゴシック" and the menus: an installed Japanese Gothic.
     const std::string font = std::string(gtkbackend::fontFamiliesFor("ＭＳ Ｐゴシック")) + " 9";
     g_object_set(gtk_settings_get_default(), "gtk-font-name", font.c_str(), nullptr);
-    for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP})
-        g_unix_signal_add(signalNumber, quitOnSignal, nullptr);
 }
 
 void shutDownPlatform()

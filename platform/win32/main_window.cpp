@@ -8,8 +8,6 @@
 
 namespace {
 
-void (*displayLostHandler)() = nullptr;
-
 // Messages the game's procedure takes with surface-pixel mouse points; a point off the client
 // area (possible while the pointer is captured) is not delivered, as without capture.
 bool isMouseMessage(UINT message)
@@ -76,13 +74,8 @@ LRESULT CALLBACK mainWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPA
         wParam = win32backend::withTrackPosition(window, message == WM_HSCROLL ? SB_HORZ : SB_VERT,
                                                  wParam);
         break;
-    case WM_ENDSESSION: {
-        const std::intptr_t answer =
-            win32backend::callGameProcedure(window, message, wParam, lParam);
-        if (wParam && displayLostHandler)
-            displayLostHandler();
-        return answer;
-    }
+    case WM_ENDSESSION:
+        return win32backend::endSession(window, wParam, lParam);
     default:
         if (isMouseMessage(message) && !win32backend::translateMousePoint(window, lParam))
             return 0;
@@ -151,9 +144,4 @@ Window* createMainWindow(const char* title, int x, int y, int width, int height,
         return nullptr;
     SetFocus(hwnd);
     return window;
-}
-
-void setDisplayLostHandler(void (*lastWords)())
-{
-    displayLostHandler = lastWords;
 }

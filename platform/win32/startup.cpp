@@ -24,28 +24,17 @@ void becomeDpiAware()
     SetProcessDPIAware();
 }
 
-// Ctrl+C, a closing console, a logout or a shutdown ends the game as the session's end does:
-// the main window's thread keeps the window's place, the game and the settings (in whatever
-// loop it is, a modal dialog's included), then the program ends. The system ends it anyway
-// once this handler returns from a closing console.
-BOOL WINAPI consoleEvent(DWORD)
-{
-    if (HWND main = win32backend::mainWindowHandle())
-        SendMessageTimeoutW(main, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP, SMTO_NORMAL, 4000,
-                            nullptr);
-    ExitProcess(0);
-}
-
 }  // namespace
 
 void initialisePlatform(int, char**)
 {
+    // First of all, so that no session end finds the program unready to keep the game.
+    win32backend::handleSessionEnd();
     becomeDpiAware();
     initialiseLanguage(modulePath());
     INITCOMMONCONTROLSEX controls{sizeof controls,
                                   ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
-    SetConsoleCtrlHandler(consoleEvent, TRUE);
 }
 
 void shutDownPlatform()

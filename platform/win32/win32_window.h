@@ -113,6 +113,12 @@ HACCEL shortcutTable();
 int keypadShortcut(const MSG& key);
 HWND mainWindowHandle();
 
+// The session's end: handled from the program's start (a closing console, Ctrl+C), and the
+// main window's WM_ENDSESSION, which keeps the game once start-up is done and is served right
+// after it before.
+void handleSessionEnd();
+std::intptr_t endSession(Window* window, WPARAM wParam, LPARAM lParam);
+
 }  // namespace win32backend
 
 template <class Paint>
