@@ -86,6 +86,7 @@ struct BackEnd {
     std::map<ControlKey, int> buttonChecks;  // BST_UNCHECKED 0, BST_CHECKED 1
     std::map<ControlKey, ComboBoxState> comboBoxes;
     std::map<ControlKey, ThumbnailGridState> thumbnailGrids;
+    std::set<ControlKey> disabledControls;
     std::deque<bool> yesNoAnswers;
 
     std::array<std::uint8_t, 256> keys{};

@@ -186,6 +186,12 @@ std::string getDlgItemText(Window* dialog, int controlId)
     return utf16ToUtf8(text);
 }
 
+void enableDlgItem(Window* dialog, int controlId, bool enabled)
+{
+    if (HWND item = isLive(dialog) ? GetDlgItem(dialog->hwnd, controlId) : nullptr)
+        EnableWindow(item, enabled);
+}
+
 Rect dialogItemRect(Window* dialog, int controlId)
 {
     if (!isLive(dialog))
