@@ -23,6 +23,7 @@
 #include "platform/system.h"
 #include "puzzle/state.h"
 #include "savegame/writer.h"
+#include "settings/settings.h"
 #include "support/program_fixture.h"
 #include "view/view.h"
 
@@ -129,6 +130,24 @@ TEST_F(Library, TwoMadePuzzlesKeepTheirGamesThroughTheWindowCtrlNAndARestart)
     EXPECT_EQ(std::count_if(names.begin(), names.end(),
                             [](const std::string& name) { return name.starts_with("made-"); }),
               1);
+}
+
+TEST_F(Library, ThePuzzlesWindowKeepsItsSizeInTheSettings)
+{
+    startProgram();
+    const auto keptSize = [] {
+        return std::pair{readSettingsInteger("plwidth", 0), readSettingsInteger("plheight", 0)};
+    };
+    // At first a size for the screen (1920 x 1080 here); then the one the player left.
+    headless::scriptDialog(puzzlesDialogId, {2});
+    command(puzzlesCommandId);
+    EXPECT_EQ(keptSize(), std::pair(672, 756));
+    writeSettingsIntegers({{"plwidth", 900}, {"plheight", 650}});
+    for (int opening = 0; opening < 2; ++opening) {
+        headless::scriptDialog(puzzlesDialogId, {2});
+        command(puzzlesCommandId);
+        EXPECT_EQ(keptSize(), std::pair(900, 650)) << opening;
+    }
 }
 
 TEST_F(Library, DeleteIsOfferedOnlyForAMadePuzzleNotInPlay)

@@ -8,6 +8,7 @@
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "puzzle/state.h"
+#include "ui/puzzles_window_size.h"
 #include "ui/shortened_name.h"
 
 namespace {
@@ -189,7 +190,12 @@ void removeSelected(Window* dialog)
 std::intptr_t puzzlesDialogProc(Window* dialog, unsigned message, std::uintptr_t wParam,
                                 std::intptr_t)
 {
+    if (message == WM_DESTROY) {
+        keepPuzzlesWindowSize(dialog);
+        return 1;
+    }
     if (message == WM_INITDIALOG) {
+        placePuzzlesWindow(dialog, getMainWindow());
         const auto found = std::find_if(state.listings.begin(), state.listings.end(),
                                         [](const PuzzleListing& listing) {
                                             return listing.key == state.selected;

@@ -36,7 +36,11 @@ INT_PTR CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         return FALSE;
     case WM_SIZE:
         win32backend::fitSurfaceToClient(dialog);
+        win32backend::followDialogSize(dialog);
         break;
+    case WM_GETMINMAXINFO:
+        win32backend::limitDialogSize(dialog, *reinterpret_cast<MINMAXINFO*>(lParam));
+        return TRUE;
     case WM_ERASEBKGND:
         // A dialog the game draws on shows its surface, which covers its whole client area.
         if (!dialog->surfaceUsed)
@@ -55,6 +59,11 @@ INT_PTR CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
             return FALSE;
         }
         break;
+    case win32backend::gridRowStep:
+        win32backend::stepGridAcrossRows(dialog, static_cast<int>(wParam),
+                                         static_cast<int>(lParam));
+        win32backend::flushDrawing();
+        return TRUE;
     case win32backend::gridSelectionCheck:
         win32backend::checkGridSelection(dialog, static_cast<int>(wParam));
         win32backend::flushDrawing();
