@@ -77,6 +77,10 @@ std::string getDlgItemText(Window* dialog, int controlId);
 // the pixels of the dialog's client surface (a picture control's area to paint).
 Rect dialogItemRect(Window* dialog, int controlId);
 
+// EnableWindow(GetDlgItem(dialog, controlId), enabled): a disabled control is shown greyed
+// and the player can neither click it nor reach it with the keyboard.
+void enableDlgItem(Window* dialog, int controlId, bool enabled);
+
 // SendDlgItemMessage for progress bars (PBM_*), buttons (BM_*) and combo boxes (CB_*).
 std::intptr_t sendDlgItemMessage(Window* dialog, int controlId, unsigned message,
                                  std::uintptr_t wParam, std::intptr_t lParam);

@@ -122,17 +122,30 @@ const std::array picturePuzzleControls{
     ControlTemplate{2, ControlKind::pushButton, "キャンセル", 243, 132, 50, 14},
 };
 
-// The kept puzzles as thumbnails; the grid comes first, so it has the focus.
+// The control as the template places it, following a resized dialog as `anchor` says.
+constexpr ControlTemplate anchored(ControlTemplate control, ControlAnchor anchor)
+{
+    control.anchor = anchor;
+    return control;
+}
+
+// The kept puzzles as thumbnails; the grid comes first, so it has the focus. The grid grows
+// with the window and the buttons stay at its bottom right.
 const std::array puzzleListControls{
-    ControlTemplate{1401, ControlKind::thumbnailGrid, "", 7, 7, 406, 210},
-    ControlTemplate{1, ControlKind::defaultPushButton, "続ける", 201, 229, 50, 14},
-    ControlTemplate{1402, ControlKind::pushButton, "最初から", 255, 229, 50, 14},
-    ControlTemplate{1403, ControlKind::pushButton, "削除", 309, 229, 50, 14},
-    ControlTemplate{2, ControlKind::pushButton, "閉じる", 363, 229, 50, 14},
+    anchored({1401, ControlKind::thumbnailGrid, "", 7, 7, 406, 210}, ControlAnchor::stretch),
+    anchored({1, ControlKind::defaultPushButton, "続ける", 201, 229, 50, 14},
+             ControlAnchor::bottomRight),
+    anchored({1402, ControlKind::pushButton, "最初から", 255, 229, 50, 14},
+             ControlAnchor::bottomRight),
+    anchored({1403, ControlKind::pushButton, "削除", 309, 229, 50, 14},
+             ControlAnchor::bottomRight),
+    anchored({2, ControlKind::pushButton, "閉じる", 363, 229, 50, 14},
+             ControlAnchor::bottomRight),
 };
 
 // The small dialogs have a modal frame and no system menu: no close box, and only the program
-// sizes them. The preview keeps its system menu, and with it the close box.
+// sizes them. The preview keeps its system menu, and with it the close box. The player sizes
+// the Puzzles window.
 constexpr bool systemMenu = true;
 constexpr bool modalFrame = true;
 
@@ -152,7 +165,7 @@ const std::array dialogs{
     DialogTemplate{141, "画像からパズルを作る", 300, 153, dialogFont, 9, false, false, true, true,
                    picturePuzzleControls, systemMenu, modalFrame},
     DialogTemplate{142, "パズル一覧", 420, 250, dialogFont, 9, false, false, true, true,
-                   puzzleListControls, systemMenu, modalFrame},
+                   puzzleListControls, systemMenu, !modalFrame},
     DialogTemplate{117, "プレビュー", 79, 115, dialogFont, 9, false, false, false, true, {},
                    systemMenu, modalFrame},
 };

@@ -29,6 +29,7 @@
 #include "platform/window.h"
 #include "puzzle/state.h"
 #include "savegame/writer.h"
+#include "settings/settings.h"
 #include "support/program_fixture.h"
 #include "view/view.h"
 
@@ -142,12 +143,57 @@ TEST_F(Library, TwoMadePuzzlesKeepTheirGamesThroughTheWindowCtrlNAndARestart)
     EXPECT_EQ(std::count_if(names.begin(), names.end(),
                             [](const std::string& name) { return name.starts_with("made-"); }),
               1);
-    // The puzzle in play stays.
-    inPuzzlesWindow("Beta", headless::activateGridItem);
+}
+
+TEST_F(Library, ThePuzzlesWindowKeepsItsSizeInTheSettings)
+{
+    startProgram();
+    const auto keptSize = [] {
+        return std::pair{readSettingsInteger("plwidth", 0), readSettingsInteger("plheight", 0)};
+    };
+    // At first a size for the screen (1920 x 1080 here); then the one the player left.
+    headless::scriptDialog(puzzlesDialogId, {2});
+    command(puzzlesCommandId);
+    EXPECT_EQ(keptSize(), std::pair(672, 756));
+    writeSettingsIntegers({{"plwidth", 900}, {"plheight", 650}});
+    for (int opening = 0; opening < 2; ++opening) {
+        headless::scriptDialog(puzzlesDialogId, {2});
+        command(puzzlesCommandId);
+        EXPECT_EQ(keptSize(), std::pair(900, 650)) << opening;
+    }
+}
+
+TEST_F(Library, DeleteIsOfferedOnlyForAMadePuzzleNotInPlay)
+{
+    startProgram();
+    ASSERT_TRUE(playMadePuzzle(madePuzzle("Alpha", 3, 3)));
+    ASSERT_TRUE(playMadePuzzle(madePuzzle("Beta", 4, 5)));
+    // The window opens on the puzzle in play, which cannot be removed.
+    headless::scriptDialog(puzzlesDialogId, {2});
+    command(puzzlesCommandId);
+    const int beta = listed("Beta");
+    EXPECT_EQ(headless::thumbnailGridSelected(puzzlesDialogId, gridId), beta);
+    EXPECT_FALSE(headless::dlgItemEnabled(puzzlesDialogId, removeButtonId));
+    // The button follows the selection: a series puzzle, the other made one, the one in play.
+    const struct {
+        int index;
+        bool removable;
+    } selections[] = {{0, false}, {listed("Alpha"), true}, {beta, false}};
+    for (const auto& selection : selections) {
+        headless::scriptDialog(puzzlesDialogId,
+                               {headless::selectGridItem(gridId, selection.index), 2});
+        command(puzzlesCommandId);
+        EXPECT_EQ(headless::dlgItemEnabled(puzzlesDialogId, removeButtonId), selection.removable)
+            << selection.index;
+    }
+    // Delete and the button do nothing for the puzzle in play: no question, no box.
     const int told = messageBoxes();
-    inPuzzlesWindow("Beta", headless::selectGridItem, {removeButtonId, 2});
-    EXPECT_EQ(messageBoxes(), told + 1);
+    headless::scriptYesNo({true});
+    inPuzzlesWindow("Beta", headless::selectGridItem,
+                    {headless::pressDeleteInGrid(gridId), removeButtonId, 2});
+    EXPECT_EQ(messageBoxes(), told);
     EXPECT_GE(listed("Beta"), 0);
+    EXPECT_GE(listed("Alpha"), 0);
 }
 
 TEST_F(Library, EveryWayOfEndingKeepsTheGame)

@@ -1,5 +1,6 @@
 // Fitting the saved window rectangle to the monitors' work areas.
 #include "settings/window_fit.h"
+#include "ui/puzzles_window_size.h"
 
 #include <gtest/gtest.h>
 
@@ -97,4 +98,33 @@ TEST(WindowPlacement, FixedSizeWindowsAreMovedOntoAMonitorAtTheirSize)
     EXPECT_EQ(fitWindowPlace({10, 0, 165, 212}, twoMonitors), (Rect{10, 27, 165, 239}));
     // Larger than the monitor: its top-left corner (the caption) inside.
     EXPECT_EQ(fitWindowPlace({-50, -50, 250, 250}, {{0, 0, 200, 200}}), (Rect{0, 0, 300, 300}));
+}
+
+// The Puzzles window: the size the player left, or at first one for the screen under the main
+// window, centred on the main window and brought onto the screen.
+TEST(WindowPlacement, ThePuzzlesWindowTakesItsKeptSizeOrOneForItsScreen)
+{
+    const Rect mainOnFirst{100, 100, 1100, 800};   // middle (600, 450)
+    const Rect mainOnSecond{2200, 200, 3200, 900}; // middle (2700, 550)
+    const struct {
+        Rect owner;
+        int savedWidth, savedHeight;
+        std::vector<Rect> workAreas;
+        Rect expected;
+    } cases[] = {
+        // At first: a third of the width and seven tenths of the height.
+        {mainOnFirst, 0, 0, oneMonitor, {264, 72, 936, 828}},
+        {mainOnSecond, 0, 0, twoMonitors, {2252, 46, 3148, 1054}},
+        // A size kept in the settings, a wrong one counting as none.
+        {mainOnFirst, 900, 650, oneMonitor, {150, 125, 1050, 775}},
+        {mainOnFirst, -5, 650, oneMonitor, {264, 72, 936, 828}},
+        // Kept larger than the screen, or off it: brought onto it.
+        {mainOnFirst, 5000, 4000, oneMonitor, {0, 0, 1920, 1080}},
+        {mainOnFirst, INT_MAX, INT_MAX, oneMonitor, {0, 0, 1920, 1080}},
+        {Rect{1700, 900, 2700, 1600}, 900, 650, oneMonitor, {1020, 430, 1920, 1080}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(puzzlesWindowRect(c.owner, c.savedWidth, c.savedHeight, c.workAreas),
+                  c.expected)
+            << c.owner << " " << c.savedWidth << "x" << c.savedHeight;
 }

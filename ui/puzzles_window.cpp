@@ -8,6 +8,7 @@
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "puzzle/state.h"
+#include "ui/puzzles_window_size.h"
 #include "ui/shortened_name.h"
 
 namespace {
@@ -25,8 +26,6 @@ constexpr const char* windowCaption = "パズル一覧";
 constexpr const char* untitledText = "（無題）";
 constexpr const char* piecesText = "%d ピース";
 constexpr const char* bestTimeText = "★ %s";
-constexpr const char* notRemovableText =
-    "シリーズのパズルと、いま遊んでいるパズルは削除できません";
 constexpr const char* removeQuestionText =
     "「%s」を削除しますか？ 残していたゲームと記録も消えます";
 constexpr const char* startOverQuestionText =
@@ -138,6 +137,13 @@ int selectedIndex(Window* dialog)
     return index >= 0 && index < static_cast<int>(state.listings.size()) ? index : -1;
 }
 
+// 削除 is offered only while a puzzle the player may remove is selected.
+void offerRemoval(Window* dialog)
+{
+    const int index = selectedIndex(dialog);
+    enableDlgItem(dialog, removeId, index >= 0 && state.listings[index].removable);
+}
+
 void showListings(Window* dialog, int select)
 {
     const std::vector<ThumbnailGridItem> items = puzzleGridItems(state.listings);
@@ -145,6 +151,7 @@ void showListings(Window* dialog, int select)
     if (!state.listings.empty())
         selectThumbnailGridItem(dialog, gridId,
                                 std::clamp(select, 0, static_cast<int>(state.listings.size()) - 1));
+    offerRemoval(dialog);
 }
 
 void choose(Window* dialog, bool startOver)
@@ -167,10 +174,8 @@ void removeSelected(Window* dialog)
     if (index < 0)
         return;
     const PuzzleListing& listing = state.listings[index];
-    if (!listing.removable) {
-        messageBox(dialog, notRemovableText);
+    if (!listing.removable)
         return;
-    }
     if (!askYesNo(dialog, windowCaption,
                   translateWith(removeQuestionText, displayTitle(listing)).c_str()))
         return;
@@ -185,7 +190,12 @@ void removeSelected(Window* dialog)
 std::intptr_t puzzlesDialogProc(Window* dialog, unsigned message, std::uintptr_t wParam,
                                 std::intptr_t)
 {
+    if (message == WM_DESTROY) {
+        keepPuzzlesWindowSize(dialog);
+        return 1;
+    }
     if (message == WM_INITDIALOG) {
+        placePuzzlesWindow(dialog, getMainWindow());
         const auto found = std::find_if(state.listings.begin(), state.listings.end(),
                                         [](const PuzzleListing& listing) {
                                             return listing.key == state.selected;
@@ -198,7 +208,9 @@ std::intptr_t puzzlesDialogProc(Window* dialog, unsigned message, std::uintptr_t
     const unsigned code = static_cast<unsigned>((wParam >> 16) & 0xFFFF);
     switch (wParam & 0xFFFF) {
     case gridId:
-        if (code == TGN_ACTIVATE)
+        if (code == TGN_SELCHANGE)
+            offerRemoval(dialog);
+        else if (code == TGN_ACTIVATE)
             choose(dialog, false);
         else if (code == TGN_DELETE)
             removeSelected(dialog);

@@ -1,4 +1,5 @@
 // Builds GTK dialogs from dialog templates: controls on a GtkFixed at dialog-unit positions.
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -288,6 +289,48 @@ void applyFrameStyle(GtkWidget* toplevel, const DialogTemplate* dialogTemplate)
         gdk_window_set_decorations(window, static_cast<GdkWMDecoration>(decorations));
 }
 
+// A dialog the player resizes, as its controls follow it.
+struct ResizableLayout {
+    Window* dialog;
+    const DialogTemplate* dialogTemplate;
+    DialogUnits units;
+};
+
+// The widget the fixed holds for a control: the control itself or the scrolled window round it.
+GtkWidget* childOfFixed(GtkWidget* fixed, GtkWidget* widget)
+{
+    while (widget && gtk_widget_get_parent(widget) != fixed)
+        widget = gtk_widget_get_parent(widget);
+    return widget;
+}
+
+// After the fixed has placed its children as the template does, the anchored ones are placed
+// again for the client area's size: stretched or kept at the same distance from the bottom
+// right. The fixed asks for the template's size only, so the player can make the dialog
+// smaller again down to that.
+void followClientSize(GtkWidget* fixed, GdkRectangle* allocation, ResizableLayout* layout)
+{
+    const DialogUnits& units = layout->units;
+    const int grownWidth = std::max(0, allocation->width - units.x(layout->dialogTemplate->width));
+    const int grownHeight =
+        std::max(0, allocation->height - units.y(layout->dialogTemplate->height));
+    for (const ControlTemplate& control : layout->dialogTemplate->controls) {
+        DialogControl* record = gtkbackend::findControl(layout->dialog, control.id);
+        GtkWidget* child = record ? childOfFixed(fixed, record->widget) : nullptr;
+        if (control.anchor == ControlAnchor::topLeft || !child)
+            continue;
+        const int left = units.x(control.x);
+        const int top = units.y(control.y);
+        const Rect placed = anchoredRect(
+            Rect{left, top, left + units.x(control.width), top + units.y(control.height)},
+            control.anchor, grownWidth, grownHeight);
+        record->rect = placed;
+        GtkAllocation childAllocation{allocation->x + placed.left, allocation->y + placed.top,
+                                      placed.right - placed.left, placed.bottom - placed.top};
+        gtk_widget_size_allocate(child, &childAllocation);
+    }
+}
+
 }  // namespace
 
 namespace gtkbackend {
@@ -340,14 +383,19 @@ Window* buildDialog(const DialogTemplate& dialogTemplate, Window* owner, DialogP
     gtk_window_set_deletable(window, dialogTemplate.systemMenu);
     g_signal_connect_after(toplevel, "realize", G_CALLBACK(applyFrameStyle),
                            const_cast<DialogTemplate*>(&dialogTemplate));
+    // A window the player cannot resize is as large as its content asks; one the player
+    // resizes is never smaller than that.
+    gtk_widget_set_size_request(fixed, units.x(dialogTemplate.width),
+                                units.y(dialogTemplate.height));
     if (dialogTemplate.modalFrame) {
-        // A window the player cannot resize is as large as its content asks.
         gtk_window_set_resizable(window, FALSE);
-        gtk_widget_set_size_request(fixed, units.x(dialogTemplate.width),
-                                    units.y(dialogTemplate.height));
     } else {
-        gtk_window_set_default_size(window, units.x(dialogTemplate.width),
-                                    units.y(dialogTemplate.height));
+        g_signal_connect_data(fixed, "size-allocate", G_CALLBACK(followClientSize),
+                              new ResizableLayout{dialog, &dialogTemplate, units},
+                              [](gpointer layout, GClosure*) {
+                                  delete static_cast<ResizableLayout*>(layout);
+                              },
+                              G_CONNECT_AFTER);
     }
     attachClientSurface(dialog, fixed);
     connectToplevelEvents(dialog);

@@ -148,8 +148,12 @@ std::intptr_t runModalDialog(int templateId, Window* owner, DialogProc proc, std
     const auto running = [dialog] {
         return isLive(dialog) && !dialog->ended && !gtkbackend::quitRequested();
     };
-    if (running())
+    if (running()) {
         showWindow(dialog);
+        // The dialog takes the keyboard even where it went to the owner before (a dialog that
+        // just ended presents its owner), so its focused control answers the keys at once.
+        gtk_window_present(GTK_WINDOW(dialog->toplevel));
+    }
     // The nested loop serves dialogs and paints; input for the owner waits in the queue. A
     // quit request ends it as the dialog's cancel would.
     while (running())
@@ -221,6 +225,12 @@ std::string getDlgItemText(Window* dialog, int controlId)
     if (GTK_IS_LABEL(control->widget))
         return gtk_label_get_text(GTK_LABEL(control->widget));
     return {};
+}
+
+void enableDlgItem(Window* dialog, int controlId, bool enabled)
+{
+    if (DialogControl* control = findControl(dialog, controlId))
+        gtk_widget_set_sensitive(control->widget, enabled);
 }
 
 Rect dialogItemRect(Window* dialog, int controlId)

@@ -53,12 +53,51 @@ void itemActivated(GtkIconView* view, GtkTreePath*, Window* dialog)
     notify(GTK_WIDGET(view), dialog, TGN_ACTIVATE);
 }
 
+// Moves the cursor and the selection from the item under the cursor to the one `step` away
+// when that one lies on another row; false when there is none or it lies on the same row,
+// where the view moves itself.
+bool stepAcrossRows(GtkIconView* view, int step)
+{
+    GtkTreePath* cursor = nullptr;
+    if (!gtk_icon_view_get_cursor(view, &cursor, nullptr))
+        return false;
+    const int next = gtk_tree_path_get_indices(cursor)[0] + step;
+    const int count = gtk_tree_model_iter_n_children(gtk_icon_view_get_model(view), nullptr);
+    bool stepped = false;
+    if (next >= 0 && next < count) {
+        GtkTreePath* target = gtk_tree_path_new_from_indices(next, -1);
+        if (gtk_icon_view_get_item_row(view, target) != gtk_icon_view_get_item_row(view, cursor)) {
+            gtk_icon_view_set_cursor(view, target, nullptr, FALSE);
+            gtk_icon_view_select_path(view, target);
+            gtk_icon_view_scroll_to_path(view, target, FALSE, 0.0f, 0.0f);
+            stepped = true;
+        }
+        gtk_tree_path_free(target);
+    }
+    gtk_tree_path_free(cursor);
+    return stepped;
+}
+
+// Delete is told to the dialog. Right on the last item of a row goes on to the first of the
+// next row and Left on the first item of a row back to the last of the row before, as the
+// items read in one line; the view would stop at the row's end.
 gboolean keyPressed(GtkWidget* view, GdkEventKey* event, Window* dialog)
 {
-    if (event->keyval != GDK_KEY_Delete && event->keyval != GDK_KEY_KP_Delete)
+    const bool modified = event->state & (GDK_SHIFT_MASK | GDK_CONTROL_MASK | GDK_MOD1_MASK);
+    switch (event->keyval) {
+    case GDK_KEY_Delete:
+    case GDK_KEY_KP_Delete:
+        notify(view, dialog, TGN_DELETE);
+        return TRUE;
+    case GDK_KEY_Right:
+    case GDK_KEY_KP_Right:
+        return !modified && stepAcrossRows(GTK_ICON_VIEW(view), 1);
+    case GDK_KEY_Left:
+    case GDK_KEY_KP_Left:
+        return !modified && stepAcrossRows(GTK_ICON_VIEW(view), -1);
+    default:
         return FALSE;
-    notify(view, dialog, TGN_DELETE);
-    return TRUE;
+    }
 }
 
 // The grid's control record, or null when the dialog has no grid of that id.

@@ -87,6 +87,7 @@ struct BackEnd {
     std::map<ControlKey, int> buttonChecks;  // BST_UNCHECKED 0, BST_CHECKED 1
     std::map<ControlKey, ComboBoxState> comboBoxes;
     std::map<ControlKey, ThumbnailGridState> thumbnailGrids;
+    std::set<ControlKey> disabledControls;
     std::deque<bool> yesNoAnswers;
     Surface mainWindowUnderBox;  // what the main window showed when the last box appeared
 

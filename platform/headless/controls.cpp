@@ -89,6 +89,17 @@ void setThumbnailGridItems(Window* dialog, int controlId, std::span<const Thumbn
         *grid = {{items.begin(), items.end()}, -1};
 }
 
+void enableDlgItem(Window* dialog, int controlId, bool enabled)
+{
+    if (!headless::isLive(dialog) || !findControl(dialog->templateId, controlId))
+        return;
+    const ControlKey key{dialog->templateId, controlId};
+    if (enabled)
+        backEnd().disabledControls.erase(key);
+    else
+        backEnd().disabledControls.insert(key);
+}
+
 int thumbnailGridSelection(Window* dialog, int controlId)
 {
     const headless::ThumbnailGridState* grid = findGrid(dialog, controlId);
@@ -219,6 +230,8 @@ void resetControls(int templateId)
     forget(backEnd().buttonChecks);
     forget(backEnd().comboBoxes);
     forget(backEnd().thumbnailGrids);
+    std::erase_if(backEnd().disabledControls,
+                  [templateId](const ControlKey& key) { return key.first == templateId; });
 }
 
 int chooseEntry(int controlId, int index)
@@ -255,6 +268,11 @@ int thumbnailGridSelected(int templateId, int controlId)
 {
     auto grid = backEnd().thumbnailGrids.find({templateId, controlId});
     return grid == backEnd().thumbnailGrids.end() ? -1 : grid->second.selection;
+}
+
+bool dlgItemEnabled(int templateId, int controlId)
+{
+    return !backEnd().disabledControls.contains({templateId, controlId});
 }
 
 std::vector<std::string> comboBoxEntries(int templateId, int controlId)

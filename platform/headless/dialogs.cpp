@@ -93,6 +93,10 @@ void playDialog(Window* dialog, const DialogTemplate& dialogTemplate)
         }
         if (const auto action = headless::decodeControlAction(id)) {
             headless::actOnControl(dialog, *action);
+        } else if (!headless::dlgItemEnabled(dialogTemplate.id, id)) {
+            // A disabled button takes no clicks.
+            logEvent("dialog " + std::to_string(dialogTemplate.id) + " disabled " +
+                     std::to_string(id));
         } else {
             headless::clickControl(dialog, id);
             sendMessage(dialog, WM_COMMAND, static_cast<std::uintptr_t>(id) & 0xFFFFu, 0);

@@ -46,6 +46,9 @@ std::vector<std::string> comboBoxEntries(int templateId, int controlId);
 std::vector<std::string> thumbnailGridCaptions(int templateId, int controlId);
 // The selected item of that grid as the dialog last left it (-1 for none).
 int thumbnailGridSelected(int templateId, int controlId);
+// Whether the control of the latest dialog of the template is enabled (enableDlgItem); a
+// scripted click on a disabled one is not delivered.
+bool dlgItemEnabled(int templateId, int controlId);
 // Scripted answers for scriptDialog, like chooseEntry: the player selects item `index`
 // (TGN_SELCHANGE when that changes the selection; an index beyond the items clicks beside
 // them and selects nothing), double-clicks item `index` (selected as by selectGridItem, then

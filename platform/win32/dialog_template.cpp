@@ -74,6 +74,8 @@ std::uint32_t dialogStyle(const DialogTemplate& dialog)
         style |= WS_SYSMENU;
     if (dialog.modalFrame)
         style |= DS_MODALFRAME;
+    else
+        style |= WS_THICKFRAME;  // the player resizes it
     if (dialog.centred)
         style |= DS_CENTER;
     if (dialog.visible)

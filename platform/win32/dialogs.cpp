@@ -36,7 +36,11 @@ INT_PTR CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         return FALSE;
     case WM_SIZE:
         win32backend::fitSurfaceToClient(dialog);
+        win32backend::followDialogSize(dialog);
         break;
+    case WM_GETMINMAXINFO:
+        win32backend::limitDialogSize(dialog, *reinterpret_cast<MINMAXINFO*>(lParam));
+        return TRUE;
     case WM_ERASEBKGND:
         // A dialog the game draws on shows its surface, which covers its whole client area.
         if (!dialog->surfaceUsed)
@@ -55,6 +59,11 @@ INT_PTR CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
             return FALSE;
         }
         break;
+    case win32backend::gridRowStep:
+        win32backend::stepGridAcrossRows(dialog, static_cast<int>(wParam),
+                                         static_cast<int>(lParam));
+        win32backend::flushDrawing();
+        return TRUE;
     case win32backend::gridSelectionCheck:
         win32backend::checkGridSelection(dialog, static_cast<int>(wParam));
         win32backend::flushDrawing();
@@ -184,6 +193,12 @@ std::string getDlgItemText(Window* dialog, int controlId)
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
     return utf16ToUtf8(text);
+}
+
+void enableDlgItem(Window* dialog, int controlId, bool enabled)
+{
+    if (HWND item = isLive(dialog) ? GetDlgItem(dialog->hwnd, controlId) : nullptr)
+        EnableWindow(item, enabled);
 }
 
 Rect dialogItemRect(Window* dialog, int controlId)

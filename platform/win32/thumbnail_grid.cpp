@@ -92,6 +92,48 @@ HIMAGELIST imageList(HWND list)
     return images;
 }
 
+// Selects the item, gives it the keyboard's focus and scrolls it into view.
+void selectAndShow(HWND list, int index)
+{
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(&state));
+    const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    if (index < 0 || index >= count)
+        return;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&state));
+    SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
+}
+
+int itemTop(HWND list, int index)
+{
+    POINT position{};
+    SendMessageW(list, LVM_GETITEMPOSITION, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&position));
+    return position.y;
+}
+
+// Right (step 1) or Left (-1) without Shift or Ctrl: when the neighbouring item in that
+// direction lies on another row the list view stays where it is, and the dialog is posted
+// gridRowStep to go there once the list view has handled the key.
+void noteRowStep(Window* dialog, HWND list, int controlId, int step)
+{
+    if (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0)
+        return;
+    const int focused = static_cast<int>(
+        SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    const int target = focused + step;
+    const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    if (focused < 0 || target < 0 || target >= count)
+        return;
+    if (itemTop(list, target) != itemTop(list, focused))
+        PostMessageW(dialog->hwnd, win32backend::gridRowStep, static_cast<WPARAM>(controlId),
+                     static_cast<LPARAM>(target));
+}
+
 }  // namespace
 
 namespace win32backend {
@@ -113,13 +155,31 @@ bool forwardGridNotification(Window* dialog, const NMHDR& notice)
         tell(dialog, id, TGN_ACTIVATE);
         break;
     case LVN_KEYDOWN:
-        if (reinterpret_cast<const NMLVKEYDOWN&>(notice).wVKey == VK_DELETE)
+        switch (reinterpret_cast<const NMLVKEYDOWN&>(notice).wVKey) {
+        case VK_DELETE:
             tell(dialog, id, TGN_DELETE);
+            break;
+        case VK_RIGHT:
+            noteRowStep(dialog, notice.hwndFrom, id, 1);
+            break;
+        case VK_LEFT:
+            noteRowStep(dialog, notice.hwndFrom, id, -1);
+            break;
+        default:
+            break;
+        }
         break;
     default:
         break;
     }
     return true;
+}
+
+void stepGridAcrossRows(Window* dialog, int controlId, int index)
+{
+    // The change of selection is told as the player's, through gridSelectionCheck.
+    if (HWND list = findGrid(dialog, controlId))
+        selectAndShow(list, index);
 }
 
 void checkGridSelection(Window* dialog, int controlId)
@@ -176,16 +236,6 @@ void selectThumbnailGridItem(Window* dialog, int controlId, int index)
     HWND list = findGrid(dialog, controlId);
     if (!list)
         return;
-    LVITEMW state{};
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>(&state));
-    const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-    if (index >= 0 && index < count) {
-        state.state = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(&state));
-        SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
-    }
+    selectAndShow(list, index);
     dialog->knownGridSelections[controlId] = selectedItem(list);
 }

@@ -95,6 +95,15 @@ void applyWantedCursor();
 bool forwardGridNotification(Window* dialog, const NMHDR& notice);
 constexpr UINT gridSelectionCheck = WM_APP + 1;  // wParam: the grid's control id
 void checkGridSelection(Window* dialog, int controlId);
+// Right on the last item of a row and Left on the first, which the list view ignores, post
+// the dialog gridRowStep; it then selects the item on the next or the previous row.
+constexpr UINT gridRowStep = WM_APP + 2;  // wParam: the grid's control id, lParam: the item
+void stepGridAcrossRows(Window* dialog, int controlId, int index);
+
+// A dialog the player resizes (no modal frame): WM_SIZE moves its anchored controls, and
+// WM_GETMINMAXINFO keeps it at least the template's size.
+void followDialogSize(Window* dialog);
+void limitDialogSize(Window* dialog, MINMAXINFO& limits);
 
 // The text with its line breaks as Windows draws them in edit controls and list views, "\r\n".
 std::string withWindowsLineBreaks(const std::string& text);

@@ -1,5 +1,6 @@
 // The puzzle list's thumbnail grid in a GTK dialog built from its template: the items shown,
-// the keyboard moving the selection, and activation and Delete reaching the dialog procedure.
+// the keyboard moving the selection (across rows too), activation and Delete reaching the
+// dialog procedure, and the grid holding the keyboard when the dialog opens.
 // Needs a display (ctest runs it under xvfb-run); skipped without one.
 #include <gtest/gtest.h>
 
@@ -131,6 +132,100 @@ TEST(GtkThumbnailGrid, ShowsItemsMovesWithKeysAndTellsOfActivationAndDelete)
     EXPECT_EQ(heard, (Heard{{gridId, TGN_SELCHANGE}}));
     gtk_tree_path_free(path);
     destroyWindow(dialog);
+}
+
+// The grid of the modal dialog being checked, with twelve items and the tenth selected, as
+// the Puzzles window opens with a made puzzle in play.
+Window* modalDialog = nullptr;
+
+std::intptr_t selectingProcedure(Window* dialog, unsigned message, std::uintptr_t,
+                                 std::intptr_t)
+{
+    if (message != WM_INITDIALOG)
+        return 0;
+    modalDialog = dialog;
+    std::vector<ThumbnailGridItem> items(12);
+    setThumbnailGridItems(dialog, gridId, items);
+    selectThumbnailGridItem(dialog, gridId, 9);
+    return 1;
+}
+
+int rowOf(GtkIconView* view, int index)
+{
+    GtkTreePath* path = gtk_tree_path_new_from_indices(index, -1);
+    const int row = gtk_icon_view_get_item_row(view, path);
+    gtk_tree_path_free(path);
+    return row;
+}
+
+// Runs in the modal loop once the dialog is on the screen and has the keyboard (or a while
+// has passed): checks the focus, the selection in view, and Right and Left across rows.
+struct OpenedCheck {
+    int triesLeft = 100;
+    bool done = false;
+};
+
+gboolean checkOpenedDialog(gpointer data)
+{
+    auto& check = *static_cast<OpenedCheck*>(data);
+    Window* dialog = modalDialog;
+    GtkWidget* grid = dialog->controls.at(gridId).widget;
+    GtkIconView* view = GTK_ICON_VIEW(grid);
+    if (--check.triesLeft > 0 && !(gtk_widget_get_mapped(grid) && gtk_widget_has_focus(grid)))
+        return G_SOURCE_CONTINUE;
+    while (gtk_events_pending())
+        gtk_main_iteration();
+    EXPECT_TRUE(gtk_widget_has_focus(grid));
+    EXPECT_EQ(thumbnailGridSelection(dialog, gridId), 9);
+    GtkTreePath* first = nullptr;
+    GtkTreePath* last = nullptr;
+    if (gtk_icon_view_get_visible_range(view, &first, &last)) {
+        EXPECT_LE(gtk_tree_path_get_indices(first)[0], 9);
+        EXPECT_GE(gtk_tree_path_get_indices(last)[0], 9);
+        gtk_tree_path_free(first);
+        gtk_tree_path_free(last);
+    } else {
+        ADD_FAILURE() << "no item in view";
+    }
+    // The first row's last item: Right goes on to the next row's first, Left comes back.
+    int rowEnd = 0;
+    while (rowOf(view, rowEnd + 1) == rowOf(view, 0))
+        ++rowEnd;
+    selectThumbnailGridItem(dialog, gridId, rowEnd);
+    const struct {
+        guint key;
+        int selected;
+    } presses[] = {{GDK_KEY_Right, rowEnd + 1}, {GDK_KEY_Left, rowEnd}, {GDK_KEY_End, 11},
+                   {GDK_KEY_Right, 11}, {GDK_KEY_Home, 0}, {GDK_KEY_Left, 0}};
+    for (const auto& press : presses) {
+        sendKeyPress(dialog->toplevel, press.key);
+        while (gtk_events_pending())
+            gtk_main_iteration();
+        EXPECT_EQ(thumbnailGridSelection(dialog, gridId), press.selected) << press.key;
+    }
+    check.done = true;
+    endDialog(dialog, 0);
+    return G_SOURCE_REMOVE;
+}
+
+// The keyboard went to another window last (as a dialog that just ended gives it back to its
+// owner); the modal dialog opened now takes it, with its grid focused on the selected item.
+TEST(GtkThumbnailGrid, AModalDialogsGridHasTheKeyboardOnItsSelectedItem)
+{
+    if (!displayOpened())
+        GTEST_SKIP() << "no display";
+    GtkWidget* before = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    gtk_widget_show(before);
+    gtk_window_present(GTK_WINDOW(before));
+    settle();
+    OpenedCheck check;
+    const guint source = g_timeout_add(20, checkOpenedDialog, &check);
+    runModalDialog(142, nullptr, selectingProcedure, 0);
+    if (!check.done)
+        g_source_remove(source);
+    EXPECT_TRUE(check.done);
+    gtk_widget_destroy(before);
+    settle();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The puzzle list's thumbnail grid through the real list view: its items and pictures, the
-// keyboard and the mouse moving the selection, a double click, Delete and Enter reaching the
-// dialog procedure; and the yes/no question's buttons.
+// keyboard and the mouse moving the selection (across rows too), a double click, Delete and
+// Enter reaching the dialog procedure, the focus as the dialog opens and the grid following the
+// dialog's size; and the yes/no question's buttons.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -142,6 +143,99 @@ TEST(Win32ThumbnailGrid, ShowsItemsMovesWithKeysAndMouseAndTellsOfActivationDele
     EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 0);
     EXPECT_EQ(heard, Heard{});
     destroyWindow(dialog);
+}
+
+// The Puzzles window as it opens with a made puzzle in play: twelve items, the tenth selected.
+std::intptr_t selectingProcedure(Window* dialog, unsigned message, std::uintptr_t,
+                                 std::intptr_t)
+{
+    if (message == WM_INITDIALOG) {
+        setThumbnailGridItems(dialog, gridId, std::vector<ThumbnailGridItem>(12));
+        selectThumbnailGridItem(dialog, gridId, 9);
+    }
+    return message == WM_INITDIALOG ? 1 : 0;
+}
+
+int itemTop(HWND list, int index)
+{
+    POINT position{};
+    SendMessageW(list, LVM_GETITEMPOSITION, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&position));
+    return position.y;
+}
+
+RECT rectIn(HWND dialog, int controlId)
+{
+    RECT rect{};
+    GetWindowRect(GetDlgItem(dialog, controlId), &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+bool openedChecked = false;
+
+// Once the modal dialog runs: the grid has the focus on the selected item, in view; Right and
+// Left go across rows; resized, the grid grows and the buttons keep to the bottom right.
+void CALLBACK checkOpened(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    HWND dialog = GetActiveWindow();
+    HWND list = GetDlgItem(dialog, gridId);
+    ASSERT_NE(list, nullptr);
+    openedChecked = true;
+    EXPECT_EQ(GetFocus(), list);
+    EXPECT_EQ(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 9);
+    EXPECT_EQ(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), 9);
+    RECT item{LVIR_BOUNDS, 0, 0, 0};
+    RECT client{};
+    SendMessageW(list, LVM_GETITEMRECT, 9, reinterpret_cast<LPARAM>(&item));
+    GetClientRect(list, &client);
+    EXPECT_TRUE(item.top >= 0 && item.top < client.bottom) << item.top;
+
+    int rowEnd = 0;
+    while (itemTop(list, rowEnd + 1) == itemTop(list, 0))
+        ++rowEnd;
+    const struct {
+        WPARAM key;
+        int selected;
+    } presses[] = {{VK_HOME, 0}, {VK_LEFT, 0}, {VK_END, 11}, {VK_RIGHT, 11}};
+    for (const auto& press : presses) {
+        pressKey(dialog, press.key);
+        EXPECT_EQ(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED),
+                  press.selected)
+            << press.key;
+    }
+    // From the first row's last item on to the next row's first, and back.
+    pressKey(dialog, VK_HOME);
+    for (int press = 0; press <= rowEnd; ++press)
+        pressKey(dialog, VK_RIGHT);
+    EXPECT_EQ(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED),
+              rowEnd + 1);
+    pressKey(dialog, VK_LEFT);
+    EXPECT_EQ(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED),
+              rowEnd);
+
+    const RECT gridBefore = rectIn(dialog, gridId);
+    const RECT closeBefore = rectIn(dialog, IDCANCEL);
+    RECT outer{};
+    GetWindowRect(dialog, &outer);
+    SetWindowPos(dialog, nullptr, 0, 0, outer.right - outer.left + 200,
+                 outer.bottom - outer.top + 100, SWP_NOMOVE | SWP_NOZORDER);
+    const RECT gridAfter = rectIn(dialog, gridId);
+    const RECT closeAfter = rectIn(dialog, IDCANCEL);
+    EXPECT_EQ(gridAfter.right - gridBefore.right, 200);
+    EXPECT_EQ(gridAfter.bottom - gridBefore.bottom, 100);
+    EXPECT_EQ(gridAfter.left, gridBefore.left);
+    EXPECT_EQ(closeAfter.left - closeBefore.left, 200);
+    EXPECT_EQ(closeAfter.top - closeBefore.top, 100);
+    EndDialog(dialog, 0);
+}
+
+TEST(Win32ThumbnailGrid, TheModalGridHasTheFocusGoesAcrossRowsAndFollowsTheWindowsSize)
+{
+    SetTimer(nullptr, 0, 100, checkOpened);
+    runModalDialog(142, nullptr, selectingProcedure, 0);
+    EXPECT_TRUE(openedChecked);
 }
 
 // What the question showed, and how the player answers it: Yes clicked, or Enter.
