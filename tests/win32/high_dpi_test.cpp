@@ -73,18 +73,27 @@ RECT workAreaOf(HWND hwnd)
     return monitor.rcWork;
 }
 
-void expectInside(const RECT& inner, const RECT& outer, const char* what)
+// Centred on the owner where that lies on the work area; else moved just onto it.
+void expectPlaced(const RECT& placed, const RECT& owner, const RECT& work, const char* what)
 {
-    EXPECT_GE(inner.left, outer.left) << what;
-    EXPECT_GE(inner.top, outer.top) << what;
-    EXPECT_LE(inner.right, outer.right) << what;
-    EXPECT_LE(inner.bottom, outer.bottom) << what;
-}
-
-void expectCentredOn(const RECT& inner, const RECT& outer, const char* what)
-{
-    EXPECT_NEAR(inner.left + inner.right, outer.left + outer.right, 1) << what;
-    EXPECT_NEAR(inner.top + inner.bottom, outer.top + outer.bottom, 1) << what;
+    EXPECT_GE(placed.left, work.left) << what;
+    EXPECT_GE(placed.top, work.top) << what;
+    EXPECT_LE(placed.right, work.right) << what;
+    EXPECT_LE(placed.bottom, work.bottom) << what;
+    const int centreX = (owner.left + owner.right) / 2;
+    const int centreY = (owner.top + owner.bottom) / 2;
+    if (centreX + (placed.right - placed.left) / 2 > work.right)
+        EXPECT_EQ(placed.right, work.right) << what;
+    else if (centreX - (placed.right - placed.left) / 2 < work.left)
+        EXPECT_EQ(placed.left, work.left) << what;
+    else
+        EXPECT_NEAR(placed.left + placed.right, owner.left + owner.right, 1) << what;
+    if (centreY + (placed.bottom - placed.top) / 2 > work.bottom)
+        EXPECT_EQ(placed.bottom, work.bottom) << what;
+    else if (centreY - (placed.bottom - placed.top) / 2 < work.top)
+        EXPECT_EQ(placed.top, work.top) << what;
+    else
+        EXPECT_NEAR(placed.top + placed.bottom, owner.top + owner.bottom, 1) << what;
 }
 
 // The image list's picture size and count, the widest line of the caption in the grid's font
@@ -233,12 +242,10 @@ TEST(Win32DialogPlacement, DialogsOpenOverTheirOwnerAndOnTheScreen)
         const char* what;
         int left;
         int top;
-        bool centred;
     } places[] = {
-        {"in the middle", (work.left + work.right - 800) / 2, (work.top + work.bottom - 600) / 2,
-         true},
-        {"near the bottom right", work.right - 250, work.bottom - 150, false},
-        {"past the top left", work.left - 700, work.top - 500, false},
+        {"off the middle", work.left + 40, work.top + 30},
+        {"near the bottom right", work.right - 250, work.bottom - 150},
+        {"past the top left", work.left - 700, work.top - 500},
     };
     for (const auto& place : places) {
         setWindowPos(owner, place.left, place.top, 800, 600);
@@ -246,19 +253,14 @@ TEST(Win32DialogPlacement, DialogsOpenOverTheirOwnerAndOnTheScreen)
         const RECT ownerRect = windowRect(owner->hwnd);
         Window* dialog = createModelessDialog(131, owner, gridProcedure, 0);
         ASSERT_NE(dialog, nullptr);
-        const RECT dialogRect = windowRect(dialog->hwnd);
-        expectInside(dialogRect, work, place.what);
-        if (place.centred)
-            expectCentredOn(dialogRect, ownerRect, place.what);
+        expectPlaced(windowRect(dialog->hwnd), ownerRect, work, place.what);
         destroyWindow(dialog);
         pump();
 
         messageBoxRect = RECT{};
         SetTimer(nullptr, 0, 50, closeMessageBox);
         messageBox(owner, "テスト");
-        expectInside(messageBoxRect, work, place.what);
-        if (place.centred)
-            expectCentredOn(messageBoxRect, ownerRect, place.what);
+        expectPlaced(messageBoxRect, ownerRect, work, place.what);
     }
     destroyWindow(owner);
     pump();
