@@ -130,8 +130,18 @@ GridLook lookAt(HWND list)
 
 }  // namespace
 
-TEST(Win32HighDpi, TheProgramSeesTheDesktopsDpi)
+// The program's manifest makes it aware of each monitor's DPI, so the system never stretches it
+// (Wine treats every program so; Windows only those that say it).
+TEST(Win32HighDpi, TheProgramIsPerMonitorAwareAndSeesTheDesktopsDpi)
 {
+    HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(found, nullptr);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(nullptr, found))),
+                               SizeofResource(nullptr, found));
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
+    EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()),
+              DPI_AWARENESS_PER_MONITOR_AWARE);
     HDC screen = GetDC(nullptr);
     EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSX), desktopDpi());
     ReleaseDC(nullptr, screen);
