@@ -1,6 +1,6 @@
 // Thumbnail grids of Win32 dialogs: a list view of icons from an image list of the grid's
-// picture size at the monitor's DPI, telling the dialog procedure of the player's selections, activations and
-// Delete as WM_COMMAND.
+// picture size at the monitor's DPI, telling the dialog procedure of the player's selections,
+// activations and Delete as WM_COMMAND.
 #include <string>
 
 #include "platform/thumbnail_grid_picture.h"

@@ -72,7 +72,7 @@ unsigned dpiOfWindow(HWND hwnd);
 // Moves a dialog to its place centred on its owner, on the owner's monitor.
 void placeOverOwner(HWND dialog, HWND owner);
 
-// Keeps the surface at the client size (in surface pixels), the old picture in its corner.
+// Keeps the surface at the client size, the old picture in its corner.
 void fitSurfaceToClient(Window* window);
 // Shows the rectangle (surface pixels) of the window's surface on the device context.
 void presentRect(HDC dc, const Window* window, const Rect& area);
