@@ -7,6 +7,9 @@
 #include "platform/surface.h"
 #include "platform/types.h"
 
+// Screen coordinates, window rectangles and client areas are counted in the pixels each back end
+// works in: device pixels on Windows, logical pixels of the desktop on Linux.
+
 constexpr std::uint32_t WS_EX_LAYERED = 0x80000;
 constexpr std::uint32_t LWA_COLORKEY = 1;
 constexpr std::uint32_t LWA_ALPHA = 2;

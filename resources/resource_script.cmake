@@ -1,9 +1,12 @@
 # The Windows program's resources: a resource script for windres naming every generated file
 # under its number and type (bitmaps as raw packed DIBs of the system's bitmap type 2), in
-# Japanese (language 1041), with the version resource.
+# Japanese (language 1041), with the version resource and the manifest.
 set(RESOURCE_SCRIPT ${CMAKE_CURRENT_BINARY_DIR}/velmora.rc)
-set(rc "#include <winver.h>\n\nLANGUAGE 0x11, 0x01\n\n")
-set(RESOURCE_FILES "")
+# The manifest (RT_MANIFEST 24, the program's own under number 1, language neutral): DPI
+# awareness.
+set(manifest ${CMAKE_CURRENT_SOURCE_DIR}/velmora.manifest)
+set(rc "#include <winver.h>\n\nLANGUAGE 0, 0\n1 24 \"${manifest}\"\n\nLANGUAGE 0x11, 0x01\n\n")
+set(RESOURCE_FILES ${manifest})
 foreach(entry IN LISTS BUNDLE_FILES)
   string(REPLACE "|" ";" fields "${entry}")
   list(GET fields 0 alias)

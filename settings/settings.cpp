@@ -15,6 +15,10 @@ int backgroundRed = 0;
 int backgroundGreen = 128;
 int backgroundBlue = 128;
 Colour backgroundColor = 0;
+// The main window's outer rectangle in the platform's screen coordinates, as are the preview's
+// place and every other window rectangle in the settings file: device pixels on Windows (the
+// program is DPI-aware), so a size saved at one DPI comes back the same at another; the
+// desktop's logical pixels on Linux, where GTK scales windows itself.
 int windowLeft = 0;
 int windowTop = 0;
 int windowRight = 1000;

@@ -1,4 +1,4 @@
-// The client area's surface: kept at the client size and shown with StretchDIBits.
+// The client area's surface: kept at the client size and shown 1:1 with StretchDIBits.
 #include <algorithm>
 
 #include "platform/win32/win32_window.h"
@@ -10,8 +10,8 @@ void fitSurfaceToClient(Window* window)
 {
     RECT client{};
     GetClientRect(window->hwnd, &client);
-    const int width = client.right / window->scale;
-    const int height = client.bottom / window->scale;
+    const int width = client.right;
+    const int height = client.bottom;
     Surface& surface = window->surface;
     if (width == surface.width && height == surface.height)
         return;
@@ -34,7 +34,6 @@ void presentRect(HDC dc, const Window* window, const Rect& area)
     const int bottom = std::min(area.bottom, surface.height);
     if (right <= left || bottom <= top)
         return;
-    const int scale = window->scale;
     const int width = right - left;
     const int height = bottom - top;
     // Only the rows shown are described, so the source rectangle spans the DIB's whole height
@@ -48,8 +47,8 @@ void presentRect(HDC dc, const Window* window, const Rect& area)
     info.bmiHeader.biCompression = BI_RGB;
     const std::uint32_t* firstRow =
         surface.pixels.data() + static_cast<std::size_t>(top) * static_cast<std::size_t>(surface.width);
-    StretchDIBits(dc, left * scale, top * scale, width * scale, height * scale, left, 0, width,
-                  height, firstRow, &info, DIB_RGB_COLORS, SRCCOPY);
+    StretchDIBits(dc, left, top, width, height, left, 0, width, height, firstRow, &info,
+                  DIB_RGB_COLORS, SRCCOPY);
 }
 
 void flushDrawing()

@@ -62,6 +62,38 @@ std::optional<std::string> runFileDialog(Window* owner, const FileDialogRequest&
     return utf16ToUtf8(buffer.c_str());
 }
 
+// Message boxes open over their owner: the system would centre them on the screen. A hook of
+// the thread moves the box when it is first activated, before it is seen.
+HWND messageBoxOwner = nullptr;
+HHOOK messageBoxHook = nullptr;
+
+LRESULT CALLBACK placeMessageBox(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto activated = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && messageBoxHook &&
+        GetWindow(activated, GW_OWNER) == messageBoxOwner) {
+        UnhookWindowsHookEx(messageBoxHook);
+        messageBoxHook = nullptr;
+        win32backend::placeOverOwner(activated, messageBoxOwner);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+int ownedMessageBox(Window* owner, const char* text, const char* caption, UINT type)
+{
+    messageBoxOwner = handleOf(owner);
+    if (messageBoxOwner && !messageBoxHook)
+        messageBoxHook =
+            SetWindowsHookExW(WH_CBT, placeMessageBox, nullptr, GetCurrentThreadId());
+    const int answer = MessageBoxW(messageBoxOwner, utf8ToUtf16(translate(text)).c_str(),
+                                   utf8ToUtf16(translate(caption)).c_str(), type);
+    if (messageBoxHook) {
+        UnhookWindowsHookEx(messageBoxHook);
+        messageBoxHook = nullptr;
+    }
+    return answer;
+}
+
 }  // namespace
 
 namespace win32backend {
@@ -83,15 +115,13 @@ std::wstring shellTarget(const char* url)
 
 void messageBox(Window* owner, const char* text)
 {
-    MessageBoxW(handleOf(owner), utf8ToUtf16(translate(text ? text : "")).c_str(),
-                utf8ToUtf16(translate("エラー")).c_str(), MB_OK);
+    ownedMessageBox(owner, text ? text : "", "エラー", MB_OK);
 }
 
 bool askYesNo(Window* owner, const char* caption, const char* text)
 {
-    return MessageBoxW(handleOf(owner), utf8ToUtf16(translate(text ? text : "")).c_str(),
-                       utf8ToUtf16(translate(caption ? caption : "")).c_str(),
-                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+    return ownedMessageBox(owner, text ? text : "", caption ? caption : "",
+                           MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 bool chooseColour(Window* owner, Colour& colour, Colour customColours[16])

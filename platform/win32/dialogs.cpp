@@ -22,6 +22,10 @@ INT_PTR CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         const auto* start = reinterpret_cast<const DialogStart*>(lParam);
         Window* dialog = start->dialog;
         win32backend::attachHandle(dialog, hwnd);
+        // A centred dialog opens over its owner, not in the middle of the screen; the game's
+        // procedure may still move it.
+        if (dialog->owner && dialog->layout && dialog->layout->centred)
+            win32backend::placeOverOwner(hwnd, dialog->owner->hwnd);
         win32backend::fitSurfaceToClient(dialog);
         const std::intptr_t answer = dialog->proc(dialog, WM_INITDIALOG, wParam, start->param);
         win32backend::flushDrawing();
@@ -63,6 +67,19 @@ INT_PTR CALLBACK dialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         win32backend::stepGridAcrossRows(dialog, static_cast<int>(wParam),
                                          static_cast<int>(lParam));
         win32backend::flushDrawing();
+        return TRUE;
+    case WM_DPICHANGED: {
+        // Windows rescales the font and controls of a dialog built from a template itself (the
+        // default handling, which still follows); the grids' pictures are ours.
+        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        PostMessageW(hwnd, win32backend::gridDpiChange, LOWORD(wParam), 0);
+        return FALSE;
+    }
+    case win32backend::gridDpiChange:
+        win32backend::fitGridsToDpi(dialog, static_cast<unsigned>(wParam));
         return TRUE;
     case win32backend::gridSelectionCheck:
         win32backend::checkGridSelection(dialog, static_cast<int>(wParam));
@@ -206,8 +223,7 @@ Rect dialogItemRect(Window* dialog, int controlId)
     if (!isLive(dialog))
         return Rect{};
     const RECT rect = controlRect(dialog, controlId);
-    const int s = dialog->scale;
-    return Rect{rect.left / s, rect.top / s, rect.right / s, rect.bottom / s};
+    return Rect{rect.left, rect.top, rect.right, rect.bottom};
 }
 
 std::intptr_t sendDlgItemMessage(Window* dialog, int controlId, unsigned message,

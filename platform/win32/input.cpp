@@ -17,8 +17,8 @@ HCURSOR arrowCursor()
 
 namespace win32backend {
 
-// Mouse points come in screen pixels of the client area, signed while the pointer is
-// captured; the game takes surface pixels inside the client area only.
+// Mouse points come in pixels of the client area, signed while the pointer is captured; the
+// game takes them inside the client area only.
 bool translateMousePoint(Window* window, LPARAM& lParam)
 {
     const int x = static_cast<short>(LOWORD(lParam));
@@ -27,7 +27,7 @@ bool translateMousePoint(Window* window, LPARAM& lParam)
     GetClientRect(window->hwnd, &client);
     if (x < 0 || y < 0 || x >= client.right || y >= client.bottom)
         return false;
-    lParam = makePointParam(x / window->scale, y / window->scale);
+    lParam = makePointParam(x, y);
     return true;
 }
 
@@ -86,9 +86,7 @@ void confineCursor(const Rect* screenRect)
             ReleaseCapture();
         return;
     }
-    const int s = win32backend::screenScale();
-    const RECT area{screenRect->left * s, screenRect->top * s, screenRect->right * s,
-                    screenRect->bottom * s};
+    const RECT area{screenRect->left, screenRect->top, screenRect->right, screenRect->bottom};
     ClipCursor(&area);
     if (HWND main = win32backend::mainWindowHandle())
         SetCapture(main);

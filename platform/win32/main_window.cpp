@@ -8,7 +8,7 @@
 
 namespace {
 
-// Messages the game's procedure takes with surface-pixel mouse points; a point off the client
+// Messages the game's procedure takes with client-pixel mouse points; a point off the client
 // area (possible while the pointer is captured) is not delivered, as without capture.
 bool isMouseMessage(UINT message)
 {
@@ -34,8 +34,9 @@ LRESULT CALLBACK mainWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPA
         win32backend::fitSurfaceToClient(window);
         break;
     case WM_DPICHANGED: {
+        // The window keeps its size on the new monitor as the player sees it; the board stays
+        // at one board pixel per device pixel, so more or less of it shows.
         const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-        window->scale = win32backend::scaleForWindow(hwnd);
         SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
@@ -135,11 +136,9 @@ Window* createMainWindow(const char* title, int x, int y, int width, int height,
     window->proc = proc;
     window->backgroundFill = makeColour(0, 0, 0);
     window->menu = win32backend::buildMenu(menuId);
-    const int s = win32backend::screenScale();
     HWND hwnd = CreateWindowExW(0, win32backend::mainWindowClass, utf8ToUtf16(title).c_str(),
-                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, x * s, y * s, width * s,
-                                height * s, nullptr, window->menu,
-                                win32backend::programInstance(), window);
+                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, width, height, nullptr,
+                                window->menu, win32backend::programInstance(), window);
     if (!hwnd)
         return nullptr;
     SetFocus(hwnd);

@@ -11,10 +11,13 @@ namespace {
 
 using DpiAwarenessContextSetter = BOOL(WINAPI*)(HANDLE);
 
-// Each monitor's own DPI where the system knows it, else the system DPI; looked up by name so
-// the program still starts where the call is missing.
+// Each monitor's own DPI where the system knows it, else the system DPI, as the program's
+// manifest already asks; looked up by name so the program still starts where the call is
+// missing.
 void becomeDpiAware()
 {
+    if (IsProcessDPIAware())
+        return;
     HMODULE user32 = GetModuleHandleW(L"user32.dll");
     const auto setContext = reinterpret_cast<DpiAwarenessContextSetter>(
         reinterpret_cast<void*>(GetProcAddress(user32, "SetProcessDpiAwarenessContext")));

@@ -1,6 +1,6 @@
 // Thumbnail grids of Win32 dialogs: a list view of icons from an image list of the grid's
-// picture size, telling the dialog procedure of the player's selections, activations and
-// Delete as WM_COMMAND.
+// picture size at the monitor's DPI, telling the dialog procedure of the player's selections,
+// activations and Delete as WM_COMMAND.
 #include <string>
 
 #include "platform/thumbnail_grid_picture.h"
@@ -38,18 +38,24 @@ void tell(Window* dialog, int controlId, unsigned code)
                  0);
 }
 
-// The picture as a bitmap the image list takes: 24 bits, rows from the top, blue first.
-HBITMAP newBitmap(const RgbImage& picture)
+// A bitmap the image list takes: 24 bits, rows from the top, blue first.
+HBITMAP newBitmap(int width, int height, void** bits)
 {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
+    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
+// The picture as a bitmap of its own size.
+HBITMAP bitmapOf(const RgbImage& picture)
+{
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = newBitmap(picture.width, picture.height, &bits);
     if (!bitmap)
         return nullptr;
     const std::size_t rowBytes = static_cast<std::size_t>(picture.width) * 3;
@@ -67,28 +73,68 @@ HBITMAP newBitmap(const RgbImage& picture)
     return bitmap;
 }
 
-// The grid's image list, made on first use with room around each item for two lines of its
-// caption (the list view shows two lines of an item that does not have the focus).
-HIMAGELIST imageList(HWND list)
+// The picture stretched (averaging) to width x height, or as it is at its own size.
+HBITMAP scaledBitmapOf(const RgbImage& picture, int width, int height)
 {
+    HBITMAP own = bitmapOf(picture);
+    if (!own || (width == picture.width && height == picture.height))
+        return own;
+    void* bits = nullptr;
+    HBITMAP scaled = newBitmap(width, height, &bits);
+    HDC from = CreateCompatibleDC(nullptr);
+    HDC to = CreateCompatibleDC(nullptr);
+    if (scaled && from && to) {
+        HGDIOBJ oldFrom = SelectObject(from, own);
+        HGDIOBJ oldTo = SelectObject(to, scaled);
+        SetStretchBltMode(to, HALFTONE);
+        SetBrushOrgEx(to, 0, 0, nullptr);
+        StretchBlt(to, 0, 0, width, height, from, 0, 0, picture.width, picture.height, SRCCOPY);
+        SelectObject(from, oldFrom);
+        SelectObject(to, oldTo);
+    }
+    if (from)
+        DeleteDC(from);
+    if (to)
+        DeleteDC(to);
+    DeleteObject(own);
+    return scaled;
+}
+
+// The grid's pictures grow with the DPI of its monitor, as the captions' text under them does.
+int pictureLengthAt(int length, unsigned dpi)
+{
+    return MulDiv(length, static_cast<int>(dpi), 96);
+}
+
+// The grid's image list for the DPI, made when there is none or it has another picture size,
+// with room around each item for two lines of its caption (the list view shows two lines of an
+// item that does not have the focus).
+HIMAGELIST imageList(HWND list, unsigned dpi)
+{
+    const int width = pictureLengthAt(thumbnailGridPictureWidth, dpi);
+    const int height = pictureLengthAt(thumbnailGridPictureHeight, dpi);
     auto images =
         reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_NORMAL, 0));
-    if (images)
+    int shownWidth = 0;
+    int shownHeight = 0;
+    if (images && ImageList_GetIconSize(images, &shownWidth, &shownHeight) &&
+        shownWidth == width && shownHeight == height)
         return images;
-    images = ImageList_Create(thumbnailGridPictureWidth, thumbnailGridPictureHeight, ILC_COLOR24,
-                              8, 8);
+    images = ImageList_Create(width, height, ILC_COLOR24, 8, 8);
     if (!images)
         return nullptr;
-    SendMessageW(list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
+    if (auto old = reinterpret_cast<HIMAGELIST>(
+            SendMessageW(list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(images))))
+        ImageList_Destroy(old);
     TEXTMETRICW metrics{};
     HDC dc = GetDC(list);
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
     ReleaseDC(list, dc);
-    const int width = thumbnailGridPictureWidth + 16;
-    const int height = thumbnailGridPictureHeight + 2 * metrics.tmHeight + 16;
-    SendMessageW(list, LVM_SETICONSPACING, 0, MAKELPARAM(width, height));
+    const int margin = pictureLengthAt(16, dpi);
+    SendMessageW(list, LVM_SETICONSPACING, 0,
+                 MAKELPARAM(width + margin, height + 2 * metrics.tmHeight + margin));
     return images;
 }
 
@@ -132,6 +178,23 @@ void noteRowStep(Window* dialog, HWND list, int controlId, int step)
     if (itemTop(list, target) != itemTop(list, focused))
         PostMessageW(dialog->hwnd, win32backend::gridRowStep, static_cast<WPARAM>(controlId),
                      static_cast<LPARAM>(target));
+}
+
+// The grid's item pictures put into its image list at the DPI, one image per item in order.
+void fillImageList(HWND list, HIMAGELIST images, const std::vector<RgbImage>& pictures,
+                   unsigned dpi)
+{
+    ImageList_RemoveAll(images);
+    const int width = pictureLengthAt(thumbnailGridPictureWidth, dpi);
+    const int height = pictureLengthAt(thumbnailGridPictureHeight, dpi);
+    for (const RgbImage& picture : pictures) {
+        HBITMAP bitmap = scaledBitmapOf(picture, width, height);
+        if (!bitmap)
+            break;  // the items from here on show no picture rather than another item's
+        ImageList_Add(images, bitmap, nullptr);
+        DeleteObject(bitmap);
+    }
+    InvalidateRect(list, nullptr, TRUE);
 }
 
 }  // namespace
@@ -195,6 +258,14 @@ void checkGridSelection(Window* dialog, int controlId)
     tell(dialog, controlId, TGN_SELCHANGE);
 }
 
+void fitGridsToDpi(Window* dialog, unsigned dpi)
+{
+    for (const auto& [controlId, pictures] : dialog->gridPictures)
+        if (HWND list = findGrid(dialog, controlId))
+            if (HIMAGELIST images = imageList(list, dpi))
+                fillImageList(list, images, pictures, dpi);
+}
+
 }  // namespace win32backend
 
 void setThumbnailGridItems(Window* dialog, int controlId, std::span<const ThumbnailGridItem> items)
@@ -203,22 +274,22 @@ void setThumbnailGridItems(Window* dialog, int controlId, std::span<const Thumbn
     if (!list)
         return;
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
-    HIMAGELIST images = imageList(list);
-    if (images)
-        ImageList_RemoveAll(images);
+    // The pictures are kept to be made again at another DPI.
+    std::vector<RgbImage>& pictures = dialog->gridPictures[controlId];
+    pictures.clear();
+    for (const ThumbnailGridItem& item : items)
+        pictures.push_back(thumbnailGridPicture(item.picture));
+    const unsigned dpi = win32backend::dpiOfWindow(list);
+    if (HIMAGELIST images = imageList(list, dpi))
+        fillImageList(list, images, pictures, dpi);
     int index = 0;
     for (const ThumbnailGridItem& item : items) {
-        int image = -1;
-        if (HBITMAP bitmap = images ? newBitmap(thumbnailGridPicture(item.picture)) : nullptr) {
-            image = ImageList_Add(images, bitmap, nullptr);
-            DeleteObject(bitmap);
-        }
         // The list view breaks a caption's lines where Windows text has them.
         std::wstring text = utf8ToUtf16(win32backend::withWindowsLineBreaks(item.caption));
         LVITEMW entry{};
         entry.mask = LVIF_TEXT | LVIF_IMAGE;
+        entry.iImage = index;
         entry.iItem = index++;
-        entry.iImage = image;
         entry.pszText = text.data();
         SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry));
     }

@@ -33,16 +33,16 @@ struct Window {
     std::intptr_t result = 0;
     WindowProc proc = nullptr;  // the window procedure, or the dialog procedure
     Window* owner = nullptr;
-    // The client area at one surface pixel per `scale` x `scale` screen pixels; dialogs show
-    // it only once the game asked for it, so dialogs with controls keep their own background.
+    // The client area at one surface pixel per device pixel; dialogs show it only once the
+    // game asked for it, so dialogs with controls keep their own background.
     Surface surface;
     bool surfaceUsed = false;
-    int scale = 1;
     Colour backgroundFill = 0;
     bool erasePending = false;
     HMENU menu = nullptr;
     const DialogTemplate* layout = nullptr;  // a dialog's template, for controls without windows
     std::map<int, int> knownGridSelections;  // each thumbnail grid's selection as last told
+    std::map<int, std::vector<RgbImage>> gridPictures;  // each grid's item pictures as given
 };
 
 namespace win32backend {
@@ -62,12 +62,17 @@ void attachHandle(Window* window, HWND hwnd);
 void retireWindowRecord(Window* window);
 void freeRetiredWindows();
 
-// The whole-number scale of surface pixels for the window's monitor (1 at 96 dpi), and the one
-// the game's screen coordinates are counted in.
-int scaleForWindow(HWND hwnd);
-int screenScale();
+// The process is DPI-aware: the game's pixels, window rectangles and screen coordinates are
+// device pixels on every monitor, so the board shows one board pixel per device pixel at 100 %
+// and a saved window size means the same on every DPI. What is measured in dialog units or
+// points (dialogs, their fonts, the thumbnail grids' pictures) grows with the DPI instead.
+// The DPI of the window's monitor, or of the screen without a window (96 is 100 %).
+unsigned dpiOfWindow(HWND hwnd);
 
-// Keeps the surface at the client size (in surface pixels), the old picture in its corner.
+// Moves a dialog to its place centred on its owner, on the owner's monitor.
+void placeOverOwner(HWND dialog, HWND owner);
+
+// Keeps the surface at the client size, the old picture in its corner.
 void fitSurfaceToClient(Window* window);
 // Shows the rectangle (surface pixels) of the window's surface on the device context.
 void presentRect(HDC dc, const Window* window, const Rect& area);
@@ -104,6 +109,11 @@ void stepGridAcrossRows(Window* dialog, int controlId, int index);
 // WM_GETMINMAXINFO keeps it at least the template's size.
 void followDialogSize(Window* dialog);
 void limitDialogSize(Window* dialog, MINMAXINFO& limits);
+
+// The dialog moved to a monitor of another DPI: its grids' pictures and spacing are made again
+// at that DPI, once Windows has rescaled the dialog's font.
+constexpr UINT gridDpiChange = WM_APP + 3;  // wParam: the new DPI
+void fitGridsToDpi(Window* dialog, unsigned dpi);
 
 // The text with its line breaks as Windows draws them in edit controls and list views, "\r\n".
 std::string withWindowsLineBreaks(const std::string& text);
@@ -143,10 +153,8 @@ void win32backend::paintWindow(Window* window, Paint&& paint)
     paint();
     if (isLive(window) && (!window->isDialog || window->surfaceUsed)) {
         takeDirtyRect(window->surface);
-        const int s = window->scale;
         presentRect(dc, window,
-                    Rect{ps.rcPaint.left / s, ps.rcPaint.top / s, (ps.rcPaint.right + s - 1) / s,
-                         (ps.rcPaint.bottom + s - 1) / s});
+                    Rect{ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom});
     }
     EndPaint(window->hwnd, &ps);
 }

@@ -1,4 +1,6 @@
-// Window placement, geometry, styles, destruction and the see-through function.
+// Window placement, geometry, styles, destruction, the see-through function, the monitors' DPI
+// and dialogs placed over their owners.
+#include "platform/dialog_placement.h"
 #include "platform/win32/win32_window.h"
 #include "platform/window.h"
 
@@ -24,9 +26,7 @@ BOOL CALLBACK addWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas)
     if (!GetMonitorInfoW(monitor, &info))
         return TRUE;
     auto& list = *reinterpret_cast<std::vector<Rect>*>(areas);
-    const int s = win32backend::screenScale();
-    const Rect area{info.rcWork.left / s, info.rcWork.top / s, info.rcWork.right / s,
-                    info.rcWork.bottom / s};
+    const Rect area{info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
     list.insert((info.dwFlags & MONITORINFOF_PRIMARY) ? list.begin() : list.end(), area);
     return TRUE;
 }
@@ -35,28 +35,37 @@ BOOL CALLBACK addWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas)
 
 namespace win32backend {
 
-// The game's pixels stay whole screen pixels: 1 up to 191 dpi, 2 up to 287 dpi, and so on.
-// Without a window, the screen's own dpi.
-int scaleForWindow(HWND hwnd)
+unsigned dpiOfWindow(HWND hwnd)
 {
     static const auto dpiForWindow = reinterpret_cast<DpiForWindow>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    UINT dpi = 96;
-    if (hwnd && dpiForWindow) {
+    UINT dpi = 0;
+    if (hwnd && dpiForWindow)
         dpi = dpiForWindow(hwnd);
-    } else if (HDC screen = GetDC(nullptr)) {
-        dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSX));
-        ReleaseDC(nullptr, screen);
-    }
-    return dpi >= 96 ? static_cast<int>(dpi / 96) : 1;
+    if (dpi == 0)
+        if (HDC screen = GetDC(nullptr)) {
+            dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSX));
+            ReleaseDC(nullptr, screen);
+        }
+    return dpi > 0 ? dpi : 96;
 }
 
-// The game works in the main window's pixels everywhere, as on a scaled Linux desktop: window
-// rectangles, work areas and the pointer's confinement are in screen pixels over this scale.
-int screenScale()
+void placeOverOwner(HWND dialog, HWND owner)
 {
-    const Window* main = windowOf(mainWindowHandle());
-    return main ? main->scale : scaleForWindow(nullptr);
+    RECT ownerRect{};
+    RECT dialogRect{};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetWindowRect(owner, &ownerRect) || !GetWindowRect(dialog, &dialogRect) ||
+        !GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor))
+        return;
+    const RECT& work = monitor.rcWork;
+    const Point place = dialogPlaceOverOwner(
+        Rect{ownerRect.left, ownerRect.top, ownerRect.right, ownerRect.bottom},
+        dialogRect.right - dialogRect.left, dialogRect.bottom - dialogRect.top,
+        Rect{work.left, work.top, work.right, work.bottom});
+    SetWindowPos(dialog, nullptr, place.x, place.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace win32backend
@@ -69,16 +78,14 @@ void destroyWindow(Window* window)
 
 void setWindowPos(Window* window, int x, int y, int width, int height)
 {
-    const int s = win32backend::screenScale();
     if (isLive(window))
-        SetWindowPos(window->hwnd, HWND_TOP, x * s, y * s, width * s, height * s, SWP_SHOWWINDOW);
+        SetWindowPos(window->hwnd, HWND_TOP, x, y, width, height, SWP_SHOWWINDOW);
 }
 
 void moveWindow(Window* window, int x, int y, int width, int height, bool repaint)
 {
-    const int s = win32backend::screenScale();
     if (isLive(window))
-        MoveWindow(window->hwnd, x * s, y * s, width * s, height * s, repaint);
+        MoveWindow(window->hwnd, x, y, width, height, repaint);
 }
 
 // MoveWindow to the outer size that AdjustWindowRectEx makes of the client size for the
@@ -88,13 +95,11 @@ void moveWindowToClientSize(Window* window, int x, int y, int clientWidth, int c
 {
     if (!isLive(window))
         return;
-    RECT outer{0, 0, clientWidth * window->scale, clientHeight * window->scale};
+    RECT outer{0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(window->hwnd, GWL_STYLE)),
                        GetMenu(window->hwnd) != nullptr,
                        static_cast<DWORD>(GetWindowLongPtrW(window->hwnd, GWL_EXSTYLE)));
-    const int s = win32backend::screenScale();
-    MoveWindow(window->hwnd, x * s, y * s, outer.right - outer.left, outer.bottom - outer.top,
-               repaint);
+    MoveWindow(window->hwnd, x, y, outer.right - outer.left, outer.bottom - outer.top, repaint);
 }
 
 void showWindow(Window* window)
@@ -108,8 +113,7 @@ Rect getWindowRect(Window* window)
     RECT rect{};
     if (isLive(window))
         GetWindowRect(window->hwnd, &rect);
-    const int s = win32backend::screenScale();
-    return Rect{rect.left / s, rect.top / s, rect.right / s, rect.bottom / s};
+    return Rect{rect.left, rect.top, rect.right, rect.bottom};
 }
 
 Rect getClientRect(Window* window)
@@ -117,8 +121,7 @@ Rect getClientRect(Window* window)
     RECT rect{};
     if (isLive(window))
         GetClientRect(window->hwnd, &rect);
-    const int scale = isLive(window) ? window->scale : 1;
-    return Rect{0, 0, rect.right / scale, rect.bottom / scale};
+    return Rect{0, 0, rect.right, rect.bottom};
 }
 
 std::vector<Rect> monitorWorkAreas()
@@ -132,10 +135,9 @@ Point clientToScreen(Window* window, Point point)
 {
     if (!isLive(window))
         return point;
-    POINT origin{0, 0};
-    ClientToScreen(window->hwnd, &origin);
-    const int s = win32backend::screenScale();
-    return Point{origin.x / s + point.x * window->scale / s, origin.y / s + point.y * window->scale / s};
+    POINT screen{point.x, point.y};
+    ClientToScreen(window->hwnd, &screen);
+    return Point{screen.x, screen.y};
 }
 
 void setFocus(Window* window)

@@ -63,7 +63,6 @@ Window* windowOf(HWND hwnd)
 void attachHandle(Window* window, HWND hwnd)
 {
     window->hwnd = hwnd;
-    window->scale = scaleForWindow(hwnd);
 }
 
 void retireWindowRecord(Window* window)

@@ -233,14 +233,13 @@ TEST(Win32Dialogs, PicturePuzzleDialogTakesTypedTextListEntriesAndPlacesItsThumb
     // The thumbnail has no window: its place comes from the template, as the others' do.
     const Rect thumbnail = dialogItemRect(dialog, 1203);
     const RECT expected = dialogUnitsToPixels(dialog->hwnd, 7, 34, 120, 90);
-    const int s = dialog->scale;
-    EXPECT_EQ(thumbnail.left, expected.left / s);
-    EXPECT_EQ(thumbnail.top, expected.top / s);
-    EXPECT_EQ(thumbnail.right, expected.right / s);
-    EXPECT_EQ(thumbnail.bottom, expected.bottom / s);
+    EXPECT_EQ(thumbnail.left, expected.left);
+    EXPECT_EQ(thumbnail.top, expected.top);
+    EXPECT_EQ(thumbnail.right, expected.right);
+    EXPECT_EQ(thumbnail.bottom, expected.bottom);
     const Rect edit = dialogItemRect(dialog, 1205);
     const RECT editPlace = placeInDialog(dialog->hwnd, title);
-    EXPECT_EQ(edit.top, editPlace.top / s);
-    EXPECT_EQ(edit.right, editPlace.right / s);
+    EXPECT_EQ(edit.top, editPlace.top);
+    EXPECT_EQ(edit.right, editPlace.right);
     destroyWindow(dialog);
 }

@@ -42,6 +42,19 @@ if(XVFB_RUN)
            COMMAND ${CMAKE_CURRENT_LIST_DIR}/prepare_font_prefix.sh "ＭＳ Ｐゴシック")
   set_tests_properties(wine_prefix_face PROPERTIES FIXTURES_SETUP wine_prefix_face TIMEOUT 300
                        ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-face")
+  # The DPI tests again on a desktop at 200 % (192 DPI), on a screen large enough for the
+  # dialogs at that size.
+  add_test(NAME windows_win32_high_dpi
+           COMMAND ${XVFB_RUN} -a -s "-screen 0 2560x1600x24 -noreset"
+                   ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:win32_backend_test> --gtest_brief=1
+                   --gtest_filter=Win32HighDpi.*:Win32DialogPlacement.*)
+  set_tests_properties(windows_win32_high_dpi PROPERTIES LABELS windows TIMEOUT 300
+                       ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-dpi192"
+                       FIXTURES_REQUIRED wine_prefix_dpi192)
+  add_test(NAME wine_prefix_dpi192
+           COMMAND ${CMAKE_CURRENT_LIST_DIR}/prepare_font_prefix.sh "MS UI Gothic" 192)
+  set_tests_properties(wine_prefix_dpi192 PROPERTIES FIXTURES_SETUP wine_prefix_dpi192
+                       TIMEOUT 300 ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-dpi192")
 else()
   message(WARNING "xvfb-run missing: the Windows back end's tests are not registered")
 endif()
