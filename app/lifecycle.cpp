@@ -21,6 +21,9 @@ namespace {
 
 constexpr int mainMenuId = 113;
 constexpr int programIconId = 118;
+// The game put in play at start-up is kept this long after, when its first frame is long on
+// the screen.
+constexpr int startUpKeepMilliseconds = 200;
 
 void writeSettings()
 {
@@ -42,6 +45,7 @@ void startGame()
     invalidateWindow(getMainWindow(), false);
     if (previewWasShown)
         switchPreviewWindow();
+    setTimer(getMainWindow(), startUpKeepTimerId, startUpKeepMilliseconds);
 }
 
 // Places the main window at the settings' rectangle fitted to the monitors; the settings then
@@ -81,6 +85,15 @@ void startUp()
     startGame();
     // Without a display the game cannot go on, but what it keeps is still written.
     setDisplayLostHandler(keepEverything);
+}
+
+bool startUpTimerTick(std::uintptr_t id)
+{
+    if (id != startUpKeepTimerId)
+        return false;
+    killTimer(getMainWindow(), startUpKeepTimerId);
+    keepGameInLibrary();
+    return true;
 }
 
 void keyboardPoll()
