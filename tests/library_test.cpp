@@ -274,7 +274,8 @@ TEST_F(Library, StartUpKeepsTheGameInPlayOnlyAfterItsFirstFrame)
 {
     startProgram(false, false);
     EXPECT_FALSE(readCurrentPuzzle().has_value());
-    const std::optional<int> keepAfter = headless::timerInterval(getMainWindow(), startUpKeepTimerId);
+    const std::optional<int> keepAfter =
+        headless::timerInterval(getMainWindow(), startUpKeepTimerId);
     ASSERT_TRUE(keepAfter.has_value());
     headless::setTickCount(tickCount() + static_cast<std::uint32_t>(*keepAfter));
     headless::pumpMessages();
