@@ -270,7 +270,7 @@ TEST_F(Library, APuzzleInPlayRemovedByAnotherProgramIsKeptAgain)
 
 // Keeping writes and syncs files: start-up keeps the game it put in play on a timer, after the
 // first frame, and only once.
-TEST_F(Library, StartUpKeepsTheGameInPlayOnlyAfterItsFirstFrame)
+TEST_F(Library, StartUpKeepsTheGameInPlayOnItsTimerNotBefore)
 {
     startProgram(false, false);
     EXPECT_FALSE(readCurrentPuzzle().has_value());
