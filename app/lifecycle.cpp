@@ -22,6 +22,9 @@ namespace {
 
 constexpr int mainMenuId = 113;
 constexpr int programIconId = 118;
+// The game put in play at start-up is kept this long after, when its first frame is long on
+// the screen.
+constexpr int startUpKeepMilliseconds = 200;
 
 void writeSettings()
 {
@@ -43,6 +46,7 @@ void startGame()
     invalidateWindow(getMainWindow(), false);
     if (previewWasShown)
         switchPreviewWindow();
+    setTimer(getMainWindow(), startUpKeepTimerId, startUpKeepMilliseconds);
 }
 
 // Places the main window at the settings' rectangle fitted to the monitors; the settings then
@@ -89,6 +93,15 @@ void startUp()
     showWindow(window);
     updateWindow(window);
     showHeldNotices();
+}
+
+bool startUpTimerTick(std::uintptr_t id)
+{
+    if (id != startUpKeepTimerId)
+        return false;
+    killTimer(getMainWindow(), startUpKeepTimerId);
+    keepGameInLibrary();
+    return true;
 }
 
 void keyboardPoll()

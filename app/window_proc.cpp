@@ -3,6 +3,7 @@
 #include "app/window_proc.h"
 
 #include "app/commands.h"
+#include "app/lifecycle.h"
 #include "app/view_control.h"
 #include "board/play.h"
 #include "board/render.h"
@@ -124,7 +125,8 @@ std::intptr_t mainWindowProc(Window* window, unsigned message, std::uintptr_t wP
         viewScrollBar(message == WM_HSCROLL, wParam);
         return 0;
     case WM_TIMER:
-        edgeScrollTick();
+        if (!startUpTimerTick(wParam))
+            edgeScrollTick();
         return 0;
     default:
         return defWindowProc(window, message, wParam, lParam);

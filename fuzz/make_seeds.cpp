@@ -255,20 +255,21 @@ void libraryEntrySeeds(const fs::path& folder)
 }
 
 // Pictures of the shapes players choose and of the extremes: landscape and upright photographs,
-// a square, a panorama one pixel high and a column one pixel wide, and a picture just large
-// enough for its pieces.
+// a square, a panorama one pixel high and a column one pixel wide, a picture just large enough
+// for its pieces and a 48-megapixel camera photograph.
 void pictureSeeds(const fs::path& folder)
 {
     struct Shape {
         const char* name;
-        int width, height, entry;
+        int width, height, entry, cells;
     };
-    for (const Shape shape : {Shape{"landscape", 640, 480, 3}, Shape{"upright", 300, 400, 0},
-                              Shape{"square", 512, 512, 12}, Shape{"panorama", 4096, 1, 0},
-                              Shape{"column", 1, 4096, 0}, Shape{"just-enough", 64, 48, 0},
-                              Shape{"wide-many", 4000, 250, 9}}) {
+    for (const Shape shape : {Shape{"landscape", 640, 480, 3, 0}, Shape{"upright", 300, 400, 0, 9},
+                              Shape{"square", 512, 512, 12, 0}, Shape{"panorama", 4096, 1, 0, 0},
+                              Shape{"column", 1, 4096, 0, 0}, Shape{"just-enough", 64, 48, 0, 3},
+                              Shape{"wide-many", 4000, 250, 9, 0},
+                              Shape{"photograph", 8000, 6000, 12, 0}}) {
         Bytes seed;
-        for (const int value : {shape.width - 1, shape.height - 1, shape.entry})
+        for (const int value : {shape.width - 1, shape.height - 1, shape.entry, shape.cells})
             seed.insert(seed.end(), {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8)});
         seed.insert(seed.end(), {7, 0, 0, 0, 5, 0});
         seed.insert(seed.end(), {'p', 'h', 'o', 't', 'o'});

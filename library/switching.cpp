@@ -121,8 +121,9 @@ bool bringBackGame(const std::string& name)
     return extras->previewShown;
 }
 
-// Puts the entry in play, continued or afresh, after keeping the game in play.
-bool putEntryInPlay(const std::string& name, bool afresh, bool& previewWasShown)
+// Puts the entry in play, continued or afresh, after keeping the game in play; keeps the entry
+// now in play too when `keepNow`.
+bool putEntryInPlay(const std::string& name, bool afresh, bool keepNow, bool& previewWasShown)
 {
     std::optional<EntryInfo> info = entryInfoOrFresh(name);
     if (!info)
@@ -144,14 +145,15 @@ bool putEntryInPlay(const std::string& name, bool afresh, bool& previewWasShown)
         return false;
     }
     invalidateWindow(getMainWindow(), false);
-    keepGameInLibrary();
+    if (keepNow)
+        keepGameInLibrary();
     return true;
 }
 
 bool putEntryInPlay(const std::string& name, bool afresh)
 {
     bool previewWasShown = false;
-    return putEntryInPlay(name, afresh, previewWasShown);
+    return putEntryInPlay(name, afresh, true, previewWasShown);
 }
 
 // A puzzle now in play from bytes the player gave: its entry, new or kept before, takes it.
@@ -220,7 +222,7 @@ bool resumeLastPuzzle()
     bool previewWasShown = false;
     if (const std::optional<CurrentPuzzle> current = readCurrentPuzzle()) {
         setPuzzleNumber(current->seriesNumber);
-        if (putEntryInPlay(current->entry, false, previewWasShown))
+        if (putEntryInPlay(current->entry, false, false, previewWasShown))
             return previewWasShown;
     } else if (std::optional<OldKeptGame> old = takeInOldKeptGame()) {
         if (old->series)
@@ -234,7 +236,7 @@ bool resumeLastPuzzle()
         return old->previewWasShown;
     }
     // The first start, or a puzzle last in play that cannot be built: the series puzzle.
-    putEntryInPlay(seriesEntryName(getPuzzleNumber()), false, previewWasShown);
+    putEntryInPlay(seriesEntryName(getPuzzleNumber()), false, false, previewWasShown);
     return previewWasShown;
 }
 

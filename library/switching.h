@@ -14,7 +14,8 @@ bool keepGameInLibrary();
 
 // Start-up: the puzzle last in play as it was left, the game an older version kept taken in
 // once, or else the first puzzle of the series. Answers whether the preview was open in the
-// game brought back.
+// game brought back. The puzzle put in play is not kept yet (keeping writes and syncs files):
+// start-up keeps it once its first frame is shown.
 bool resumeLastPuzzle();
 
 // The entry in play; empty before start-up.

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <set>
 #include <utility>
 #include <vector>
@@ -481,6 +482,23 @@ TEST_F(Library, APuzzleInPlayRemovedByAnotherProgramIsKeptAgain)
     escape();
     startAgain();
     EXPECT_EQ(playFileBytes(), atEnd);
+}
+
+// Keeping writes and syncs files: start-up keeps the game it put in play on a timer, after the
+// first frame, and only once.
+TEST_F(Library, StartUpKeepsTheGameInPlayOnItsTimerNotBefore)
+{
+    startProgram(false, false);
+    EXPECT_FALSE(readCurrentPuzzle().has_value());
+    const std::optional<int> keepAfter =
+        headless::timerInterval(getMainWindow(), startUpKeepTimerId);
+    ASSERT_TRUE(keepAfter.has_value());
+    headless::setTickCount(tickCount() + static_cast<std::uint32_t>(*keepAfter));
+    headless::pumpMessages();
+    const std::optional<CurrentPuzzle> current = readCurrentPuzzle();
+    ASSERT_TRUE(current.has_value());
+    EXPECT_EQ(current->entry, entryInPlay());
+    EXPECT_FALSE(headless::timerInterval(getMainWindow(), startUpKeepTimerId).has_value());
 }
 
 TEST_F(Library, AnUnwritableLibraryIsToldOnceAndTheGameGoesOn)

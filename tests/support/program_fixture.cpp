@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <optional>
 #include <string>
 
 #include "app/lifecycle.h"
@@ -11,6 +12,7 @@
 #include "board/surfaces.h"
 #include "platform/headless/headless.h"
 #include "platform/messages.h"
+#include "platform/system.h"
 #include "platform/window.h"
 #include "puzzle/state.h"
 #include "settings/settings.h"
@@ -36,13 +38,19 @@ void ProgramTest::TearDown()
     std::filesystem::remove_all(folder);
 }
 
-void ProgramTest::startProgram(bool keepEvents)
+void ProgramTest::startProgram(bool keepEvents, bool keepStartedGame)
 {
     setPuzzleNumber(2);
     setMainWindow(createMainWindow("VELMORA", 0, 0, 1000, 700, 113, 118, mainWindowProc));
     setLayeredWindowFunction(lookupLayeredWindowFunction());
     startUp();
     headless::pumpMessages();
+    const std::optional<int> keepAfter =
+        headless::timerInterval(getMainWindow(), startUpKeepTimerId);
+    if (keepStartedGame && keepAfter) {
+        headless::setTickCount(tickCount() + static_cast<std::uint32_t>(*keepAfter));
+        headless::pumpMessages();
+    }
     if (!keepEvents)
         headless::clearEvents();
 }

@@ -18,7 +18,8 @@ protected:
 
     // Creates the main window and starts up as the entry point does, without its loop; the
     // messages start-up queued are handled and the record of events is cleared unless kept.
-    void startProgram(bool keepEvents = false);
+    // The game put in play is kept too (the clock passes start-up's timer) unless asked not to.
+    void startProgram(bool keepEvents = false, bool keepStartedGame = true);
 
     // A menu or accelerator command sent to the main window.
     void command(int id);
