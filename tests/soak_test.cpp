@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -105,12 +106,28 @@ void checkCarrying()
         soakFailure("carrying without the hand cursor");
 }
 
+// The board's pixels within the window's client area: all of the board copy that is kept up to
+// date, since whatever comes into view is painted afresh.
+std::vector<std::uint32_t> boardCopyInWindow()
+{
+    const Surface& window = windowSurface();
+    const Surface& board = boardSurface();
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < std::min(window.height, board.height); ++y)
+        for (int x = 0; x < std::min(window.width, board.width); ++x)
+            pixels.push_back(pixelAt(board, x, y));
+    return pixels;
+}
+
 void checkBoardMatchesAFreshPaint()
 {
-    const std::vector<std::uint32_t> shown = boardSurface().pixels;
+    const std::vector<std::uint32_t> shown = windowSurface().pixels;
+    const std::vector<std::uint32_t> copy = boardCopyInWindow();
     paintBoard();
-    if (boardSurface().pixels != shown)
-        soakFailure("the board differs from a fresh paint");
+    if (windowSurface().pixels != shown)
+        soakFailure("the window differs from a fresh paint");
+    else if (boardCopyInWindow() != copy)
+        soakFailure("the board copy differs from a fresh paint");
 }
 
 std::uint32_t environmentNumber(const char* name, std::uint32_t fallback)
