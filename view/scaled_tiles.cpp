@@ -121,6 +121,11 @@ void scalePiece(const Surface& mask, const Surface& picture, int size, ViewScale
         else
             picturePixel = (r + half) / area << 16 | (g + half) / area << 8 | (b + half) / area;
     };
+    // Per destination column, its source column when it lies within one, otherwise -1.
+    std::vector<int> oneColumn(static_cast<std::size_t>(side), -1);
+    for (int i = 0; i < side; ++i)
+        if (taps.start[i + 1] - taps.start[i] == 1)
+            oneColumn[i] = taps.source[taps.start[i]];
     // Per source column, the covered area and the colour sums of the piece's own pixels in the
     // source rows of one destination row.
     std::vector<std::uint32_t> covered(static_cast<std::size_t>(size));
@@ -137,9 +142,8 @@ void scalePiece(const Surface& mask, const Surface& picture, int size, ViewScale
             const std::uint32_t* m = &mask.pixels[row * mask.width];
             const std::uint32_t* p = &picture.pixels[row * picture.width];
             for (int i = 0; i < side; ++i) {
-                if (taps.start[i + 1] - taps.start[i] == 1) {
+                if (const int x = oneColumn[i]; x >= 0) {
                     // Within one source pixel, whatever the share: the average is that pixel.
-                    const int x = taps.source[taps.start[i]];
                     maskRow[i] = m[x] != 0 ? white : 0;
                     pictureRow[i] = m[x] != 0 ? p[x] & white : white;
                     continue;
