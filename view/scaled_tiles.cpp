@@ -45,8 +45,8 @@ Taps tapsFor(int sourceLength, int destinationLength, ViewScale scale)
 
 // Division by one divisor d as a multiply and a shift, exact for every numerator up to `largest`
 // (below 2^31): with 2^shift > largest * d and multiplier = floor(2^shift / d) + 1, the
-// multiplier exceeds 2^shift / d by at most d / 2^shift, which moves n / d by less than 1 / d
-// and so never past the next whole number.
+// multiplier exceeds 2^shift / d by at most 1, which adds at most n / 2^shift < 1 / d to n / d,
+// too little to reach the next whole number.
 class ExactDivisor {
 public:
     ExactDivisor(std::uint32_t divisor, std::uint32_t largest)
@@ -100,11 +100,11 @@ void scalePiece(const Surface& mask, const Surface& picture, int size, ViewScale
     resizeSurface(outPicture, side, side, 0);
     const Taps taps = tapsFor(size, side, scale);
     // Most window pixels lie wholly inside the piece, over an area of boardStep squared: their
-    // divisions are done by multiplying. (The cell step is at most maxPieceSize, so the bound
+    // divisions are done by multiplying. (The cell step is below maxPieceSize, so the bound
     // stays far below 2^31.)
     const auto wholeArea = static_cast<std::uint32_t>(scale.boardStep * scale.boardStep);
     const ExactDivisor byWholeArea(wholeArea, 256 * wholeArea);
-    // The area is at most 255 x boardStep squared: 32 bits hold it for any piece size.
+    // The colour sums are at most 255 x boardStep squared: 32 bits hold them for any piece size.
     const auto average = [&](std::uint32_t area, std::uint32_t r, std::uint32_t g,
                              std::uint32_t b, std::uint32_t& maskPixel,
                              std::uint32_t& picturePixel) {
