@@ -106,14 +106,12 @@ TEST(ScaledPieceTest, MatchesThePlainAverageAtEveryLevelAndTurn)
                     for (int i = 0; i < side; ++i) {
                         std::uint32_t maskPixel = 0, picturePixel = 0;
                         plainAverage(mask, picture, size, scale, i, j, maskPixel, picturePixel);
-                        ASSERT_EQ(scaledMask.pixels[j * side + i], maskPixel)
-                            << "size " << size << " turns " << turns << " scale "
-                            << scale.windowStep << "/" << scale.boardStep << " at " << i << ","
-                            << j;
-                        ASSERT_EQ(scaledPicture.pixels[j * side + i], picturePixel)
-                            << "size " << size << " turns " << turns << " scale "
-                            << scale.windowStep << "/" << scale.boardStep << " at " << i << ","
-                            << j;
+                        SCOPED_TRACE(testing::Message()
+                                     << "size " << size << " turns " << turns << " scale "
+                                     << scale.windowStep << "/" << scale.boardStep << " at "
+                                     << i << "," << j);
+                        ASSERT_EQ(scaledMask.pixels[j * side + i], maskPixel);
+                        ASSERT_EQ(scaledPicture.pixels[j * side + i], picturePixel);
                     }
             }
             turn(mask);
