@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <random>
+#include <utility>
 
 #include "platform/surface.h"
 #include "view/scaled_tiles.h"
@@ -106,12 +107,12 @@ TEST(ScaledPieceTest, MatchesThePlainAverageAtEveryLevelAndTurn)
                     for (int i = 0; i < side; ++i) {
                         std::uint32_t maskPixel = 0, picturePixel = 0;
                         plainAverage(mask, picture, size, scale, i, j, maskPixel, picturePixel);
-                        SCOPED_TRACE(testing::Message()
-                                     << "size " << size << " turns " << turns << " scale "
-                                     << scale.windowStep << "/" << scale.boardStep << " at "
-                                     << i << "," << j);
-                        ASSERT_EQ(scaledMask.pixels[j * side + i], maskPixel);
-                        ASSERT_EQ(scaledPicture.pixels[j * side + i], picturePixel);
+                        ASSERT_EQ(std::make_pair(scaledMask.pixels[j * side + i],
+                                                 scaledPicture.pixels[j * side + i]),
+                                  std::make_pair(maskPixel, picturePixel))
+                            << "size " << size << " turns " << turns << " scale "
+                            << scale.windowStep << "/" << scale.boardStep << " at " << i << ","
+                            << j;
                     }
             }
             turn(mask);
