@@ -1,6 +1,8 @@
 // Scaled piece tiles: area-averaged pieces cached per zoom level.
 #include "view/scaled_tiles.h"
 
+#include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -41,6 +43,27 @@ Taps tapsFor(int sourceLength, int destinationLength, ViewScale scale)
     return taps;
 }
 
+// Division by one divisor d as a multiply and a shift, exact for every numerator up to `largest`
+// (below 2^31): with 2^shift > largest * d and multiplier = floor(2^shift / d) + 1, the
+// multiplier exceeds 2^shift / d by at most 1, which adds at most n / 2^shift < 1 / d to n / d,
+// too little to reach the next whole number.
+class ExactDivisor {
+public:
+    ExactDivisor(std::uint32_t divisor, std::uint32_t largest)
+        : shift_(std::bit_width(std::uint64_t{largest} * divisor)),
+          multiplier_((std::uint64_t{1} << shift_) / divisor + 1)
+    {
+    }
+    std::uint32_t operator()(std::uint32_t numerator) const
+    {
+        return static_cast<std::uint32_t>(numerator * multiplier_ >> shift_);
+    }
+
+private:
+    int shift_;
+    std::uint64_t multiplier_;
+};
+
 // The tiles of one level, by (rotation - 1) * pieceCount + k.
 struct LevelTiles {
     ViewScale scale;
@@ -76,6 +99,33 @@ void scalePiece(const Surface& mask, const Surface& picture, int size, ViewScale
     resizeSurface(outMask, side, side, 0);
     resizeSurface(outPicture, side, side, 0);
     const Taps taps = tapsFor(size, side, scale);
+    // Most window pixels lie wholly inside the piece, over an area of boardStep squared: their
+    // divisions are done by multiplying. (The cell step is below maxPieceSize, so the bound
+    // stays far below 2^31.)
+    const auto wholeArea = static_cast<std::uint32_t>(scale.boardStep * scale.boardStep);
+    const ExactDivisor byWholeArea(wholeArea, 256 * wholeArea);
+    // The colour sums are at most 255 x boardStep squared: 32 bits hold them for any piece size.
+    const auto average = [&](std::uint32_t area, std::uint32_t r, std::uint32_t g,
+                             std::uint32_t b, std::uint32_t& maskPixel,
+                             std::uint32_t& picturePixel) {
+        if (area == 0) {
+            maskPixel = 0;
+            picturePixel = white;
+            return;
+        }
+        maskPixel = white;
+        const std::uint32_t half = area / 2;
+        if (area == wholeArea)
+            picturePixel = byWholeArea(r + half) << 16 | byWholeArea(g + half) << 8 |
+                           byWholeArea(b + half);
+        else
+            picturePixel = (r + half) / area << 16 | (g + half) / area << 8 | (b + half) / area;
+    };
+    // Per destination column, its source column when it lies within one, otherwise -1.
+    std::vector<int> oneColumn(static_cast<std::size_t>(side), -1);
+    for (int i = 0; i < side; ++i)
+        if (taps.start[i + 1] - taps.start[i] == 1)
+            oneColumn[i] = taps.source[taps.start[i]];
     // Per source column, the covered area and the colour sums of the piece's own pixels in the
     // source rows of one destination row.
     std::vector<std::uint32_t> covered(static_cast<std::size_t>(size));
@@ -83,6 +133,34 @@ void scalePiece(const Surface& mask, const Surface& picture, int size, ViewScale
     std::vector<std::uint32_t> green(covered.size());
     std::vector<std::uint32_t> blue(covered.size());
     for (int j = 0; j < side; ++j) {
+        std::uint32_t* maskRow = &outMask.pixels[static_cast<std::size_t>(j) * side];
+        std::uint32_t* pictureRow = &outPicture.pixels[static_cast<std::size_t>(j) * side];
+        if (taps.start[j + 1] - taps.start[j] == 1) {
+            // Within one source row (enlarging): its pixels are weighted as they are.
+            const std::uint32_t rowWeight = taps.weight[taps.start[j]];
+            const std::size_t row = static_cast<std::size_t>(taps.source[taps.start[j]]);
+            const std::uint32_t* m = &mask.pixels[row * mask.width];
+            const std::uint32_t* p = &picture.pixels[row * picture.width];
+            for (int i = 0; i < side; ++i) {
+                if (const int x = oneColumn[i]; x >= 0) {
+                    // Within one source pixel, whatever the share: the average is that pixel.
+                    maskRow[i] = m[x] != 0 ? white : 0;
+                    pictureRow[i] = m[x] != 0 ? p[x] & white : white;
+                    continue;
+                }
+                std::uint32_t area = 0, r = 0, g = 0, b = 0;
+                for (int t = taps.start[i]; t < taps.start[i + 1]; ++t) {
+                    const int x = taps.source[t];
+                    const std::uint32_t weight = m[x] != 0 ? taps.weight[t] * rowWeight : 0;
+                    area += weight;
+                    r += weight * ((p[x] >> 16) & 0xFF);
+                    g += weight * ((p[x] >> 8) & 0xFF);
+                    b += weight * (p[x] & 0xFF);
+                }
+                average(area, r, g, b, maskRow[i], pictureRow[i]);
+            }
+            continue;
+        }
         std::fill(covered.begin(), covered.end(), 0);
         std::fill(red.begin(), red.end(), 0);
         std::fill(green.begin(), green.end(), 0);
@@ -100,10 +178,7 @@ void scalePiece(const Surface& mask, const Surface& picture, int size, ViewScale
                 blue[x] += inside * (p[x] & 0xFF);
             }
         }
-        std::uint32_t* maskRow = &outMask.pixels[static_cast<std::size_t>(j) * side];
-        std::uint32_t* pictureRow = &outPicture.pixels[static_cast<std::size_t>(j) * side];
         for (int i = 0; i < side; ++i) {
-            // At most 255 x boardStep squared: 32 bits hold it for any piece size.
             std::uint32_t area = 0, r = 0, g = 0, b = 0;
             for (int t = taps.start[i]; t < taps.start[i + 1]; ++t) {
                 const std::uint32_t weight = taps.weight[t];
@@ -113,14 +188,7 @@ void scalePiece(const Surface& mask, const Surface& picture, int size, ViewScale
                 g += weight * green[x];
                 b += weight * blue[x];
             }
-            if (area == 0) {
-                maskRow[i] = 0;
-                pictureRow[i] = white;
-                continue;
-            }
-            maskRow[i] = white;
-            pictureRow[i] = ((r + area / 2) / area) << 16 | ((g + area / 2) / area) << 8 |
-                            ((b + area / 2) / area);
+            average(area, r, g, b, maskRow[i], pictureRow[i]);
         }
     }
 }
