@@ -51,6 +51,15 @@ std::optional<std::string> runFileDialog(Window* owner, const FileDialogRequest&
     dialog.nMaxFile = static_cast<DWORD>(buffer.size());
     dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+    // A name without a folder starts in the current folder: left to itself the dialog would
+    // start in whatever folder any dialog of the program used last (the Pictures folder of a
+    // finished picture, say), and a play file would be saved among the pictures.
+    std::wstring currentFolder(maxPathChars, L'\0');
+    if (request.fileName.find_first_of("\\/") == std::string::npos) {
+        currentFolder.resize(GetCurrentDirectoryW(maxPathChars, currentFolder.data()));
+        if (!currentFolder.empty() && currentFolder.size() < maxPathChars)
+            dialog.lpstrInitialDir = currentFolder.c_str();
+    }
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
     if (request.overwritePrompt)
         dialog.Flags |= OFN_OVERWRITEPROMPT;

@@ -3,8 +3,17 @@
 # dialog font and Japanese glyphs behind the menu font (Wine's own Tahoma lacks them).
 set -euo pipefail
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-mkdir -p "$WINEPREFIX"
+# Wine links the user's Desktop, Documents, Pictures ... to the home folder: here to one of the
+# prefix's own, so that what the tests save there never lands among the real user's files.
+export HOME="$WINEPREFIX/home"
+mkdir -p "$HOME"
 /usr/lib/wine/wine64 wineboot.exe --init
+for folder in "$WINEPREFIX"/drive_c/users/*/*; do
+  if [ -L "$folder" ] && [ "$(readlink "$folder")" != "$HOME" ]; then
+    rm "$folder"
+    ln -s "$HOME" "$folder"
+  fi
+done
 /usr/lib/wine/wine64 reg.exe add \
   'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
   /v Tahoma /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f

@@ -9,7 +9,7 @@ import sys
 import time
 
 from harness import TEAL, main, parse_ppm
-from wine_harness import WINE, WineGame
+from wine_harness import WINE, WineGame, pictures_folder
 
 HELPER = sys.argv[2]
 # A window as large as the screen allows, so the finished picture fits beside the heap.
@@ -39,7 +39,8 @@ def finish(game, play_file, actions, picture_name):
     dialog = game.file_dialog("完成画像を保存する")
     game.type_into(dialog, picture_name)
     game.run("xdotool", "key", "Return")
-    game.wait_for_file(os.path.join(game.program_folder, picture_name), seconds=30)
+    # The dialog opens in the Pictures folder, with the puzzle's title as the name.
+    game.wait_for_file(os.path.join(pictures_folder(), picture_name), seconds=30)
 
 
 def read_picture(path):
@@ -62,19 +63,22 @@ def test(exe):
         assert os.path.getsize(made) > 0 and actions, "no nearly finished game"
         shutil.copy(made, game.program_folder)
 
+        for name in ("finished.bmp", "finished.jpg"):
+            if os.path.exists(os.path.join(pictures_folder(), name)):
+                os.remove(os.path.join(pictures_folder(), name))
         game.wait_for_heap()
         finish(game, "nearly.jps", actions, "finished.bmp")
         finish(game, "nearly.jps", actions, "finished.jpg")
 
-        bmp_path = os.path.join(game.program_folder, "finished.bmp")
+        bmp_path = os.path.join(pictures_folder(), "finished.bmp")
         with open(bmp_path, "rb") as source:
             header = source.read(54)
         assert header[:2] == b"BM" and int.from_bytes(header[28:30], "little") == 24
         assert int.from_bytes(header[2:6], "little") == os.path.getsize(bmp_path)
-        with open(os.path.join(game.program_folder, "finished.jpg"), "rb") as source:
+        with open(os.path.join(pictures_folder(), "finished.jpg"), "rb") as source:
             assert source.read(3) == b"\xff\xd8\xff", "not a JPEG file"
         bmp = read_picture(bmp_path)
-        jpeg = read_picture(os.path.join(game.program_folder, "finished.jpg"))
+        jpeg = read_picture(os.path.join(pictures_folder(), "finished.jpg"))
         assert (bmp.width, bmp.height) == (jpeg.width, jpeg.height)
         assert bmp.width > 200 and bmp.height > 200
         colours = {bmp.pixel(x, y) for x in range(0, bmp.width, 7) for y in range(0, bmp.height, 7)}

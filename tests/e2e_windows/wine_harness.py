@@ -22,6 +22,13 @@ def kept_game_folder():
                         pwd.getpwuid(os.getuid()).pw_name, "AppData", "Roaming", "VELMORA")
 
 
+def pictures_folder():
+    """The Pictures folder of the tests' Wine prefix, where the finished picture's dialog opens
+    (linked to a folder of the prefix's own, never the real user's)."""
+    return os.path.join(os.environ["WINEPREFIX"], "drive_c", "users",
+                        pwd.getpwuid(os.getuid()).pw_name, "Pictures")
+
+
 class WineGame(Game):
     """The program in a Japanese-named folder of its own, in the tests' Wine prefix. Each game
     starts without a kept game unless `restore` asks for the one the last game left; with

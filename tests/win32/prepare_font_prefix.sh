@@ -5,7 +5,9 @@
 # second argument, when given, is the desktop's DPI (192 for a display at 200 %).
 set -euo pipefail
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-mkdir -p "$WINEPREFIX"
+# The user's document folders link to a home folder of the prefix's own, never the real one.
+export HOME="$WINEPREFIX/home"
+mkdir -p "$HOME"
 /usr/lib/wine/wine64 wineboot.exe --init
 /usr/lib/wine/wine64 reg.exe add 'HKCU\Software\Wine\Fonts\Replacements' \
   /v "$1" /d IPAPGothic /f
