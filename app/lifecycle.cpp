@@ -15,7 +15,7 @@
 #include "puzzle/construction.h"
 #include "puzzle/state.h"
 #include "library/switching.h"
-#include "ui/notices.h"
+#include "library/notices.h"
 #include "ui/preview.h"
 
 namespace {

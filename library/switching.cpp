@@ -6,8 +6,10 @@
 #include <optional>
 
 #include "board/joining.h"
+#include "library/damaged_puzzle.h"
 #include "library/game_record.h"
 #include "library/library_store.h"
+#include "library/notices.h"
 #include "library/old_kept_game.h"
 #include "library/thumbnail.h"
 #include "platform/system.h"
@@ -18,8 +20,6 @@
 #include "savegame/layout.h"
 #include "savegame/reader.h"
 #include "savegame/writer.h"
-#include "ui/damaged_puzzle.h"
-#include "ui/notices.h"
 #include "view/view.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Messages to the player, held while the program starts until the main window shows the board.
-#include "ui/notices.h"
+#include "library/notices.h"
 
 #include <utility>
 #include <vector>

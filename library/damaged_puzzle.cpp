@@ -1,5 +1,5 @@
 // The question for a puzzle of the library whose kept puzzle is damaged.
-#include "ui/damaged_puzzle.h"
+#include "library/damaged_puzzle.h"
 
 #include "platform/dialogs.h"
 #include "platform/language.h"
