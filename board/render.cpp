@@ -233,9 +233,10 @@ void paintBoard()
     Surface& window = windowSurface();
     // Drawn straight into the window when it holds the whole board copy and nothing carried
     // must stay out of the copy: the copy is taken from the window only when next needed.
-    const bool straight = !carrying && window.width <= boardSurface().width &&
-                          window.height <= boardSurface().height;
-    Surface& target = straight ? window : boardSurface();
+    Surface& board = boardSurfaceToRepaint();
+    const bool straight =
+        !carrying && window.width <= board.width && window.height <= board.height;
+    Surface& target = straight ? window : board;
     fillRect(target, 0, 0, target.width, target.height, getBackgroundColor());
     paintMargins(target, {0, 0, target.width, target.height});
     const int side = windowLength(getPieceSize());

@@ -44,6 +44,12 @@ void settleBoardCopy()
     copyRect(board, 0, 0, shown.width, shown.height, shown, 0, 0, RasterOp::copy);
 }
 
+Surface& boardSurfaceToRepaint()
+{
+    boardInWindowOnly = false;
+    return board;
+}
+
 void takeBoardFromWindow()
 {
     boardInWindowOnly = true;

@@ -20,6 +20,9 @@ Surface& boardSurface();
 void takeBoardFromWindow();
 // Takes that copy now, before something that is no part of the board is drawn over the window.
 void settleBoardCopy();
+// boardSurface for a paint of the whole board afresh, into it or into the window and then
+// takeBoardFromWindow: a copy still waiting in the window is dropped, not taken.
+Surface& boardSurfaceToRepaint();
 // One piece's picture and silhouette, at (0, 0).
 Surface& pieceTileSurface();
 Surface& maskTileSurface();
