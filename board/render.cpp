@@ -240,6 +240,7 @@ void paintBoard()
     fillRect(target, 0, 0, target.width, target.height, getBackgroundColor());
     paintMargins(target, {0, 0, target.width, target.height});
     const int side = windowLength(getPieceSize());
+    const BoardToWindow toWindow = boardToWindowNow();
     if (drawPieces)
         for (int level = 0; level < getPieceCount(); ++level) {
             const int column = zOrderColumn(level);
@@ -247,7 +248,7 @@ void paintBoard()
             if (carrying && inGroup(heldPiece(), column, row))
                 continue;
             const PieceRect& box = pieceRect(column, row);
-            const Point at = boardToWindow({box.left, box.top});
+            const Point at = toWindow({box.left, box.top});
             if (at.x < window.width && at.y < window.height && at.x + side > 0 && at.y + side > 0)
                 drawPiece(target, pieceIndex(column, row), at.x, at.y);
         }

@@ -152,12 +152,21 @@ Rect boardInWindow()
 
 Point boardToWindow(Point board)
 {
-    const ViewScale scale = viewScale();
-    const Rect origin = boardInWindow();
+    return boardToWindowNow()(board);
+}
+
+Point BoardToWindow::operator()(Point board) const
+{
     return {static_cast<int>(floorDiv(static_cast<long long>(board.x) * scale.windowStep,
-                                      scale.boardStep) + origin.left),
+                                      scale.boardStep) + origin.x),
             static_cast<int>(floorDiv(static_cast<long long>(board.y) * scale.windowStep,
-                                      scale.boardStep) + origin.top)};
+                                      scale.boardStep) + origin.y)};
+}
+
+BoardToWindow boardToWindowNow()
+{
+    const Rect board = boardInWindow();
+    return {viewScale(), {board.left, board.top}};
 }
 
 Point windowToBoard(Point window)

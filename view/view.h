@@ -36,6 +36,13 @@ Rect boardInWindow();
 
 // Board point -> window point: the window pixel that holds the board pixel.
 Point boardToWindow(Point board);
+// boardToWindow of the view as it is now, worked out once for the many points of a frame.
+struct BoardToWindow {
+    ViewScale scale;
+    Point origin;
+    Point operator()(Point board) const;
+};
+BoardToWindow boardToWindowNow();
 // Window point -> board point: the board pixel under the window pixel's centre.
 Point windowToBoard(Point window);
 // The number of window pixels that a run of `boardLength` board pixels starting on a window
