@@ -84,12 +84,12 @@ void restoreGroupBoxes(int x, int y, Surface& target, int pivot, int margin)
 
 // Draws piece k in its current rotation with its box's top-left at the window point (x, y):
 // at 100 % what loadPieceTiles and compositePiece do, through the piece's masked tile; at other
-// levels through the level's scaled tile.
-void drawPiece(Surface& target, int k, int x, int y)
+// levels through the level's scaled tile. `scale` is the view's.
+void drawPiece(Surface& target, int k, int x, int y, ViewScale scale = viewScale())
 {
-    if (!viewAtFullSize()) {
+    if (scale.windowStep != scale.boardStep) {
         setCurrentPiece(k);
-        drawMaskedTile(target, x, y, scaledPieceTile(k, getPieceRotation(k)));
+        drawMaskedTile(target, x, y, scaledPieceTile(k, getPieceRotation(k), scale));
         return;
     }
     if (const MaskedTile* tile = maskedPieceTile(k, getPieceRotation(k), maskTileSurface(),
@@ -250,7 +250,7 @@ void paintBoard()
             const PieceRect& box = pieceRect(column, row);
             const Point at = toWindow({box.left, box.top});
             if (at.x < window.width && at.y < window.height && at.x + side > 0 && at.y + side > 0)
-                drawPiece(target, pieceIndex(column, row), at.x, at.y);
+                drawPiece(target, pieceIndex(column, row), at.x, at.y, toWindow.scale);
         }
     if (straight) {
         takeBoardFromWindow();

@@ -193,9 +193,8 @@ void scalePiece(const Surface& mask, const Surface& picture, int size, ViewScale
     }
 }
 
-const MaskedTile& scaledPieceTile(int k, int rotation)
+const MaskedTile& scaledPieceTile(int k, int rotation, ViewScale scale)
 {
-    const ViewScale scale = viewScale();
     if (levelChanged(scale)) {
         releaseScaledTiles();
         levelTiles.scale = scale;

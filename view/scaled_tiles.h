@@ -6,9 +6,9 @@
 #include "platform/surface.h"
 #include "view/view.h"
 
-// Piece k's tile for rotation 1..4 at the view's scale. The tiles of one level are kept until
-// the level, the puzzle or its image blocks change.
-const MaskedTile& scaledPieceTile(int k, int rotation);
+// Piece k's tile for rotation 1..4 at `scale`, the view's (a frame works it out once). The
+// tiles of one level are kept until the level, the puzzle or its image blocks change.
+const MaskedTile& scaledPieceTile(int k, int rotation, ViewScale scale = viewScale());
 
 // Frees every scaled tile.
 void releaseScaledTiles();
