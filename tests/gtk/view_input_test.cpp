@@ -44,6 +44,7 @@ protected:
         if (!displayOpened())
             GTEST_SKIP() << "no display";
         window = createMainWindow("VELMORA", 40, 30, 640, 480, 113, 118, recordingProc);
+        showWindow(window);
         drain();
         received.clear();
     }
