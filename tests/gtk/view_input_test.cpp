@@ -1,6 +1,7 @@
 // The GTK back end's main window on a display: scroll bars shrink the client area and report
 // the player's moves, the wheel and the middle button become messages, timers wait while the
-// game works. Needs a display (ctest runs it under xvfb-run); skipped without one.
+// game works, and the window comes onto the screen once, already painted. Needs a display
+// (ctest runs it under xvfb-run); skipped without one.
 #include <gtest/gtest.h>
 
 #include <utility>
