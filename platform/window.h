@@ -14,8 +14,10 @@ constexpr std::uint32_t WS_EX_LAYERED = 0x80000;
 constexpr std::uint32_t LWA_COLORKEY = 1;
 constexpr std::uint32_t LWA_ALPHA = 2;
 
-// CreateWindowEx of an overlapped, visible window with the menu resource and icon resource
-// given; the class cursor is the arrow and the class background black.
+// CreateWindowEx of an overlapped window with the menu resource and icon resource given; the
+// class cursor is the arrow and the class background black. It is laid out at its size, so it
+// can be drawn on at once; on GTK it comes onto the screen only at the first showWindow or
+// setWindowPos, with a pending paint done first, so that it appears once, already painted.
 Window* createMainWindow(const char* title, int x, int y, int width, int height, int menuId,
                          int iconId, WindowProc proc);
 

@@ -14,15 +14,21 @@ int atLeastOne(int value)
     return std::max(value, 1);
 }
 
-// Waits, a bounded time, until GTK has shown the window and laid out its client area.
-void waitUntilLaidOut(Window* window)
+// Lays the hidden window out at the size it will be shown at, so that its client surface has
+// that size and the game can paint into it before the window is on the screen.
+void layOutHidden(Window* window)
 {
-    for (int round = 0; round < 400; ++round) {
-        gtkbackend::runPendingIterations();
-        if (gtk_widget_get_mapped(window->toplevel) && window->surface.width > 0)
-            return;
-        g_usleep(5000);
-    }
+    GtkWidget* toplevel = window->toplevel;
+    int width = 0;
+    int height = 0;
+    gtk_window_get_size(GTK_WINDOW(toplevel), &width, &height);
+    GtkRequisition smallest;
+    gtk_widget_get_preferred_size(toplevel, &smallest, nullptr);
+    GtkAllocation allocation{0, 0, std::max(width, smallest.width),
+                             std::max(height, smallest.height)};
+    gtk_widget_size_allocate(toplevel, &allocation);
+    // The client area and the widgets around it, so that client points translate to the window.
+    gtk_widget_realize(window->client);
 }
 
 // Lets GTK send a new placement to the X server and take in the answer.
@@ -172,10 +178,9 @@ Window* createMainWindow(const char* title, int x, int y, int width, int height,
     gtk_window_set_default_size(toplevel, atLeastOne(width), atLeastOne(height));
     gtk_window_move(toplevel, x, y);
     gtk_widget_show_all(column);
-    showWindow(window);
-    waitUntilLaidOut(window);
-    if (isLive(window))
-        placeWindow(window, x, y, width, height);
+    // The window stays hidden until the game shows it with its first frame painted.
+    gtkbackend::requestOuterRect(window, Rect{x, y, x + width, y + height});
+    layOutHidden(window);
     gtk_widget_grab_focus(clientArea);
     return window;
 }
@@ -243,8 +248,13 @@ void showWindow(Window* window)
     gtkbackend::callProcedure(window, WM_SHOWWINDOW, 1, 0);
     if (!isLive(window))
         return;
-    gtk_widget_show(window->toplevel);
     invalidateWindow(window, false);
+    // The main window comes onto the screen once, already painted at its size.
+    if (!window->isDialog) {
+        layOutHidden(window);
+        updateWindow(window);
+    }
+    gtk_widget_show(window->toplevel);
     settlePlacement();
 }
 

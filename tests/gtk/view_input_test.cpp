@@ -1,8 +1,10 @@
 // The GTK back end's main window on a display: scroll bars shrink the client area and report
 // the player's moves, the wheel and the middle button become messages, timers wait while the
-// game works. Needs a display (ctest runs it under xvfb-run); skipped without one.
+// game works, and the window comes onto the screen once, already painted. Needs a display
+// (ctest runs it under xvfb-run); skipped without one.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "platform/gtk/gtk_window.h"
@@ -44,6 +46,7 @@ protected:
         if (!displayOpened())
             GTEST_SKIP() << "no display";
         window = createMainWindow("VELMORA", 40, 30, 640, 480, 113, 118, recordingProc);
+        showWindow(window);
         drain();
         received.clear();
     }
@@ -184,6 +187,39 @@ TEST_F(GtkViewInput, TimersWaitWhileTheGameWorksAndSendOneMessageForManyMisses)
     gtkbackend::runPendingIterations();
     drain();
     EXPECT_TRUE(receivedOf(WM_TIMER).empty());
+}
+
+// Whether the window was on the screen at each paint, and the client surface's width then.
+std::vector<std::pair<bool, int>> paints;
+
+std::intptr_t paintRecordingProc(Window* window, unsigned message, std::uintptr_t wParam,
+                                 std::intptr_t lParam)
+{
+    if (message == WM_PAINT)
+        paints.emplace_back(gtk_widget_get_mapped(window->toplevel), clientSurface(window).width);
+    return defWindowProc(window, message, wParam, lParam);
+}
+
+TEST(GtkMainWindow, ComesOntoTheScreenOnceAlreadyPaintedAtItsPlacedSize)
+{
+    if (!displayOpened())
+        GTEST_SKIP() << "no display";
+    paints.clear();
+    Window* window = createMainWindow("VELMORA", 40, 30, 640, 480, 113, 118, paintRecordingProc);
+    EXPECT_FALSE(gtk_widget_get_mapped(window->toplevel));
+    EXPECT_EQ(getClientRect(window).right, 640) << "drawn on before it is shown";
+    EXPECT_EQ(clientSurface(window).width, 640);
+
+    invalidateWindow(window, false);
+    setWindowPos(window, 60, 50, 800, 600);
+    EXPECT_TRUE(gtk_widget_get_mapped(window->toplevel));
+    drain();
+    ASSERT_EQ(paints.size(), 1u) << "one paint, not one more after the window shows";
+    EXPECT_FALSE(paints[0].first) << "painted before it came onto the screen";
+    EXPECT_EQ(paints[0].second, 800);
+    EXPECT_EQ(getClientRect(window).right, 800);
+    destroyWindow(window);
+    drain();
 }
 
 }  // namespace
